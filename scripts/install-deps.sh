@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, testing, benchmarking, fuzzing and
+# running the project needs. Safe to run again: it only installs what is missing.
+set -euo pipefail
+
+PACKAGES=(
+  # toolchain and build
+  build-essential cmake make pkg-config g++ clang-14 libclang-rt-14-dev clang-format
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # command line: arguments, JSON, PNG files
+  libcli11-dev nlohmann-json3-dev libpng-dev
+  # plots written to PNG and SVG, and the font they use
+  libcairo2-dev fonts-dejavu-core
+  # desktop program and its headless tests and screenshots
+  libwxgtk3.2-dev xvfb xauth x11-apps imagemagick
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO="sudo"
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

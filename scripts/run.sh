@@ -1,0 +1,5 @@
+#!/usr/bin/env bash
+# The main job of `make run`.
+set -euo pipefail
+build=${1:-build}
+echo "Built in $build."

@@ -1,0 +1,91 @@
+#include "image/image_buffer.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <new>
+
+namespace kep {
+
+void ImageBuffer::Clear() {
+  m_width = 0;
+  m_height = 0;
+  m_stride = 0;
+  m_pixels.clear();
+}
+
+int ImageBuffer::Create(std::int32_t width, std::int32_t height, int clear) {
+  // Computed in 64 bits so that no claimed size can wrap; a size whose rows cannot
+  // be addressed with 32-bit offsets is an allocation failure like any other.
+  const std::int64_t w = std::max<std::int64_t>(width, 0);
+  const std::int64_t h = std::llabs(static_cast<std::int64_t>(height));
+  const std::int64_t stride = (w + 3) / 4 * 4;
+  if (stride > std::numeric_limits<std::int32_t>::max() ||
+      h > std::numeric_limits<std::int32_t>::max()) {
+    throw std::bad_alloc();
+  }
+  m_pixels.resize(static_cast<std::size_t>(stride) * static_cast<std::size_t>(h));
+  if (clear) std::fill(m_pixels.begin(), m_pixels.end(), std::uint8_t{0});
+  m_stride = static_cast<std::int32_t>(stride);
+  const std::int32_t s = m_stride;
+  const std::array<std::int32_t, 8> offsets = {1, 1 - s, -s, -s - 1, -1, s - 1, s, s + 1};
+  for (int i = 0; i < 16; ++i) m_neighbourOffset[i] = offsets[i % 8];
+  m_width = static_cast<std::int32_t>(w);
+  m_height = static_cast<std::int32_t>(h);
+  return 1;
+}
+
+int ImageBuffer::CopyFrom(const ImageBuffer& src) {
+  if (&src == this) return 1;
+  try {
+    Create(src.m_width, src.m_height, 0);
+  } catch (const std::bad_alloc&) {
+    return 0;
+  }
+  CopyPixelsFrom(src);
+  return 1;
+}
+
+void ImageBuffer::CopyPixelsFrom(const ImageBuffer& src) {
+  const std::size_t n = std::min(m_pixels.size(), src.m_pixels.size());
+  if (n > 0 && &src != this) std::memcpy(m_pixels.data(), src.m_pixels.data(), n);
+}
+
+std::uint8_t ImageBuffer::NeighbourMask(std::int32_t x, std::int32_t y) const {
+  return NeighbourMask(PixelAddress(x, y));
+}
+
+std::uint8_t ImageBuffer::NeighbourMask(const std::uint8_t* pixel) const {
+  const std::uint8_t centre = *pixel;
+  std::uint8_t mask = 0;
+  for (int d = 0; d < 8; ++d) {
+    if (pixel[m_neighbourOffset[d]] == centre) mask |= static_cast<std::uint8_t>(1u << d);
+  }
+  return mask;
+}
+
+void ImageBuffer::FillBorder(std::int32_t k, std::uint8_t value) {
+  if (k <= 0 || m_width <= 0 || m_height <= 0) return;
+  // A frame wider than the image covers the whole image.
+  const std::int32_t rows = std::min(k, m_height);
+  const std::int32_t cols = std::min(k, m_width);
+  for (std::int32_t i = 0; i < rows; ++i) {
+    std::memset(PixelAddress(0, i), value, static_cast<std::size_t>(m_width));
+    std::memset(PixelAddress(0, m_height - 1 - i), value, static_cast<std::size_t>(m_width));
+  }
+  for (std::int32_t y = rows; y < m_height - rows; ++y) {
+    std::memset(PixelAddress(0, y), value, static_cast<std::size_t>(cols));
+    std::memset(PixelAddress(m_width - cols, y), value, static_cast<std::size_t>(cols));
+  }
+}
+
+void ImageBuffer::ComputeHistogram(Histogram& counts) const {
+  counts.fill(0);
+  for (std::int32_t y = 0; y < m_height; ++y) {
+    const std::uint8_t* row = PixelAddress(0, y);
+    for (std::int32_t x = 0; x < m_width; ++x) ++counts[row[x]];
+  }
+}
+
+}  // namespace kep

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+
+#include "image/image_buffer.h"
+
+namespace kep {
+
+// The values of the project form's pre-processing fields, with their defaults.
+struct PreprocessSettings {
+  double brightPercent = 10.0;
+  std::int32_t lowerBrightness = 50;
+  std::int32_t higherBrightness = 255;
+  std::int32_t particleBrightness = 255;
+  std::int32_t minParticleSize = 300;
+  std::int32_t minHoleSize = 300;
+};
+
+enum class PreprocessOutcome {
+  kDone,
+  kBrightnessOutOfRange,  // lower or higher brightness outside 0..255: skipped silently
+  kBadParticleValue,      // particle brightness neither 0 nor 255
+};
+
+inline constexpr const char* kBadParticleMessage = "Please input 0 or 255 for particle brightness!";
+
+// The pre-processing of every measured file of a batch: threshold, a two-pixel
+// frame of background, small particles removed, small holes filled. `a` holds the
+// loaded image on entry; on kDone `b` holds the image to measure (and `a` the image
+// without small particles).
+PreprocessOutcome RunPreprocessSequence(ImageBuffer& a, ImageBuffer& b,
+                                        const PreprocessSettings& settings);
+
+}  // namespace kep
