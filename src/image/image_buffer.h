@@ -68,8 +68,10 @@ class ImageBuffer {
   // Grows the objects of one grey value of src by the radius into this image.
   void Dilate(std::uint8_t value, std::int32_t radius, const ImageBuffer& src);
 
-  // Reads a Windows bitmap file; 1 on success, 0 on failure.
+  // Reads a Windows bitmap file; 1 on success, 0 on failure. The second form also
+  // gives the file's bits per pixel (8 or 24) on success.
   int LoadBmp(const std::string& path);
+  int LoadBmp(const std::string& path, std::int32_t& bitsPerPixel);
 
   // Stretches the source rectangle of the image over the destination rectangle.
   void Draw(DrawContext& dc, const Rect& dest, const Rect& source) const;

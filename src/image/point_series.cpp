@@ -1,7 +1,9 @@
 #include "image/point_series.h"
 
 #include <algorithm>
-#include <cstring>
+#include <utility>
+
+#include "image/byte_order.h"
 
 namespace kep {
 
@@ -57,12 +59,6 @@ void PutLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int by
   for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
-std::uint32_t GetLittleEndian(const std::uint8_t* data, int bytes) {
-  std::uint32_t value = 0;
-  for (int i = 0; i < bytes; ++i) value |= static_cast<std::uint32_t>(data[i]) << (8 * i);
-  return value;
-}
-
 }  // namespace
 
 std::vector<std::uint8_t> PointSeries::Serialize() const {
@@ -84,10 +80,10 @@ std::vector<std::uint8_t> PointSeries::Serialize() const {
 bool PointSeries::Deserialize(const std::uint8_t* data, std::size_t size) {
   if (size < 2) return false;
   std::size_t pos = 2;
-  std::uint32_t count = GetLittleEndian(data, 2);
+  std::uint32_t count = LittleEndianValue(data, 2);
   if (count == 0xFFFF) {
     if (size < 6) return false;
-    count = GetLittleEndian(data + 2, 4);
+    count = LittleEndianValue(data + 2, 4);
     pos = 6;
   }
   if (count > 0x7FFFFFFFu || (size - pos) / 8 < count) return false;
@@ -97,8 +93,8 @@ bool PointSeries::Deserialize(const std::uint8_t* data, std::size_t size) {
   }
   SetSize(static_cast<std::int32_t>(count), -1);
   for (std::uint32_t i = 0; i < count; ++i, pos += 8) {
-    m_points[i] = SeriesPoint{static_cast<std::int32_t>(GetLittleEndian(data + pos, 4)),
-                              static_cast<std::int32_t>(GetLittleEndian(data + pos + 4, 4))};
+    m_points[i] = SeriesPoint{static_cast<std::int32_t>(LittleEndianValue(data + pos, 4)),
+                              static_cast<std::int32_t>(LittleEndianValue(data + pos + 4, 4))};
   }
   return true;
 }

@@ -1,0 +1,132 @@
+// Windows bitmap reading: uncompressed files of 8 bits per pixel (with a palette)
+// or 24 bits per pixel, turned into grey levels.
+//
+// Layout read (little-endian): "BM" at 0, the pixel-data offset at 10, then a
+// 40-byte information header at 14 (width at 18, signed height at 22, bits per
+// pixel at 28, compression at 30) and, for 8-bit files, 256 palette entries of
+// blue, green, red, reserved at 54 whatever the header size or colour count says.
+// Rows are padded to 4 bytes and stored bottom row first unless the height is
+// negative.
+//
+// The image is created cleared, so every pixel for which the file holds no
+// complete data (a short file, an offset past its end) is 0.
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <new>
+#include <vector>
+
+#include "image/binary_file.h"
+#include "image/byte_order.h"
+#include "image/grey.h"
+#include "image/image_buffer.h"
+#include "image/image_size_limit.h"
+
+namespace kep {
+namespace {
+
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::size_t kInfoHeaderSize = 40;
+constexpr std::size_t kPaletteEntries = 256;
+constexpr std::size_t kPaletteEntrySize = 4;
+
+struct BmpHeader {
+  std::uint32_t pixelOffset = 0;
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  std::int32_t bitsPerPixel = 0;
+  std::uint32_t compression = 0;
+};
+
+// Reads both headers; false when they are incomplete or not a bitmap.
+bool ReadHeader(BinaryFile& file, BmpHeader& header) {
+  std::array<std::uint8_t, kFileHeaderSize + kInfoHeaderSize> bytes{};
+  if (file.Read(bytes.data(), bytes.size()) != bytes.size()) return false;
+  if (bytes[0] != 'B' || bytes[1] != 'M') return false;
+  header.pixelOffset = LittleEndianValue(&bytes[10], 4);
+  header.width = static_cast<std::int32_t>(LittleEndianValue(&bytes[18], 4));
+  header.height = static_cast<std::int32_t>(LittleEndianValue(&bytes[22], 4));
+  header.bitsPerPixel = static_cast<std::int32_t>(LittleEndianValue(&bytes[28], 2));
+  header.compression = LittleEndianValue(&bytes[30], 4);
+  return true;
+}
+
+bool IsReadable(const BmpHeader& header) {
+  return header.compression == 0 && (header.bitsPerPixel == 8 || header.bitsPerPixel == 24) &&
+         IsAcceptedImageSize(header.width, std::llabs(static_cast<std::int64_t>(header.height)));
+}
+
+// The grey level of each palette index; entries the file does not hold
+// completely are 0.
+std::array<std::uint8_t, kPaletteEntries> ReadGreyPalette(BinaryFile& file) {
+  std::array<std::uint8_t, kPaletteEntries * kPaletteEntrySize> palette{};
+  const std::size_t complete = file.Read(palette.data(), palette.size()) / kPaletteEntrySize;
+  std::array<std::uint8_t, kPaletteEntries> grey{};
+  for (std::size_t i = 0; i < complete; ++i) {
+    const std::uint8_t* entry = &palette[i * kPaletteEntrySize];
+    grey[i] = GreyFromRgb(entry[2], entry[1], entry[0]);
+  }
+  return grey;
+}
+
+// The image row that the n-th row of the file fills.
+std::int32_t ImageRow(const BmpHeader& header, const ImageBuffer& image, std::int32_t n) {
+  return header.height < 0 ? n : image.Height() - 1 - n;
+}
+
+void Read8BitRows(BinaryFile& file, const BmpHeader& header, ImageBuffer& image,
+                  const std::array<std::uint8_t, kPaletteEntries>& grey) {
+  const auto rowBytes = static_cast<std::size_t>(image.Stride());
+  const auto width = static_cast<std::size_t>(image.Width());
+  for (std::int32_t n = 0; n < image.Height(); ++n) {
+    std::uint8_t* row = image.PixelAddress(0, ImageRow(header, image, n));
+    const std::size_t got = file.Read(row, rowBytes);
+    for (std::size_t x = 0; x < std::min(got, width); ++x) row[x] = grey[row[x]];
+    if (got < rowBytes) return;
+  }
+}
+
+void Read24BitRows(BinaryFile& file, const BmpHeader& header, ImageBuffer& image) {
+  const auto width = static_cast<std::size_t>(image.Width());
+  std::vector<std::uint8_t> scratch((3 * width + 3) / 4 * 4);
+  for (std::int32_t n = 0; n < image.Height(); ++n) {
+    std::uint8_t* row = image.PixelAddress(0, ImageRow(header, image, n));
+    const std::size_t got = file.Read(scratch.data(), scratch.size());
+    for (std::size_t x = 0; x < std::min(got / 3, width); ++x) {
+      row[x] = GreyFromRgb(scratch[3 * x + 2], scratch[3 * x + 1], scratch[3 * x]);
+    }
+    if (got < scratch.size()) return;
+  }
+}
+
+}  // namespace
+
+int ImageBuffer::LoadBmp(const std::string& path) {
+  std::int32_t bitsPerPixel = 0;
+  return LoadBmp(path, bitsPerPixel);
+}
+
+int ImageBuffer::LoadBmp(const std::string& path, std::int32_t& bitsPerPixel) {
+  BinaryFile file;
+  if (!file.Open(path)) return 0;
+  BmpHeader header;
+  if (!ReadHeader(file, header) || !IsReadable(header)) return 0;
+  try {
+    Create(header.width, header.height, 1);
+    if (header.bitsPerPixel == 8) {
+      const std::array<std::uint8_t, kPaletteEntries> grey = ReadGreyPalette(file);
+      file.Seek(header.pixelOffset);
+      Read8BitRows(file, header, *this, grey);
+    } else {
+      file.Seek(header.pixelOffset);
+      Read24BitRows(file, header, *this);
+    }
+  } catch (const std::bad_alloc&) {
+    return 0;
+  }
+  bitsPerPixel = header.bitsPerPixel;
+  return 1;
+}
+
+}  // namespace kep
