@@ -38,8 +38,18 @@ class FractalEngine {
   void MassRadiusShort(DrawContext* window);
   void CornerMethod(DrawContext* window, int countFlag);
 
-  // Helpers shared by the methods.
+  // Box counting's helpers: the object pixels of outlineImage in x0..x1, y0..y1
+  // (ends included, clipped at the right and bottom edges), and one occupied box
+  // filled in red on the window.
+  std::int32_t CountObjectPixels(std::int32_t x0, std::int32_t y0, std::int32_t x1,
+                                 std::int32_t y1) const;
+  void HighlightBox(DrawContext* window, std::int32_t x0, std::int32_t y0, std::int32_t x1,
+                    std::int32_t y1);
+
+  // Helpers shared by the methods. An animating method calls BeginAnimation first
+  // and EndAnimation when it is done (also on its early ways out).
   void BeginAnimation(DrawContext* window);
+  void EndAnimation();
   void PauseSeconds(std::int64_t seconds);
   void RedrawOutlineImage();
   bool IsObject(std::uint8_t pixel) const { return pixel == static_cast<std::uint8_t>(objectValue); }

@@ -10,6 +10,21 @@ namespace kep {
 
 inline constexpr int kMethodCount = 11;
 
+// The method indices, in the order of the method lists.
+enum MethodIndex : std::uint32_t {
+  kDilationIndex,
+  kDistanceMapIndex,
+  kBoxCountingIndex,
+  kFastIndex,
+  kFastHybridIndex,
+  kParallelLinesIndex,
+  kCumulativeIntersectionIndex,
+  kMassRadiusLongIndex,
+  kMassRadiusShortIndex,
+  kCornerCountIndex,
+  kCornerPerimeterIndex,
+};
+
 struct ParameterDefault {
   const char* label;
   std::int32_t value;
