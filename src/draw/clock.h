@@ -23,4 +23,17 @@ Clock& CurrentClock();
 // previous one.
 Clock* SetClock(Clock* clock);
 
+// Installs a clock for this thread while the guard lives, then puts the previous
+// one back.
+class ScopedClock {
+ public:
+  explicit ScopedClock(Clock& clock) : m_previous(SetClock(&clock)) {}
+  ~ScopedClock() { SetClock(m_previous); }
+  ScopedClock(const ScopedClock&) = delete;
+  ScopedClock& operator=(const ScopedClock&) = delete;
+
+ private:
+  Clock* m_previous;
+};
+
 }  // namespace kep

@@ -24,4 +24,17 @@ MessageSink& CurrentMessageSink();
 // previous one.
 MessageSink* SetMessageSink(MessageSink* sink);
 
+// Installs a sink for this thread while the guard lives, then puts the previous
+// one back.
+class ScopedMessageSink {
+ public:
+  explicit ScopedMessageSink(MessageSink& sink) : m_previous(SetMessageSink(&sink)) {}
+  ~ScopedMessageSink() { SetMessageSink(m_previous); }
+  ScopedMessageSink(const ScopedMessageSink&) = delete;
+  ScopedMessageSink& operator=(const ScopedMessageSink&) = delete;
+
+ private:
+  MessageSink* m_previous;
+};
+
 }  // namespace kep
