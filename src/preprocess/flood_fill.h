@@ -25,7 +25,9 @@ void RepaintLastFill(ImageBuffer& image, std::uint8_t value);
 std::int32_t LastFillArea();
 
 // Paints the 8-connected region of the seed pixel's value with fillValue (the
-// engine erases traced particles with it). Does not touch the fill state.
+// engine erases traced particles with it); nothing for a seed outside the image or
+// already of fillValue. Does not touch the fill state. Throws std::bad_alloc when
+// its list of pending spans cannot grow.
 void FloodFill8(ImageBuffer& image, std::int32_t x, std::int32_t y, std::uint8_t fillValue);
 
 }  // namespace kep

@@ -20,6 +20,7 @@ enum class PreprocessOutcome {
   kDone,
   kBrightnessOutOfRange,  // lower or higher brightness outside 0..255: skipped silently
   kBadParticleValue,      // particle brightness neither 0 nor 255
+  kOutOfMemory,           // no memory for the working copy: skipped like an unreadable file
 };
 
 inline constexpr const char* kBadParticleMessage = "Please input 0 or 255 for particle brightness!";

@@ -1,0 +1,47 @@
+#include <cstring>
+
+#include "image/image_buffer.h"
+#include "preprocess/flood_fill.h"
+
+namespace kep {
+
+void ImageBuffer::RemoveRegions(std::uint8_t regionValue, std::uint8_t fillValue, std::int32_t minSize,
+                                const ImageBuffer& src) {
+  if (regionValue == fillValue || minSize <= 0) {
+    CopyPixelsFrom(src);
+    return;
+  }
+  // Every pixel outside the regions is first set to a mark value, so that small
+  // regions (painted fillValue) and large ones (painted back to mark) are told
+  // apart from everything else; the mark pixels then get their source values back.
+  auto mark = static_cast<std::uint8_t>(regionValue + 1);
+  if (mark == fillValue) mark = static_cast<std::uint8_t>(regionValue + 2);
+
+  for (std::int32_t y = 0; y < m_height; ++y) {
+    const std::uint8_t* in = src.PixelAddress(0, y);
+    std::uint8_t* out = PixelAddress(0, y);
+    for (std::int32_t x = 0; x < m_width; ++x) out[x] = in[x] == regionValue ? regionValue : mark;
+  }
+
+  for (std::int32_t y = 0; y < m_height; ++y) {
+    std::uint8_t* row = PixelAddress(0, y);
+    for (std::int32_t x = 0; x < m_width; ++x) {
+      // Each fill repaints its region, so the scan never meets it again.
+      const void* next = std::memchr(row + x, regionValue, static_cast<std::size_t>(m_width - x));
+      if (next == nullptr) break;
+      x = static_cast<std::int32_t>(static_cast<const std::uint8_t*>(next) - row);
+      FloodFill(*this, x, y, fillValue, 0, 0);
+      if (LastFillArea() > minSize) RepaintLastFill(*this, mark);
+    }
+  }
+
+  for (std::int32_t y = 0; y < m_height; ++y) {
+    const std::uint8_t* in = src.PixelAddress(0, y);
+    std::uint8_t* out = PixelAddress(0, y);
+    for (std::int32_t x = 0; x < m_width; ++x) {
+      if (out[x] == mark) out[x] = in[x];
+    }
+  }
+}
+
+}  // namespace kep
