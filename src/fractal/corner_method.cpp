@@ -1,7 +1,57 @@
+#include "fractal/corner_method.h"
+
+#include <algorithm>
+
+#include "fractal/append_points.h"
 #include "fractal/fractal_engine.h"
+#include "fractal/outline_path.h"
+#include "fractal/xor_figures.h"
+#include "preprocess/simplify_contour.h"
 
 namespace kep {
 
-void FractalEngine::CornerMethod(DrawContext*, int) {}
+CornerTotals SumCorners(const std::vector<PointSeries>& outlines, double tolerance) {
+  CornerTotals totals;
+  for (const PointSeries& outline : outlines) {
+    if (outline.Count() == 0) continue;
+    const std::int32_t corners = SimplifyContour(outline.Data(), outline.Count(), tolerance);
+    totals.corners += corners;
+    AddClosedPathLength(CornerPoints(), static_cast<std::size_t>(corners), totals.perimeter);
+  }
+  return totals;
+}
+
+PointSeries CornerMethodPoints(const std::vector<PointSeries>& outlines, CornerMeasure measure,
+                               std::int32_t fromTenths, std::int32_t toTenths,
+                               std::int32_t stepTenths, const ToleranceHook& afterEach) {
+  PointSeries points;
+  ForEachTolerance(fromTenths, toTenths, stepTenths, [&](double tolerance) {
+    const CornerTotals totals = SumCorners(outlines, tolerance);
+    const std::int32_t value = measure == CornerMeasure::kCount ? ClampToInt32(totals.corners)
+                                                                : TruncateToInt32(totals.perimeter);
+    points.Append(TruncateToInt32(tolerance * 10.0), std::max(value, 1));
+    if (afterEach) afterEach(tolerance);
+  });
+  return points;
+}
+
+void FractalEngine::CornerMethod(DrawContext* window, int countFlag) {
+  if (outlines.empty()) return;
+  XorFigures figures(*this, window, kRed);
+  ToleranceHook showCorners;
+  if (figures.Active()) {
+    showCorners = [&](double tolerance) {
+      figures.Flash([&] {
+        for (const PointSeries& outline : outlines) {
+          if (outline.Count() == 0) continue;
+          const std::int32_t corners = SimplifyContour(outline.Data(), outline.Count(), tolerance);
+          for (std::int32_t i = 0; i < corners; ++i) figures.CornerMark(CornerPoints()[i]);
+        }
+      });
+    };
+  }
+  const CornerMeasure measure = countFlag == 1 ? CornerMeasure::kCount : CornerMeasure::kPerimeter;
+  AppendPoints(*result, CornerMethodPoints(outlines, measure, param1, param2, param3, showCorners));
+}
 
 }  // namespace kep
