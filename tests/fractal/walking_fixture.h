@@ -123,17 +123,11 @@ class FlushRecordingWindow final : public DrawContext {
   Picture m_blank;
 };
 
-// Installs a clock that moves on at every reading, so that no pause waits.
-class FastClock {
- public:
-  FastClock() : m_previous(SetClock(&m_clock)) {}
-  ~FastClock() { SetClock(m_previous); }
-  FastClock(const FastClock&) = delete;
-  FastClock& operator=(const FastClock&) = delete;
-
- private:
-  SteppingClock m_clock;
-  Clock* m_previous;
+// A clock that moves on at every reading, installed while the test runs, so that
+// no pause waits.
+struct FastClock {
+  SteppingClock clock;
+  ScopedClock installed{clock};
 };
 
 }  // namespace kep::test
