@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "image/grey.h"
+#include "image/image_buffer.h"
+#include "loaded_pixels.h"
+#include "support/image_file_bytes.h"
+#include "support/temp_dir.h"
+
+namespace kep::test {
+namespace {
+
+using Pixels = std::vector<std::uint8_t>;
+
+class BmpReaderTest : public ::testing::Test {
+ protected:
+  // Loads the bytes into `image`, which starts as a 2 x 2 image of 99s so that a
+  // reader leaving old pixels behind is caught.
+  int Load(const Bytes& bytes) {
+    image.Create(2, 2, 1);
+    std::fill(image.Data(), image.Data() + image.ByteCount(), std::uint8_t{99});
+    return image.LoadBmp(dir.Write("picture.bmp", bytes));
+  }
+  void ExpectUntouched() {
+    EXPECT_EQ(image.Width(), 2);
+    EXPECT_EQ(LoadedPixels(image), Pixels(4, 99));
+  }
+
+  TempDir dir;
+  ImageBuffer image;
+};
+
+TEST(GreyFromRgbTest, UsesTheSystemsWeights) {
+  EXPECT_EQ(GreyFromRgb(255, 0, 0), 45);
+  EXPECT_EQ(GreyFromRgb(0, 255, 0), 206);
+  EXPECT_EQ(GreyFromRgb(0, 0, 255), 2);
+  EXPECT_EQ(GreyFromRgb(255, 255, 255), 255);
+  EXPECT_EQ(GreyFromRgb(10, 20, 30), 18);  // 1830 / 100, truncated
+}
+
+// Three pixels per row take four bytes in the file; the padding bytes (0xEE)
+// must be skipped, not read as the next row's pixels.
+TEST_F(BmpReaderTest, EightBitRowsLoadTopRowFirstInEitherStoredOrder) {
+  const Bytes bottomUp = {40, 50, 60, 0xEE, 10, 20, 30, 0xEE};
+  const Bytes topDown = {10, 20, 30, 0xEE, 40, 50, 60, 0xEE};
+  for (const auto& [height, rows] : {std::pair{2, bottomUp}, {-2, topDown}}) {
+    ASSERT_EQ(Load(BmpBuilder(3, height).Palette(GreyPalette()).Rows(rows).Build()), 1);
+    EXPECT_EQ(image.Width(), 3);
+    EXPECT_EQ(image.Height(), 2);
+    EXPECT_EQ(image.Stride(), 4);
+    EXPECT_EQ(LoadedPixels(image), (Pixels{10, 20, 30, 40, 50, 60})) << "height " << height;
+  }
+}
+
+TEST_F(BmpReaderTest, EightBitPixelsTakeTheGreyOfTheirPaletteEntry) {
+  Bytes palette = GreyPalette();
+  const Bytes colours = {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0};  // red, green, blue
+  std::copy(colours.begin(), colours.end(), palette.begin());
+  ASSERT_EQ(Load(BmpBuilder(4, 1).Palette(palette).Rows({0, 1, 2, 77}).Build()), 1);
+  EXPECT_EQ(LoadedPixels(image), (Pixels{45, 206, 2, 77}));
+}
+
+TEST_F(BmpReaderTest, TwentyFourBitRowsArePaddedToTwelveBytesForThreePixels) {
+  const Bytes red = {0, 0, 255}, green = {0, 255, 0}, blue = {255, 0, 0};
+  const Bytes white = {255, 255, 255}, black = {0, 0, 0}, mixed = {30, 20, 10};
+  const Bytes pad = {0xEE, 0xEE, 0xEE};
+  auto row = [&](const Bytes& a, const Bytes& b, const Bytes& c) {
+    return ByteWriter().Append(a).Append(b).Append(c).Append(pad).Data();
+  };
+  const Bytes top = row(red, green, blue), bottom = row(white, black, mixed);
+  const Bytes bottomUp = ByteWriter().Append(bottom).Append(top).Data();
+  const Bytes topDown = ByteWriter().Append(top).Append(bottom).Data();
+  for (const auto& [height, rows] : {std::pair{2, bottomUp}, {-2, topDown}}) {
+    ASSERT_EQ(Load(BmpBuilder(3, height).Bits(24).Rows(rows).Build()), 1);
+    EXPECT_EQ(LoadedPixels(image), (Pixels{45, 206, 2, 255, 0, 18})) << "height " << height;
+  }
+}
+
+TEST_F(BmpReaderTest, OtherDepthsCompressionAndOtherFilesAreRefusedUntouched) {
+  for (std::uint16_t bits : {1, 4, 16, 32}) {
+    EXPECT_EQ(Load(BmpBuilder(1, 1).Bits(bits).Rows(Bytes(4)).Build()), 0);
+    ExpectUntouched();
+  }
+  const Bytes rle = BmpBuilder(1, 1).Compression(1).Palette(GreyPalette()).Rows(Bytes(4)).Build();
+  EXPECT_EQ(Load(rle), 0);
+  ExpectUntouched();
+  Bytes notBm = BmpBuilder(1, 1).Palette(GreyPalette()).Rows(Bytes(4)).Build();
+  notBm[1] = 'A';
+  EXPECT_EQ(Load(notBm), 0);
+  EXPECT_EQ(Load(Bytes{'B', 'M', 0, 0}), 0);  // headers cut short
+  ExpectUntouched();
+  EXPECT_EQ(image.LoadBmp(dir.File("missing.bmp")), 0);
+  EXPECT_EQ(image.LoadBmp(dir.Path().string()), 0);  // a directory
+  ExpectUntouched();
+}
+
+TEST_F(BmpReaderTest, ClaimedSizesAreCheckedAgainstTheLimit) {
+  auto sized = [](std::int32_t width, std::int32_t height) {
+    return BmpBuilder(width, height).Bits(24).Build();
+  };
+  EXPECT_EQ(Load(sized(-1, 1)), 0);
+  EXPECT_EQ(Load(sized(16385, 1)), 0);
+  EXPECT_EQ(Load(sized(1, -16385)), 0);
+  EXPECT_EQ(Load(sized(1, std::numeric_limits<std::int32_t>::min())), 0);
+  ExpectUntouched();
+  ASSERT_EQ(Load(sized(16384, -2)), 1);
+  EXPECT_EQ(image.Height(), 2);
+  EXPECT_EQ(Load(sized(0, 5)), 1);
+  EXPECT_FALSE(image.IsLoaded());
+  EXPECT_EQ(Load(sized(5, 0)), 1);
+  EXPECT_FALSE(image.IsLoaded());
+}
+
+// Entry 0 of the palette is white, so a missing pixel that went through the
+// palette would show as 255 instead of 0.
+TEST_F(BmpReaderTest, PixelsWithoutCompleteDataAreZero) {
+  Bytes palette = GreyPalette();
+  palette[0] = palette[1] = palette[2] = 255;
+  ASSERT_EQ(Load(BmpBuilder(3, 2).Palette(palette).Rows({7, 8, 9, 0, 5}).Build()), 1);
+  EXPECT_EQ(LoadedPixels(image), (Pixels{5, 0, 0, 7, 8, 9}));
+
+  const Bytes whole = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0, 11, 12, 13, 14, 15};  // second row 2 pixels short
+  ASSERT_EQ(Load(BmpBuilder(3, -2).Bits(24).Rows(whole).Build()), 1);
+  EXPECT_EQ(LoadedPixels(image),
+            (Pixels{GreyFromRgb(3, 2, 1), GreyFromRgb(6, 5, 4), GreyFromRgb(9, 8, 7),
+                    GreyFromRgb(13, 12, 11), 0, 0}));
+
+  ASSERT_EQ(Load(BmpBuilder(2, 2).Palette(GreyPalette()).Rows(Bytes(8, 200)).PixelOffset(0xFFFFFFFF).Build()),
+            1);
+  EXPECT_EQ(LoadedPixels(image), Pixels(4, 0));
+}
+
+// The palette is always read as 1024 bytes from offset 54; here the file holds
+// three entries, the pixel data begins right after them and so also serves as
+// entry 3, and entry 200 lies beyond the end of the file.
+TEST_F(BmpReaderTest, PaletteEntriesMissingFromAShortFileAreZero) {
+  const Bytes palette = {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0};
+  ASSERT_EQ(Load(BmpBuilder(5, 1).Palette(palette).Rows({0, 1, 2, 3, 200}).Build()), 1);
+  EXPECT_EQ(LoadedPixels(image), (Pixels{45, 206, 2, GreyFromRgb(2, 1, 0), 0}));
+}
+
+}  // namespace
+}  // namespace kep::test

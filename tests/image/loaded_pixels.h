@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "image/image_buffer.h"
+
+namespace kep::test {
+
+// The pixels of an image row by row, without the row padding.
+inline std::vector<std::uint8_t> LoadedPixels(const ImageBuffer& image) {
+  std::vector<std::uint8_t> pixels;
+  for (std::int32_t y = 0; y < image.Height(); ++y) {
+    const std::uint8_t* row = image.PixelAddress(0, y);
+    pixels.insert(pixels.end(), row, row + image.Width());
+  }
+  return pixels;
+}
+
+}  // namespace kep::test
