@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -41,9 +42,7 @@ inline std::vector<std::string> Rows(const ImageBuffer& image) {
 inline ImageBuffer Filled(std::int32_t width, std::int32_t height, std::uint8_t value) {
   ImageBuffer image;
   image.Create(width, height, 1);
-  for (std::int32_t y = 0; y < height; ++y) {
-    for (std::int32_t x = 0; x < width; ++x) image.SetPixel(x, y, value);
-  }
+  std::fill(image.Data(), image.Data() + image.ByteCount(), value);
   return image;
 }
 

@@ -1,0 +1,90 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+
+#include "picture.h"
+#include "reference/region_reference.h"
+
+namespace kep {
+namespace {
+
+using test::Picture;
+using test::Rows;
+using ::testing::ElementsAre;
+
+ImageBuffer Removed(const ImageBuffer& src, std::uint8_t regionValue, std::uint8_t fillValue,
+                    std::int32_t minSize) {
+  ImageBuffer dst;
+  dst.Create(src.Width(), src.Height(), 1);
+  dst.RemoveRegions(regionValue, fillValue, minSize, src);
+  return dst;
+}
+
+TEST(RemoveRegions, RegionOfExactlyMinSizeGoesOneMoreStays) {
+  const ImageBuffer src = Picture({
+      "........",
+      ".###....",
+      "....####",
+      "........",
+  });
+  EXPECT_THAT(Rows(Removed(src, 255, 0, 3)), ElementsAre("........", "........", "....####", "........"));
+  EXPECT_THAT(Rows(Removed(src, 255, 0, 4)), ElementsAre("........", "........", "........", "........"));
+}
+
+TEST(RemoveRegions, RegionsTouchingAtACornerAreJudgedApart) {
+  const ImageBuffer src = Picture({"##...", "##...", "..##.", "..##."});
+  EXPECT_THAT(Rows(Removed(src, 255, 0, 4)), ElementsAre(".....", ".....", ".....", "....."));
+}
+
+TEST(RemoveRegions, SmallHoleAtTheEdgeIsFilled) {
+  const ImageBuffer src = Picture({"#..####", "#######", "###.###", "#######"});
+  EXPECT_THAT(Rows(Removed(src, 0, 255, 2)), ElementsAre("#######", "#######", "#######", "#######"));
+  EXPECT_THAT(Rows(Removed(src, 0, 255, 1)), ElementsAre("#..####", "#######", "#######", "#######"));
+}
+
+TEST(RemoveRegions, NoMinimumOrEqualValuesCopyTheSource) {
+  const ImageBuffer src = Picture({"#.3", ".#."});
+  EXPECT_THAT(Rows(Removed(src, 255, 0, 0)), ElementsAre("#.3", ".#."));
+  EXPECT_THAT(Rows(Removed(src, 255, 255, 5)), ElementsAre("#.3", ".#."));
+}
+
+TEST(RemoveRegions, MarkSkipsTheFillValueAndOtherValuesReturn) {
+  // Region 254, fill 255: the mark is 0, and the source's own zeros come back.
+  ImageBuffer src = Picture({"4.#4", "..44", "9..."});
+  for (std::int32_t y = 0; y < src.Height(); ++y) {
+    for (std::int32_t x = 0; x < src.Width(); ++x) {
+      if (src.GetPixel(x, y) == 4) src.SetPixel(x, y, 254);
+    }
+  }
+  const ImageBuffer dst = Removed(src, 254, 255, 1);
+  EXPECT_THAT(Rows(dst), ElementsAre("#.#?", "..??", "9..."));
+  EXPECT_EQ(dst.GetPixel(3, 0), 254);
+}
+
+// Random images of values that collide with the mark values (0, 1, 2, 254, 255).
+TEST(RemoveRegions, AgreesWithAPlainRegionCountOnRandomImages) {
+  const std::array<std::uint8_t, 5> values = {0, 1, 2, 254, 255};
+  std::mt19937 random(777);
+  for (int round = 0; round < 300; ++round) {
+    const std::int32_t width = 1 + static_cast<std::int32_t>(random() % 30);
+    const std::int32_t height = 1 + static_cast<std::int32_t>(random() % 30);
+    ImageBuffer src;
+    src.Create(width, height, 1);
+    const unsigned spread = 2 + random() % 4;
+    for (std::int32_t y = 0; y < height; ++y) {
+      for (std::int32_t x = 0; x < width; ++x) src.SetPixel(x, y, values[random() % spread]);
+    }
+    const std::uint8_t regionValue = values[random() % values.size()];
+    const std::uint8_t fillValue = values[random() % values.size()];
+    const auto minSize = static_cast<std::int32_t>(random() % 8);
+    ImageBuffer expected;
+    reference::RemoveSmallRegions(expected, regionValue, fillValue, minSize, src);
+    EXPECT_EQ(Rows(Removed(src, regionValue, fillValue, minSize)), Rows(expected))
+        << "round " << round << ": " << int{regionValue} << " -> " << int{fillValue} << ", " << minSize;
+  }
+}
+
+}  // namespace
+}  // namespace kep
