@@ -1,0 +1,102 @@
+#include "project/batch_run.h"
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <new>
+#include <optional>
+#include <thread>
+
+#include "project/report_format.h"
+
+namespace kep {
+
+namespace {
+
+FileMeasurement MeasureGuarded(BatchWorker& worker, const std::string& path) {
+  try {
+    return worker.Measure(path);
+  } catch (const std::bad_alloc&) {
+    FileMeasurement measurement;
+    measurement.outcome = FileOutcome::kUnreadable;
+    measurement.messages.push_back("not enough memory to measure the image");
+    return measurement;
+  }
+}
+
+// Finished measurements waiting to be handed on in file-list order.
+class OrderedResults {
+ public:
+  explicit OrderedResults(std::size_t count) : m_slots(count) {}
+
+  void Put(std::size_t index, FileMeasurement measurement) {
+    {
+      std::lock_guard lock(m_mutex);
+      m_slots[index] = std::move(measurement);
+    }
+    m_ready.notify_all();
+  }
+
+  FileMeasurement Take(std::size_t index) {
+    std::unique_lock lock(m_mutex);
+    m_ready.wait(lock, [&] { return m_slots[index].has_value(); });
+    FileMeasurement measurement = std::move(*m_slots[index]);
+    m_slots[index].reset();
+    return measurement;
+  }
+
+ private:
+  std::mutex m_mutex;
+  std::condition_variable m_ready;
+  std::vector<std::optional<FileMeasurement>> m_slots;
+};
+
+}  // namespace
+
+void MeasureFiles(const std::vector<std::string>& files, const BatchSettings& settings,
+                  unsigned threads, const FileObserver& onFile) {
+  const std::size_t workerCount = std::min<std::size_t>(std::max(threads, 1u), files.size());
+  if (workerCount <= 1) {
+    BatchWorker worker(settings);
+    for (std::size_t i = 0; i < files.size(); ++i) onFile(i, files[i], MeasureGuarded(worker, files[i]));
+    return;
+  }
+
+  OrderedResults results(files.size());
+  std::atomic<std::size_t> next{0};
+  std::vector<std::jthread> workers;
+  for (std::size_t t = 0; t < workerCount; ++t) {
+    workers.emplace_back([&] {
+      BatchWorker worker(settings);
+      for (std::size_t i = next++; i < files.size(); i = next++) {
+        results.Put(i, MeasureGuarded(worker, files[i]));
+      }
+    });
+  }
+  for (std::size_t i = 0; i < files.size(); ++i) onFile(i, files[i], results.Take(i));
+}
+
+bool RunBatch(const std::vector<std::string>& files, const BatchSettings& settings,
+              unsigned threads, ReportFile& report, BatchResults& results, BatchSummary& summary,
+              const FileObserver& onFile) {
+  summary = BatchSummary{};
+  if (!report.Write(ReportHeader())) return false;
+  results.ClearResults();
+  bool written = true;
+  MeasureFiles(files, settings, threads,
+               [&](std::size_t index, const std::string& path, const FileMeasurement& measurement) {
+                 if (measurement.outcome != FileOutcome::kMeasured) {
+                   ++summary.skipped;
+                 } else {
+                   ++(measurement.dimension == kNoDimension ? summary.failed : summary.measured);
+                   results.Append(static_cast<double>(index + 1), measurement.dimension,
+                                  measurement.series);
+                   written = written && report.Write(ReportLine(path, measurement.dimension));
+                 }
+                 if (onFile) onFile(index, path, measurement);
+               });
+  return written && report.Commit();
+}
+
+}  // namespace kep

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "project/batch_results.h"
+#include "project/batch_settings.h"
+#include "project/file_measurement.h"
+#include "project/report_file.h"
+
+namespace kep {
+
+struct BatchSummary {
+  std::size_t measured = 0;  // dimension found
+  std::size_t failed = 0;    // measured, but the engine answered -1.0
+  std::size_t skipped = 0;   // no line in the report
+};
+
+// Called on the calling thread once per file, in file-list order.
+using FileObserver =
+    std::function<void(std::size_t index, const std::string& path, const FileMeasurement&)>;
+
+// Measures the files on `threads` threads (at least one) and hands every file's
+// measurement to `onFile` in file-list order; the results do not depend on the
+// number of threads.
+void MeasureFiles(const std::vector<std::string>& files, const BatchSettings& settings,
+                  unsigned threads, const FileObserver& onFile);
+
+// The batch run: writes the header, clears the results, then per measured file
+// appends its entry (image number = position in the list + 1) and writes its
+// report line. Returns false when the report could not be written; `results` and
+// `summary` then hold what was measured before the failure.
+bool RunBatch(const std::vector<std::string>& files, const BatchSettings& settings,
+              unsigned threads, ReportFile& report, BatchResults& results, BatchSummary& summary,
+              const FileObserver& onFile);
+
+}  // namespace kep

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "fractal/fractal_engine.h"
+#include "image/image_buffer.h"
+#include "image/point_series.h"
+#include "project/batch_settings.h"
+
+namespace kep {
+
+enum class FileOutcome {
+  kMeasured,              // a dimension, or -1.0 when the engine failed
+  kWrongExtension,        // "Please Select Bitmap or TIFF"
+  kUnreadable,            // the reader refused the file
+  kBrightnessOutOfRange,  // skipped without a message
+  kBadParticleValue,      // "Please input 0 or 255 for particle brightness!"
+};
+
+struct FileMeasurement {
+  FileOutcome outcome = FileOutcome::kUnreadable;
+  double dimension = kNoDimension;
+  PointSeries series;
+  // The system's messages raised while this file was handled, in order; the front
+  // end shows them (the command line as "PATH: message").
+  std::vector<std::string> messages;
+};
+
+// The working objects of one thread of a batch run, reused from file to file.
+class BatchWorker {
+ public:
+  explicit BatchWorker(const BatchSettings& settings);
+  // Reads, pre-processes and measures one file.
+  FileMeasurement Measure(const std::string& path);
+
+ private:
+  BatchSettings m_settings;
+  FractalEngine m_engine;
+  ImageBuffer m_imageA;
+  ImageBuffer m_imageB;
+};
+
+// A one-line reason for a file that was not measured, for front ends that report
+// skipped files: the system's message where there is one.
+std::string SkipReason(const FileMeasurement& measurement);
+
+}  // namespace kep
