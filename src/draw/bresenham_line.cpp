@@ -66,7 +66,8 @@ BresenhamLine::Pixel BresenhamLine::At(std::int64_t step) const {
   return {m_x0 + m_stepX * minor, m_y0 + m_stepY * step};
 }
 
-BresenhamLine::StepRange BresenhamLine::VisibleSteps(std::int32_t width, std::int32_t height) const {
+BresenhamLine::StepRange BresenhamLine::VisibleSteps(std::int32_t width,
+                                                     std::int32_t height) const {
   if (width <= 0 || height <= 0) return {};
   const std::int64_t majorStart = m_xMajor ? m_x0 : m_y0;
   const std::int64_t majorSign = m_xMajor ? m_stepX : m_stepY;
@@ -86,8 +87,8 @@ BresenhamLine::StepRange BresenhamLine::VisibleSteps(std::int32_t width, std::in
   const std::int64_t highOffset = minorSign < 0 ? minorStart : minorLimit - 1 - minorStart;
   const std::int64_t begin =
       FirstStepWhere(range, [&](std::int64_t t) { return MinorOffset(t) >= lowOffset; });
-  const std::int64_t end =
-      FirstStepWhere({begin, range.end}, [&](std::int64_t t) { return MinorOffset(t) > highOffset; });
+  const std::int64_t end = FirstStepWhere(
+      {begin, range.end}, [&](std::int64_t t) { return MinorOffset(t) > highOffset; });
   return {begin, end};
 }
 

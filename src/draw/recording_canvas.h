@@ -68,9 +68,9 @@ struct RecordedFlush {
   friend bool operator==(const RecordedFlush&, const RecordedFlush&) = default;
 };
 
-using RecordedCall = std::variant<RecordedPen, RecordedDrawMode, RecordedMove, RecordedLine,
-                                  RecordedPixel, RecordedFill, RecordedText, RecordedImage,
-                                  RecordedFlush>;
+using RecordedCall =
+    std::variant<RecordedPen, RecordedDrawMode, RecordedMove, RecordedLine, RecordedPixel,
+                 RecordedFill, RecordedText, RecordedImage, RecordedFlush>;
 
 // A drawing context that draws nothing and records every call in order, so that
 // tests can check positions, texts and colours without comparing pictures. The

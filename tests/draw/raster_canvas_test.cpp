@@ -1,3 +1,5 @@
+#include "draw/raster_canvas.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -5,7 +7,6 @@
 #include <vector>
 
 #include "draw/bitmap_font.h"
-#include "draw/raster_canvas.h"
 
 namespace kep {
 namespace {

@@ -155,9 +155,9 @@ TEST(RasterLineTest, XorDrawingTwiceRestoresThePicture) {
   };
   drawFigure();
   EXPECT_EQ(canvas.PixelAt(12, 12), original.PixelAt(12, 12));  // end point untouched
-  EXPECT_EQ(canvas.PixelAt(9, 12), kRed);                         // black xor red
-  EXPECT_EQ(canvas.PixelAt(10, 12), kBlack);                      // the cross's centre, twice
-  EXPECT_EQ(canvas.PixelAt(20, 3), (Rgb{255, 0, 255}));           // white xor green
+  EXPECT_EQ(canvas.PixelAt(9, 12), kRed);                       // black xor red
+  EXPECT_EQ(canvas.PixelAt(10, 12), kBlack);                    // the cross's centre, twice
+  EXPECT_EQ(canvas.PixelAt(20, 3), (Rgb{255, 0, 255}));         // white xor green
   EXPECT_NE(PaintedPixels(canvas), PaintedPixels(original));
   drawFigure();
   EXPECT_TRUE(std::equal(canvas.Data(), canvas.Data() + canvas.Stride() * canvas.Height(),

@@ -1,9 +1,9 @@
+#include "draw/recording_canvas.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
-
-#include "draw/recording_canvas.h"
 
 namespace kep {
 namespace {
