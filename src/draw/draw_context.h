@@ -41,7 +41,10 @@ class DrawContext {
   virtual Rect ClientRect() const = 0;
   // Selects a pen of the colour and returns the colour of the pen selected before.
   virtual Rgb SelectPen(Rgb colour) = 0;
-  // Sets the drawing mode of pens and returns the mode set before.
+  // Sets the drawing mode of pens and returns the mode set before. In exclusive-or
+  // mode lines and single pixels combine their colour with the picture by a bitwise
+  // exclusive-or, so drawing the same figure twice restores it; fills, text and
+  // images are always copied.
   virtual DrawMode SetDrawMode(DrawMode mode) = 0;
   virtual void MoveTo(std::int32_t x, std::int32_t y) = 0;
   // Draws from the current position toward (x, y); the end point itself is not
@@ -50,7 +53,8 @@ class DrawContext {
   virtual void SetPixel(std::int32_t x, std::int32_t y, Rgb colour) = 0;
   // Fills the rectangle with a solid brush; right and bottom edges excluded.
   virtual void FillRect(const Rect& rect, Rgb colour) = 0;
-  // Draws text in black with (x, y) as its top-left corner.
+  // Draws text in black with (x, y) as its top-left corner; only the characters
+  // themselves are painted, not a background box.
   virtual void DrawText(std::int32_t x, std::int32_t y, const std::string& text) = 0;
   // Stretches the source rectangle of an 8-bit grey image (rows top first, stride
   // bytes apart) over the destination rectangle.
