@@ -9,7 +9,7 @@ std::string ThreeDecimal(double value) {
   if (std::isnan(value)) return "nan";
   if (value < 0.0) return "-" + ThreeDecimal(-value);
   if (std::isinf(value)) return "inf";
-  const double whole = std::trunc(value);
+  const double whole = std::trunc(value) + 0.0;  // -0.0 becomes 0.0
   const int thousandths = static_cast<int>(std::trunc((value - whole) * 1000.0));
   // The whole part is printed from the double itself, so no value overflows an
   // integer type; a finite double has at most 309 integer digits.
