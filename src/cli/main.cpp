@@ -1,0 +1,54 @@
+// kep-cli: the command-line twin of the desktop program.
+
+#include <clocale>
+#include <cstdio>
+#include <locale>
+#include <new>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/command_action.h"
+#include "cli/commands.h"
+
+namespace kep::cli {
+namespace {
+
+// The one place where the subcommands are registered, one line each.
+void AddCommands(CLI::App& app) {
+  AddInfoCommand(app);
+  AddConvertCommand(app);
+}
+
+int Run(int argc, char** argv) {
+  CLI::App app("Measures the fractal dimension of particle outlines in BMP and TIFF images.",
+               "kep-cli");
+  app.set_version_flag("--version", "kep-cli 1.0");
+  app.require_subcommand(1);
+  AddCommands(app);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::RuntimeError& e) {
+    return e.get_exit_code();  // a command's own status
+  } catch (const CLI::Success& e) {
+    return app.exit(e);  // help or version
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);  // prints the usage error
+    return kExitUsage;
+  }
+  return kExitSuccess;
+}
+
+}  // namespace
+}  // namespace kep::cli
+
+int main(int argc, char** argv) {
+  // Numbers are read and written the same way whatever the user's locale.
+  std::setlocale(LC_ALL, "C");
+  std::locale::global(std::locale::classic());
+  try {
+    return kep::cli::Run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::fputs("kep-cli: out of memory\n", stderr);
+    return kep::cli::kExitFailure;
+  }
+}
