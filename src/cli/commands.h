@@ -22,5 +22,8 @@ namespace kep::cli {
 
 void AddInfoCommand(CLI::App& app);
 void AddConvertCommand(CLI::App& app);
+void AddMeasureCommand(CLI::App& app);
+void AddOutlineCommand(CLI::App& app);
+void AddMethodsCommand(CLI::App& app);
 
 }  // namespace kep::cli

@@ -17,6 +17,9 @@ namespace {
 void AddCommands(CLI::App& app) {
   AddInfoCommand(app);
   AddConvertCommand(app);
+  AddMeasureCommand(app);
+  AddOutlineCommand(app);
+  AddMethodsCommand(app);
 }
 
 int Run(int argc, char** argv) {

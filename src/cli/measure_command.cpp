@@ -1,0 +1,124 @@
+// kep-cli measure IMAGE [--method M] [--params P1 P2 P3] [--particle 0|255]
+//                       [--prep [pre-processing options]] [--json]:
+// the fractal dimension of the particle outlines and the points it was fitted from.
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/command_action.h"
+#include "cli/commands.h"
+#include "cli/measured_image.h"
+#include "fractal/fit_log_log.h"
+#include "fractal/fractal_engine.h"
+#include "fractal/method_table.h"
+#include "fractal/three_decimal.h"
+
+namespace kep::cli {
+namespace {
+
+constexpr const char* kNoDimensionMessage = "Sorry! I can't Calculate Fractal Dimension!";
+
+struct MeasureOptions {
+  MeasuredImageOptions input;
+  std::string method = "0";
+  std::vector<std::int32_t> params;
+  bool json = false;
+};
+
+struct Measurement {
+  int method = 0;
+  std::array<std::int32_t, 3> params{};
+  double fd = kNoDimension;
+  PointSeries points;
+  std::int64_t outlinePoints = 0;
+  std::size_t particles = 0;
+};
+
+Measurement Measure(const MeasureOptions& options, const ImageBuffer& image) {
+  Measurement m;
+  m.method = *MethodIndexFromName(options.method);
+  for (std::size_t i = 0; i < 3; ++i) {
+    m.params[i] = options.params.empty() ? kMethods[m.method].parameters[i].value : options.params[i];
+  }
+  FractalEngine engine;
+  engine.param1 = m.params[0];
+  engine.param2 = m.params[1];
+  engine.param3 = m.params[2];
+  m.fd = engine.ComputeFD(static_cast<std::uint32_t>(m.method), &image, options.input.ObjectValue(),
+                          options.input.BackgroundValue(), &m.points, nullptr);
+  for (const PointSeries& outline : engine.outlines) m.outlinePoints += outline.Count();
+  m.particles = engine.outlines.size();
+  return m;
+}
+
+void PrintText(const Measurement& m) {
+  std::printf("%s\n", m.fd == kNoDimension ? kNoDimensionMessage : ThreeDecimal(m.fd).c_str());
+  for (const SeriesPoint& point : m.points) std::printf("%d\t%d\n", point.x, point.y);
+}
+
+void PrintJson(const MeasureOptions& options, const Measurement& m) {
+  nlohmann::ordered_json json;
+  json["file"] = options.input.image;
+  json["method"] = m.method;
+  json["method_name"] = kMethods[m.method].listText;
+  json["params"] = m.params;
+  json["particle"] = options.input.particle;
+  json["fd"] = m.fd;
+  // The fit the dimension was made from; none when the engine gave no dimension.
+  const std::optional<LogLogFit> fit =
+      m.fd == kNoDimension ? std::nullopt : FitPositiveLogLog(m.points);
+  json["slope"] = fit ? nlohmann::ordered_json(fit->slope) : nullptr;
+  json["intercept"] = fit ? nlohmann::ordered_json(fit->intercept) : nullptr;
+  json["r_squared"] = fit ? nlohmann::ordered_json(fit->rSquared) : nullptr;
+  json["points"] = nlohmann::ordered_json::array();
+  for (const SeriesPoint& point : m.points) json["points"].push_back({point.x, point.y});
+  json["outline_points"] = m.outlinePoints;
+  json["particles"] = m.particles;
+  // A path that is not valid UTF-8 is written with replacement characters.
+  std::cout << json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+}
+
+int RunMeasure(const MeasureOptions& options) {
+  ImageBuffer image;
+  if (!LoadMeasuredImage(options.input, image)) return kExitUsage;
+  const Measurement m = Measure(options, image);
+  if (options.json) {
+    PrintJson(options, m);
+  } else {
+    PrintText(m);
+  }
+  return m.fd == kNoDimension ? kExitFailure : kExitSuccess;
+}
+
+}  // namespace
+
+void AddMeasureCommand(CLI::App& app) {
+  auto options = std::make_shared<MeasureOptions>();
+  CLI::App* command = app.add_subcommand(
+      "measure", "Measure the fractal dimension of the particle outlines of an image");
+  AddMeasuredImageOptions(*command, options->input);
+  const CLI::Validator knownMethod(
+      [](const std::string& name) {
+        return MethodIndexFromName(name) ? std::string()
+                                         : "unknown method (see kep-cli methods): " + name;
+      },
+      "0..10|NAME");
+  command->add_option("--method", options->method, "Method index 0 to 10 or name (kep-cli methods)")
+      ->capture_default_str()
+      ->check(knownMethod);
+  command->add_option("--params", options->params,
+                      "The method's three parameters (default: the method's defaults)")
+      ->expected(3);
+  command->add_flag("--json", options->json, "Write the result as JSON");
+  SetCommandAction(*command, [options] { return RunMeasure(*options); });
+}
+
+}  // namespace kep::cli
