@@ -22,6 +22,7 @@ namespace kep::cli {
 
 void AddInfoCommand(CLI::App& app);
 void AddConvertCommand(CLI::App& app);
+void AddPrepCommand(CLI::App& app);
 void AddMeasureCommand(CLI::App& app);
 void AddOutlineCommand(CLI::App& app);
 void AddMethodsCommand(CLI::App& app);

@@ -17,6 +17,7 @@ namespace {
 void AddCommands(CLI::App& app) {
   AddInfoCommand(app);
   AddConvertCommand(app);
+  AddPrepCommand(app);
   AddMeasureCommand(app);
   AddOutlineCommand(app);
   AddMethodsCommand(app);
