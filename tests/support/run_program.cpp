@@ -1,0 +1,97 @@
+#include "support/run_program.h"
+
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <stdexcept>
+
+extern char** environ;
+
+namespace kep::test {
+namespace {
+
+std::vector<char*> PointersTo(std::vector<std::string>& texts) {
+  std::vector<char*> pointers;
+  for (std::string& text : texts) pointers.push_back(text.data());
+  pointers.push_back(nullptr);
+  return pointers;
+}
+
+bool IsReplaced(const std::string& nameAndEquals, const std::vector<std::string>& entries) {
+  for (const std::string& entry : entries) {
+    if (entry.starts_with(nameAndEquals)) return true;
+  }
+  return false;
+}
+
+// Reads both pipes until the program has closed them, so that neither can fill
+// up and stall it.
+void Drain(int outFd, int errFd, ProgramResult& result) {
+  std::array<pollfd, 2> fds = {{{outFd, POLLIN, 0}, {errFd, POLLIN, 0}}};
+  std::array<std::string*, 2> sinks = {&result.out, &result.err};
+  int open = 2;
+  while (open > 0) {
+    if (::poll(fds.data(), fds.size(), -1) < 0) throw std::runtime_error("poll failed");
+    for (std::size_t i = 0; i < fds.size(); ++i) {
+      if (fds[i].fd < 0 || fds[i].revents == 0) continue;
+      char buffer[4096];
+      const ssize_t got = ::read(fds[i].fd, buffer, sizeof buffer);
+      if (got > 0) {
+        sinks[i]->append(buffer, static_cast<std::size_t>(got));
+      } else {
+        ::close(fds[i].fd);
+        fds[i].fd = -1;
+        --open;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::vector<std::string>& extraEnvironment) {
+  std::vector<std::string> argv = {program};
+  argv.insert(argv.end(), args.begin(), args.end());
+  std::vector<std::string> envp = extraEnvironment;
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    const std::string inherited = *entry;
+    const std::string name = inherited.substr(0, inherited.find('=') + 1);
+    if (!IsReplaced(name, extraEnvironment)) envp.push_back(inherited);
+  }
+  std::vector<char*> argvPointers = PointersTo(argv);
+  std::vector<char*> envpPointers = PointersTo(envp);
+
+  int outPipe[2];
+  int errPipe[2];
+  if (::pipe(outPipe) != 0 || ::pipe(errPipe) != 0) throw std::runtime_error("pipe failed");
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
+  posix_spawn_file_actions_adddup2(&actions, errPipe[1], STDERR_FILENO);
+  for (int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]}) {
+    posix_spawn_file_actions_addclose(&actions, fd);
+  }
+  pid_t pid = 0;
+  const int spawned =
+      ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argvPointers.data(), envpPointers.data());
+  posix_spawn_file_actions_destroy(&actions);
+  ::close(outPipe[1]);
+  ::close(errPipe[1]);
+  ProgramResult result;
+  if (spawned != 0) {
+    ::close(outPipe[0]);
+    ::close(errPipe[0]);
+    throw std::runtime_error("cannot start " + program);
+  }
+  Drain(outPipe[0], errPipe[0], result);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  return result;
+}
+
+}  // namespace kep::test
