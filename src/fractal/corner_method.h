@@ -9,7 +9,7 @@
 namespace kep {
 
 // What the corner method measures at each tolerance.
-enum class CornerMeasure { kPerimeter = 0, kCount = 1 };
+enum class CornerMeasure { kPerimeter, kCount };
 
 // Called after each tolerance has been measured; the animation hangs on it.
 using ToleranceHook = std::function<void(double tolerance)>;
