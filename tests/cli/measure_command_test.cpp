@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+#include "fractal/fit_log_log.h"
+#include "fractal/three_decimal.h"
+#include "kep_cli.h"
+#include "support/image_file_bytes.h"
+#include "support/temp_dir.h"
+
+namespace kep::test {
+namespace {
+
+constexpr std::int32_t kSide = 40;
+
+// A 40 x 40 top-down 8-bit bitmap: a filled 21 x 21 square at (10, 10)..(30, 30)
+// in `particle` on `background`. Its outline is a ring of 80 pixels.
+Bytes SquareBmp(std::uint8_t particle, std::uint8_t background) {
+  Bytes rows;
+  for (std::int32_t y = 0; y < kSide; ++y) {
+    for (std::int32_t x = 0; x < kSide; ++x) {
+      const bool inside = x >= 10 && x <= 30 && y >= 10 && y <= 30;
+      rows.push_back(inside ? particle : background);
+    }
+  }
+  return BmpBuilder(kSide, -kSide).Palette(GreyPalette()).Rows(rows).Build();
+}
+
+// Box sizes 2 to 5 on the ring, bounding box 10..30 (W = H = 20): the boxes
+// cover columns and rows 10 to 29 for sizes 2, 4 and 5, so only the ring's top
+// row and left column are seen (19, 9 and 7 boxes); size 3 reaches 30 and sees
+// all four sides (24 boxes).
+const std::vector<SeriesPoint> kBoxPoints = {{2, 19}, {3, 24}, {4, 9}, {5, 7}};
+
+std::string ExpectedText(const std::vector<SeriesPoint>& points, double fd) {
+  std::string text = ThreeDecimal(fd) + "\n";
+  for (const SeriesPoint& p : points) text += std::to_string(p.x) + "\t" + std::to_string(p.y) + "\n";
+  return text;
+}
+
+double BoxSlope() {
+  PointSeries series;
+  for (const SeriesPoint& p : kBoxPoints) series.Append(p);
+  double slope = 0.0;
+  double intercept = 0.0;
+  FitLogLog(series, slope, intercept);
+  return slope;
+}
+
+TEST(MeasureCommandTest, PrintsTheDimensionAndThePointsForBothParticleValues) {
+  TempDir dir;
+  const std::string bright = dir.Write("bright.bmp", SquareBmp(255, 0));
+  const std::string dark = dir.Write("dark.bmp", SquareBmp(0, 255));
+  const std::string expected = ExpectedText(kBoxPoints, -BoxSlope());
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"measure", bright, "--method", "2", "--params", "2", "5", "1"},
+           {"measure", bright, "--method", "box-counting", "--params", "2", "5", "1"},
+           {"measure", dark, "--method", "2", "--params", "2", "5", "1", "--particle", "0"}}) {
+    const ProgramResult result = RunKepCli(args);
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.out, expected);
+    EXPECT_EQ(result.err, "");
+  }
+}
+
+TEST(MeasureCommandTest, JsonHoldsTheFitAndTheOutlines) {
+  TempDir dir;
+  const std::string input = dir.Write("square.bmp", SquareBmp(255, 0));
+  const ProgramResult result =
+      RunKepCli({"measure", input, "--method", "2", "--params", "2", "5", "1", "--json"});
+  ASSERT_EQ(result.exitStatus, 0) << result.err;
+  const nlohmann::ordered_json json = nlohmann::ordered_json::parse(result.out);
+  std::vector<std::string> keys;
+  for (const auto& item : json.items()) keys.push_back(item.key());
+  EXPECT_EQ(keys, (std::vector<std::string>{"file", "method", "method_name", "params", "particle", "fd",
+                                            "slope", "intercept", "r_squared", "points",
+                                            "outline_points", "particles"}));
+  EXPECT_EQ(json["file"], input);
+  EXPECT_EQ(json["method"], 2);
+  EXPECT_EQ(json["method_name"], "Box-Counting");
+  EXPECT_EQ(json["params"], nlohmann::json::array({2, 5, 1}));
+  EXPECT_EQ(json["particle"], 255);
+  EXPECT_EQ(json["slope"].get<double>(), BoxSlope());
+  EXPECT_EQ(json["fd"].get<double>(), -BoxSlope());
+  EXPECT_GT(json["r_squared"].get<double>(), 0.0);
+  EXPECT_LT(json["r_squared"].get<double>(), 1.0);
+  EXPECT_EQ(json["points"], nlohmann::json::parse("[[2,19],[3,24],[4,9],[5,7]]"));
+  EXPECT_EQ(json["outline_points"], 80);
+  EXPECT_EQ(json["particles"], 1);
+}
+
+TEST(MeasureCommandTest, NoDimensionIsSaidAndExitsWithOne) {
+  TempDir dir;
+  const std::string input = dir.Write("empty.bmp", SquareBmp(0, 0));
+  ProgramResult result = RunKepCli({"measure", input});
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_EQ(result.out, "Sorry! I can't Calculate Fractal Dimension!\n");
+
+  // A parameter out of range refuses the method after the outlines were found.
+  const std::string square = dir.Write("square.bmp", SquareBmp(255, 0));
+  result = RunKepCli({"measure", square, "--params", "1", "20", "0", "--json"});
+  EXPECT_EQ(result.exitStatus, 1);
+  const nlohmann::json json = nlohmann::json::parse(result.out);
+  EXPECT_EQ(json["fd"].get<double>(), -1.0);
+  EXPECT_TRUE(json["slope"].is_null());
+  EXPECT_TRUE(json["intercept"].is_null());
+  EXPECT_TRUE(json["r_squared"].is_null());
+  EXPECT_EQ(json["points"], nlohmann::json::array());
+  EXPECT_EQ(json["outline_points"], 80);
+}
+
+TEST(MeasureCommandTest, PrepMeasuresTheCleanedImage) {
+  TempDir dir;
+  const std::string grey = dir.Write("grey.bmp", SquareBmp(200, 30));
+  const std::string binary = dir.Write("binary.bmp", SquareBmp(255, 0));
+  const ProgramResult asLoaded = RunKepCli({"measure", grey});
+  EXPECT_EQ(asLoaded.exitStatus, 1);  // no pixel of 255
+  const ProgramResult prepared =
+      RunKepCli({"measure", grey, "--prep", "--percent", "0", "--min-particle", "1", "--min-hole", "1"});
+  EXPECT_EQ(prepared.exitStatus, 0) << prepared.err;
+  EXPECT_EQ(prepared.out, RunKepCli({"measure", binary}).out);
+}
+
+TEST(MeasureCommandTest, UsageErrorsExitWithTwo) {
+  TempDir dir;
+  const std::string input = dir.Write("square.bmp", SquareBmp(255, 0));
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"measure", input, "--method", "11"},
+           {"measure", input, "--method", "boxes"},
+           {"measure", input, "--params", "1", "2"},
+           {"measure", input, "--percent", "5"},
+           {"measure", dir.File("missing.bmp")},
+           {"measure", dir.File("square.png")}}) {
+    EXPECT_EQ(RunKepCli(args).exitStatus, 2) << args[2];
+  }
+  const ProgramResult particle = RunKepCli({"measure", input, "--particle", "128"});
+  EXPECT_EQ(particle.exitStatus, 2);
+  EXPECT_NE(particle.err.find("Please input 0 or 255 for particle brightness!"), std::string::npos);
+}
+
+TEST(MeasureCommandTest, JsonReplacesBytesThatAreNotUtf8) {
+  TempDir dir;
+  const std::string input = dir.Write("bad\xff.bmp", SquareBmp(255, 0));
+  const ProgramResult result = RunKepCli({"measure", input, "--json"});
+  ASSERT_EQ(result.exitStatus, 0) << result.err;
+  const nlohmann::json json = nlohmann::json::parse(result.out);
+  EXPECT_NE(json["file"].get<std::string>().find("bad\xef\xbf\xbd.bmp"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kep::test
