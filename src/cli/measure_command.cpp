@@ -16,6 +16,7 @@
 #include "cli/command_action.h"
 #include "cli/commands.h"
 #include "cli/measured_image.h"
+#include "cli/method_options.h"
 #include "fractal/fit_log_log.h"
 #include "fractal/fractal_engine.h"
 #include "fractal/method_table.h"
@@ -28,8 +29,7 @@ constexpr const char* kNoDimensionMessage = "Sorry! I can't Calculate Fractal Di
 
 struct MeasureOptions {
   MeasuredImageOptions input;
-  std::string method = "0";
-  std::vector<std::int32_t> params;
+  MethodOptions method;
   bool json = false;
 };
 
@@ -44,10 +44,8 @@ struct Measurement {
 
 Measurement Measure(const MeasureOptions& options, const ImageBuffer& image) {
   Measurement m;
-  m.method = *MethodIndexFromName(options.method);
-  for (std::size_t i = 0; i < 3; ++i) {
-    m.params[i] = options.params.empty() ? kMethods[m.method].parameters[i].value : options.params[i];
-  }
+  m.method = options.method.Index();
+  m.params = options.method.Params();
   FractalEngine engine;
   engine.param1 = m.params[0];
   engine.param2 = m.params[1];
@@ -105,18 +103,7 @@ void AddMeasureCommand(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "measure", "Measure the fractal dimension of the particle outlines of an image");
   AddMeasuredImageOptions(*command, options->input);
-  const CLI::Validator knownMethod(
-      [](const std::string& name) {
-        return MethodIndexFromName(name) ? std::string()
-                                         : "unknown method (see kep-cli methods): " + name;
-      },
-      "0..10|NAME");
-  command->add_option("--method", options->method, "Method index 0 to 10 or name (kep-cli methods)")
-      ->capture_default_str()
-      ->check(knownMethod);
-  command->add_option("--params", options->params,
-                      "The method's three parameters (default: the method's defaults)")
-      ->expected(3);
+  AddMethodOptions(*command, options->method);
   command->add_flag("--json", options->json, "Write the result as JSON");
   SetCommandAction(*command, [options] { return RunMeasure(*options); });
 }
