@@ -1,0 +1,137 @@
+#include "app/four_pane_frame.h"
+
+#include <memory>
+
+#include <wx/menu.h>
+#include <wx/splitter.h>
+
+#include "app/document_pane.h"
+#include "app/pane_view.h"
+#include "resources/menus.h"
+
+namespace kep {
+
+namespace {
+
+// Keeps a sash from being dragged so far that a pane disappears.
+constexpr int kMinimumPaneSize = 10;
+
+wxSplitterWindow* NewSplitter(wxWindow* parent) {
+  auto* splitter = new wxSplitterWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                        wxSP_3DSASH | wxSP_LIVE_UPDATE);
+  splitter->SetMinimumPaneSize(kMinimumPaneSize);
+  return splitter;
+}
+
+}  // namespace
+
+FourPaneFrame::~FourPaneFrame() {
+  if (m_fileMenu) wxDocManager::GetDocumentManager()->FileHistoryRemoveMenu(m_fileMenu);
+}
+
+bool FourPaneFrame::Create(wxDocument& document, wxMDIParentFrame& parent,
+                           const FourPaneLayout& layout) {
+  if (!wxDocMDIChildFrame::Create(&document, nullptr, &parent, wxID_ANY,
+                                  document.GetUserReadableName(), wxDefaultPosition,
+                                  wxDefaultSize, wxDEFAULT_FRAME_STYLE | wxMAXIMIZE)) {
+    return false;
+  }
+
+  wxMenuBar* menuBar = CreateDocumentMenuBar();
+  SetMenuBar(menuBar);
+  m_fileMenu = FileMenuOf(*menuBar);
+  wxDocManager::GetDocumentManager()->FileHistoryUseMenu(m_fileMenu);
+  wxDocManager::GetDocumentManager()->FileHistoryAddFilesToMenu(m_fileMenu);
+
+  wxSplitterWindow* outer = NewSplitter(this);
+  m_panes[kForm] = CreatePane(layout.form, outer);
+  wxSplitterWindow* right = NewSplitter(outer);
+  m_panes[kUpper] = CreatePane(layout.upper, right);
+  wxSplitterWindow* lower = NewSplitter(right);
+  m_panes[kLowerLeft] = CreatePane(layout.lowerLeft, lower);
+  m_panes[kLowerRight] = CreatePane(layout.lowerRight, lower);
+  for (DocumentPane* pane : m_panes) {
+    if (!pane) return false;
+  }
+
+  lower->SplitVertically(m_panes[kLowerLeft], m_panes[kLowerRight], layout.lowerLeftWidth);
+  right->SplitHorizontally(m_panes[kUpper], lower, layout.upperHeight);
+  outer->SplitVertically(m_panes[kForm], right, layout.formWidth);
+
+  for (DocumentPane* pane : m_panes) {
+    pane->Bind(wxEVT_CHILD_FOCUS, [this, pane](wxChildFocusEvent& event) {
+      ActivatePane(*pane);
+      event.Skip();
+    });
+    pane->Bind(wxEVT_LEFT_DOWN, [this, pane](wxMouseEvent& event) {
+      ActivatePane(*pane);
+      pane->SetFocus();
+      event.Skip();
+    });
+  }
+  ActivatePane(*m_panes[kForm]);
+  // Bound after the framework's own handler, so it runs instead of it.
+  Bind(wxEVT_CLOSE_WINDOW, &FourPaneFrame::OnCloseWindow, this);
+  Show();
+  return true;
+}
+
+void FourPaneFrame::OnCloseWindow(wxCloseEvent& event) {
+  if (IsOnlyWindowOfDocument() && !GetDocument()->Close() && event.CanVeto()) {
+    event.Veto();
+    return;
+  }
+  // Detached first, so that deleting the active view does not destroy the frame
+  // underneath this handler.
+  if (wxView* view = GetView()) {
+    view->Activate(false);
+    view->SetDocChildFrame(nullptr);
+  }
+  SetView(nullptr);
+  for (DocumentPane* pane : m_panes) delete pane->GetView();
+  Destroy();
+}
+
+bool FourPaneFrame::IsOnlyWindowOfDocument() const {
+  for (wxView* view : GetDocument()->GetViewsVector()) {
+    if (view->GetFrame() != this) return false;
+  }
+  return true;
+}
+
+DocumentPane* FourPaneFrame::CreatePane(FourPaneLayout::PaneFactory factory, wxWindow* parent) {
+  std::unique_ptr<DocumentPane> pane(factory());
+  if (!pane || !pane->Create(parent, *GetDocument(), *this)) return nullptr;
+  return pane.release();
+}
+
+void FourPaneFrame::InitialUpdateFrame() {
+  if (m_initialUpdateDone) return;
+  m_initialUpdateDone = true;
+  for (DocumentPane* pane : m_panes) pane->OnInitialUpdate();
+}
+
+void FourPaneFrame::ActivatePane(DocumentPane& pane) {
+  if (m_activePane == &pane) return;
+  // The frame's view is the active pane's: the framework closes the frame through
+  // it and makes it the current view whenever the frame is activated.
+  if (wxView* previous = GetView()) {
+    previous->SetDocChildFrame(nullptr);
+    previous->SetFrame(this);
+  }
+  m_activePane = &pane;
+  pane.GetView()->SetDocChildFrame(this);
+  SetView(pane.GetView());
+  pane.GetView()->Activate(true);
+}
+
+void FourPaneFrame::ActivateNextPane(int step) {
+  int index = 0;
+  while (m_panes[index] != m_activePane) ++index;
+  const int count = static_cast<int>(m_panes.size());
+  DocumentPane* next = m_panes[((index + step) % count + count) % count];
+  ActivatePane(*next);
+  next->SetFocus();
+}
+
+}  // namespace kep

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+
+#include <wx/app.h>
+
+#include "app/dialog_message_sink.h"
+
+namespace kep {
+
+class CMainFrame;
+class KepDocManager;
+
+// The application object: registers the two document types, builds the main
+// window and carries out the command line; keeps the recent-file list in the
+// settings file between runs.
+class KepApp : public wxApp {
+ public:
+  KepApp();
+  ~KepApp() override;
+
+  bool OnInit() override;
+  int OnExit() override;
+
+  // The command line's request, without the program's name: no argument creates
+  // a new document ("New"), a file name opens that file as "Open" does. False
+  // when the file could not be opened.
+  bool ProcessShellCommand(const wxArrayString& arguments);
+
+  KepDocManager& DocManager() const { return *m_docManager; }
+  CMainFrame& MainFrame() const { return *m_mainFrame; }
+
+ private:
+  void OnAppAbout(wxCommandEvent& event);
+
+  std::unique_ptr<KepDocManager> m_docManager;
+  CMainFrame* m_mainFrame = nullptr;
+  DialogMessageSink m_messageSink;
+};
+
+}  // namespace kep

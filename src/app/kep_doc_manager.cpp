@@ -1,0 +1,62 @@
+#include "app/kep_doc_manager.h"
+
+#include <wx/filename.h>
+
+#include "app/app_settings.h"
+#include "app/dialog_service.h"
+#include "app/four_pane_frame.h"
+#include "app/pane_view.h"
+#include "app/recent_file_list.h"
+
+namespace kep {
+
+KepDocManager::KepDocManager() : wxDocManager(0, false) {
+  // Initialised here rather than by the base class, whose constructor cannot
+  // reach this class's file history.
+  Initialize();
+  for (int command : {wxID_UNDO, wxID_CUT, wxID_COPY, wxID_PASTE}) {
+    Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, command);
+  }
+  Bind(wxEVT_UPDATE_UI, &KepDocManager::OnUpdatePrint, this, wxID_PRINT);
+  Bind(wxEVT_UPDATE_UI, &KepDocManager::OnUpdatePrint, this, wxID_PREVIEW);
+}
+
+wxFileHistory* KepDocManager::OnCreateFileHistory() {
+  return new RecentFileList(kRecentFileCount);
+}
+
+wxDocTemplate* KepDocManager::SelectDocumentType(wxDocTemplate** templates, int count, bool) {
+  if (count == 1) return templates[0];
+  wxArrayString names;
+  for (int i = 0; i < count; ++i) names.Add(templates[i]->GetDescription());
+  const int choice = Dialogs().ChooseOne(nullptr, "New", names);
+  return choice >= 0 && choice < count ? templates[choice] : nullptr;
+}
+
+wxDocTemplate* KepDocManager::SelectDocumentPath(wxDocTemplate**, int, wxString& path, long,
+                                                 bool) {
+  path = Dialogs().AskOpenPath(nullptr, kAllFilesFilter);
+  if (path.empty()) return nullptr;
+  SetLastDirectory(wxFileName(path).GetPath());
+  return FindTemplateForPath(path);
+}
+
+wxDocument* KepDocManager::CreateDocument(const wxString& path, long flags) {
+  wxDocument* document = wxDocManager::CreateDocument(path, flags);
+  if (!document) return nullptr;
+  for (wxView* view : document->GetViewsVector()) {
+    if (auto* frame = dynamic_cast<FourPaneFrame*>(view->GetFrame())) frame->InitialUpdateFrame();
+  }
+  return document;
+}
+
+wxDocument* KepDocManager::OpenDocumentFile(const wxString& path) {
+  return CreateDocument(path, wxDOC_SILENT);
+}
+
+void KepDocManager::OnUpdatePrint(wxUpdateUIEvent& event) {
+  auto* view = dynamic_cast<PaneView*>(GetAnyUsableView());
+  event.Enable(view && view->IsPrintable());
+}
+
+}  // namespace kep

@@ -1,0 +1,3 @@
+#include "app/kep_app.h"
+
+wxIMPLEMENT_APP(kep::KepApp);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "project/ui/project_pane.h"
+
+namespace kep {
+
+// The single-image plot of a project window (lower right): the log-log data of
+// the current file with its dimension.
+class CProject2DSingleView final : public ProjectPane {
+ public:
+  void OnInitialUpdate() override;
+  void OnDraw(DrawContext& dc) override;
+};
+
+}  // namespace kep

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/document_pane.h"
+
+namespace kep {
+
+class CKepProjectDoc;
+
+// The form on the left of a project window: the method and its parameters, the
+// project's files and the pre-processing values.
+class CProjectInputForm final : public DocumentPane {
+ public:
+  CKepProjectDoc* GetDocument() const;
+  void OnInitialUpdate() override;
+};
+
+}  // namespace kep

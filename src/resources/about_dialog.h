@@ -1,0 +1,13 @@
+#pragma once
+
+#include <wx/dialog.h>
+
+namespace kep {
+
+// "About KEP": the program's icon, "KEP Version 1.0" and an OK button.
+class AboutDialog final : public wxDialog {
+ public:
+  explicit AboutDialog(wxWindow* parent);
+};
+
+}  // namespace kep

@@ -1,0 +1,130 @@
+#include <filesystem>
+#include <fstream>
+
+#include "app/four_pane_frame.h"
+#include "interactive/image_r_view.h"
+#include "interactive/kep_doc.h"
+#include "project/ui/kep_project_doc.h"
+#include "test_app.h"
+
+namespace kep::test {
+namespace {
+
+using DocumentsTest = AppTest;
+
+std::uintmax_t SizeOf(const wxString& path) {
+  return std::filesystem::file_size(path.utf8_string());
+}
+
+TEST_F(DocumentsTest, NewInteractiveDocumentStartsWithoutImageOrResult) {
+  auto* document = dynamic_cast<CKEPDoc*>(NewDocument(0));
+  ASSERT_TRUE(document != nullptr);
+  EXPECT_FALSE(document->m_loadedImage.IsLoaded());
+  EXPECT_FALSE(document->m_leftImage.IsLoaded());
+  EXPECT_FALSE(document->m_rightImage.IsLoaded());
+  EXPECT_EQ(document->m_rightPaneMode, kRightPaneImage);
+  EXPECT_EQ(document->m_method, 0);
+  EXPECT_EQ(document->m_fractalDimension, -1.0);
+  EXPECT_EQ(document->m_resultSeries.Count(), 0);
+  EXPECT_EQ(document->m_theoryValueText, " ");
+  EXPECT_EQ(document->m_errorLabelText, " ");
+  EXPECT_FALSE(document->IsModified());
+}
+
+TEST_F(DocumentsTest, UntitledDocumentsAreNumberedPerType) {
+  const wxString first = NewDocument(0)->GetTitle();
+  const wxString project = NewDocument(1)->GetTitle();
+  const wxString second = NewDocument(0)->GetTitle();
+  ASSERT_TRUE(first.StartsWith("KEP"));
+  long number = 0;
+  ASSERT_TRUE(first.Mid(3).ToLong(&number));
+  EXPECT_EQ(second, wxString::Format("KEP%ld", number + 1));
+  EXPECT_TRUE(project.StartsWith("PROJECT"));
+  EXPECT_EQ(FrameOf(App().DocManager().GetCurrentDocument())->GetTitle(), second);
+}
+
+TEST_F(DocumentsTest, ResetForgetsImagesAndResult) {
+  auto* document = dynamic_cast<CKEPDoc*>(NewDocument(0));
+  document->m_leftImage.Create(4, 3, 1);
+  document->m_rightImage.Create(4, 3, 1);
+  document->m_loadedImage.Create(4, 3, 1);
+  document->m_rightPaneMode = kRightPanePlot;
+  document->m_fractalDimension = 1.25;
+  document->m_resultSeries.Append(2, 40);
+  document->m_errorValueText = "3 %";
+
+  document->Reset();
+
+  EXPECT_EQ(document->m_leftImage.ByteCount(), 0u);
+  EXPECT_EQ(document->m_rightImage.ByteCount(), 0u);
+  EXPECT_EQ(document->m_loadedImage.ByteCount(), 0u);
+  EXPECT_EQ(document->m_rightPaneMode, kRightPaneImage);
+  EXPECT_EQ(document->m_fractalDimension, -1.0);
+  EXPECT_EQ(document->m_resultSeries.Count(), 0);
+  EXPECT_EQ(document->m_resultSeries.Capacity(), 0);
+  EXPECT_EQ(document->m_errorValueText, " ");
+}
+
+TEST_F(DocumentsTest, ClearResultsEmptiesAllThreeLists) {
+  auto* document = dynamic_cast<CKepProjectDoc*>(NewDocument(1));
+  ASSERT_TRUE(document != nullptr);
+  EXPECT_EQ(document->m_method, 0);
+  document->m_imageNumbers = {1.0, 3.0};
+  document->m_dimensions = {1.2, -1.0};
+  document->m_series.push_back(std::make_unique<PointSeries>());
+  document->m_series.push_back(std::make_unique<PointSeries>());
+
+  document->ClearResults();
+
+  EXPECT_TRUE(document->m_imageNumbers.empty());
+  EXPECT_TRUE(document->m_dimensions.empty());
+  EXPECT_TRUE(document->m_series.empty());
+  EXPECT_EQ(document->m_series.capacity(), 0u);
+}
+
+TEST_F(DocumentsTest, SaveWritesAnEmptyFileOverWhateverWasThere) {
+  for (int type : {0, 1}) {
+    wxDocument* document = NewDocument(type);
+    const wxString path = PathInHome(wxString::Format("saved-%d.kep", type));
+    std::ofstream(path.utf8_string()) << "earlier contents";
+    Dialogs().savePaths.push_back(path);
+
+    Command(wxID_SAVE);
+
+    EXPECT_EQ(SizeOf(path), 0u);
+    EXPECT_EQ(document->GetFilename(), path);
+    EXPECT_EQ(App().DocManager().GetHistoryFile(0), path);
+  }
+}
+
+TEST_F(DocumentsTest, SaveAsCancelledWritesNothing) {
+  NewDocument(1);
+  Dialogs().savePaths.push_back(wxString());
+  Command(wxID_SAVEAS);
+  EXPECT_TRUE(TakeMessages().empty());
+}
+
+TEST_F(DocumentsTest, ClosingAModifiedDocumentDoesNotAsk) {
+  wxDocument* document = NewDocument(0);
+  document->Modify(true);
+  Command(wxID_CLOSE);
+  EXPECT_TRUE(App().DocManager().GetDocumentsVector().empty());
+}
+
+TEST_F(DocumentsTest, OpenGivesAnEmptyInteractiveWindowWhateverTheFile) {
+  const wxString path = PathInHome("project-file");
+  std::ofstream(path.utf8_string()).flush();
+  Dialogs().openPaths.push_back(path);
+
+  Command(wxID_OPEN);
+
+  auto* document = dynamic_cast<CKEPDoc*>(App().DocManager().GetCurrentDocument());
+  ASSERT_TRUE(document != nullptr);
+  EXPECT_EQ(document->GetFilename(), path);
+  EXPECT_FALSE(document->m_leftImage.IsLoaded());
+  ASSERT_TRUE(FrameOf(document) != nullptr);
+  EXPECT_EQ(document->m_pRightView, FrameOf(document)->Pane(FourPaneFrame::kLowerRight));
+}
+
+}  // namespace
+}  // namespace kep::test
