@@ -34,6 +34,7 @@ std::int32_t FractalEngine::CountObjectPixels(std::int32_t x0, std::int32_t y0, 
 
 void FractalEngine::HighlightBox(DrawContext* window, std::int32_t x0, std::int32_t y0,
                                  std::int32_t x1, std::int32_t y1) {
+  if (window == nullptr) return;
   const Rect client = window->ClientRect();
   const double sx = (static_cast<double>(client.right) - client.left) / outlineImage.Width();
   const double sy = (static_cast<double>(client.bottom) - client.top) / outlineImage.Height();

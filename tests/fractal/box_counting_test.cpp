@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "draw/raster_canvas.h"
 #include "draw/recording_canvas.h"
 #include "fractal/box_counting.h"
 #include "fractal/fractal_engine.h"
@@ -103,20 +102,6 @@ TEST(BoxCountingTest, AnimationDrawsTheGridAndTheBoxesAndPausesForEachSize) {
             "pen, flush");
   EXPECT_EQ(window.Pen(), kBlack);  // the pen selected before
   EXPECT_EQ(clock.seconds, 4);  // a pause of one second per size: two readings each
-}
-
-TEST(BoxCountingTest, TheOutlineImageWipesOutGridAndBoxesAfterEachSize) {
-  SteppingClock clock;
-  ScopedClock installed(clock);
-  PictureEngine calc(test::Picture(kRing));
-  RasterCanvas window(9, 9, kBlue);
-  calc.Params(2, 4, 1).engine.BoxCounting(&window);
-  for (std::int32_t y = 0; y < 9; ++y) {
-    for (std::int32_t x = 0; x < 9; ++x) {
-      const bool ring = calc.engine.outlineImage.GetPixel(x, y) == 255;
-      EXPECT_EQ(window.PixelAt(x, y), ring ? kWhite : kBlack) << x << ", " << y;
-    }
-  }
 }
 
 }  // namespace
