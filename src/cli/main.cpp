@@ -21,6 +21,7 @@ void AddCommands(CLI::App& app) {
   AddMeasureCommand(app);
   AddOutlineCommand(app);
   AddMethodsCommand(app);
+  AddPlotCommand(app);
 }
 
 int Run(int argc, char** argv) {
