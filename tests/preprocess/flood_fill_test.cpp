@@ -82,13 +82,6 @@ TEST(FloodFill8, FillsDiagonallyConnectedPixelsAndLeavesTheFourFillState) {
   EXPECT_THAT(Rows(image), ElementsAre("7.....", ".7..55", "..7.5.", ".7....", "7...##"));
 }
 
-TEST(FloodFill8, IgnoresSeedsOutsideOrOfTheFillValue) {
-  ImageBuffer image = Picture({"##", ".."});
-  FloodFill8(image, 2, 0, 7);
-  FloodFill8(image, 0, 0, 255);
-  EXPECT_THAT(Rows(image), ElementsAre("##", ".."));
-}
-
 // Both fills against a pixel-by-pixel fill on random images of few grey values.
 TEST(FloodFill, AgreesWithAPlainFillOnRandomImages) {
   std::mt19937 random(12345);

@@ -44,12 +44,6 @@ TEST(RemoveRegions, SmallHoleAtTheEdgeIsFilled) {
   EXPECT_THAT(Rows(Removed(src, 0, 255, 1)), ElementsAre("#..####", "#######", "#######", "#######"));
 }
 
-TEST(RemoveRegions, NoMinimumOrEqualValuesCopyTheSource) {
-  const ImageBuffer src = Picture({"#.3", ".#."});
-  EXPECT_THAT(Rows(Removed(src, 255, 0, 0)), ElementsAre("#.3", ".#."));
-  EXPECT_THAT(Rows(Removed(src, 255, 255, 5)), ElementsAre("#.3", ".#."));
-}
-
 TEST(RemoveRegions, MarkSkipsTheFillValueAndOtherValuesReturn) {
   // Region 254, fill 255: the mark is 0, and the source's own zeros come back.
   ImageBuffer src = Picture({"4.#4", "..44", "9..."});

@@ -62,10 +62,5 @@ TEST(SimplifyContour, SplitTestsAreExactOnWideImages) {
               ElementsAre(SeriesPoint{0, 0}, SeriesPoint{100000, 3000}, SeriesPoint{200000, 0}));
 }
 
-TEST(SimplifyContour, EachCallReplacesTheCorners) {
-  Corners(LShape(), 0.05);
-  EXPECT_THAT(Corners({{1, 1}, {2, 2}}, 1.0), ElementsAre(SeriesPoint{1, 1}, SeriesPoint{2, 2}));
-}
-
 }  // namespace
 }  // namespace kep

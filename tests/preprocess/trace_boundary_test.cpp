@@ -10,7 +10,6 @@ namespace {
 
 using test::Picture;
 using ::testing::ElementsAre;
-using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
 
 std::vector<SeriesPoint> TracePoints(const ImageBuffer& image, std::int32_t x, std::int32_t y) {
@@ -110,12 +109,6 @@ TEST(TraceBoundary, StartOutsideTheImageGivesNothing) {
   const ImageBuffer image = Picture({"##", "##"});
   EXPECT_EQ(TraceBoundary(image, -1, 0), 0);
   EXPECT_THAT(TracePoints(image, 2, 5), IsEmpty());
-}
-
-TEST(TraceBoundary, EachTraceReplacesTheLastOne) {
-  const ImageBuffer image = Picture({"......", ".##.#.", ".##...", "......"});
-  TraceBoundary(image, 1, 1);
-  EXPECT_THAT(TracePoints(image, 4, 1), ElementsAre(SeriesPoint{4, 1}));
 }
 
 }  // namespace
