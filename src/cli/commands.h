@@ -26,6 +26,7 @@ void AddPrepCommand(CLI::App& app);
 void AddMeasureCommand(CLI::App& app);
 void AddOutlineCommand(CLI::App& app);
 void AddMethodsCommand(CLI::App& app);
+void AddBatchCommand(CLI::App& app);
 void AddPlotCommand(CLI::App& app);
 
 }  // namespace kep::cli

@@ -1,6 +1,7 @@
 // kep-cli: the command-line twin of the desktop program.
 
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <locale>
 #include <new>
@@ -21,6 +22,7 @@ void AddCommands(CLI::App& app) {
   AddMeasureCommand(app);
   AddOutlineCommand(app);
   AddMethodsCommand(app);
+  AddBatchCommand(app);
   AddPlotCommand(app);
 }
 
@@ -47,6 +49,9 @@ int Run(int argc, char** argv) {
 }  // namespace kep::cli
 
 int main(int argc, char** argv) {
+  // A file-size limit makes a write fail with an error we report, instead of
+  // ending the program before it can say so.
+  std::signal(SIGXFSZ, SIG_IGN);
   // Numbers are read and written the same way whatever the user's locale.
   std::setlocale(LC_ALL, "C");
   std::locale::global(std::locale::classic());

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "batch_test_images.h"
+#include "support/disc_images.h"
 #include "project/report_format.h"
 
 namespace kep {

@@ -1,4 +1,4 @@
-#include "batch_test_images.h"
+#include "support/disc_images.h"
 
 namespace kep::test {
 

@@ -1,0 +1,132 @@
+// kep-cli batch --report OUT [--method M --params P1 P2 P3] [pre-processing options]
+//                [-j N] [--plot FDPLOT] [--json] FILES...:
+// measures every file with one method, writes the tab-separated report, and
+// optionally the plot of the dimension against the image number.
+
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/command_action.h"
+#include "cli/commands.h"
+#include "cli/method_options.h"
+#include "cli/preprocess_options.h"
+#include "cli/progress_bar.h"
+#include "draw/cairo_file_canvas.h"
+#include "plot/dimension_plot.h"
+#include "project/batch_run.h"
+
+namespace kep::cli {
+namespace {
+
+// A status of its own for a complete report that lacks some files.
+constexpr int kExitFilesSkipped = 3;
+
+struct BatchOptions {
+  std::string report;
+  MethodOptions method;
+  PreprocessSettings preprocess;
+  unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+  std::string plot;
+  bool json = false;
+  std::vector<std::string> files;
+};
+
+nlohmann::ordered_json FileJson(std::size_t index, const std::string& path,
+                                const FileMeasurement& measurement) {
+  nlohmann::ordered_json entry;
+  entry["file"] = path;
+  if (measurement.outcome != FileOutcome::kMeasured) {
+    entry["skipped"] = SkipReason(measurement);
+    return entry;
+  }
+  entry["image_number"] = index + 1;
+  entry["fd"] = measurement.dimension;
+  entry["points"] = nlohmann::ordered_json::array();
+  for (const SeriesPoint& point : measurement.series) entry["points"].push_back({point.x, point.y});
+  return entry;
+}
+
+// Every message of a file as "PATH: message"; a skipped file without a message of
+// the system's own gets its reason.
+void ReportFileMessages(ProgressBar& progress, const std::string& path,
+                        const FileMeasurement& measurement) {
+  for (const std::string& message : measurement.messages) progress.PrintLine(path + ": " + message);
+  if (measurement.outcome != FileOutcome::kMeasured && measurement.messages.empty()) {
+    progress.PrintLine(path + ": " + SkipReason(measurement));
+  }
+}
+
+bool WritePlot(const std::string& path, const BatchResults& results) {
+  CairoFileCanvas canvas(640, 480);
+  DrawDimensionPlot(canvas, results.m_imageNumbers, results.m_dimensions);
+  std::string error;
+  if (canvas.Save(path, &error)) return true;
+  PrintFileError(path, error);
+  return false;
+}
+
+int RunBatchCommand(const BatchOptions& options) {
+  BatchSettings settings;
+  settings.method = static_cast<std::uint32_t>(options.method.Index());
+  settings.params = options.method.Params();
+  settings.preprocess = options.preprocess;
+
+  ReportFile report;
+  if (!report.Open(options.report)) {
+    PrintFileError(options.report, report.Error());
+    return kExitUsage;
+  }
+
+  BatchResults results;
+  BatchSummary summary;
+  nlohmann::ordered_json json = nlohmann::ordered_json::array();
+  bool complete = false;
+  {
+    ProgressBar progress(options.files.size());
+    complete = RunBatch(options.files, settings, options.threads, report, results, summary,
+                        [&](std::size_t index, const std::string& path, const FileMeasurement& m) {
+                          ReportFileMessages(progress, path, m);
+                          if (options.json) json.push_back(FileJson(index, path, m));
+                          progress.Advance();
+                        });
+  }
+  std::fprintf(stderr, "batch: %zu measured, %zu failed with -1, %zu skipped\n", summary.measured,
+               summary.failed, summary.skipped);
+  if (options.json) {
+    std::cout << json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+  }
+  if (!complete) {
+    PrintFileError(options.report, report.Error());
+    return kExitUsage;
+  }
+  if (!options.plot.empty() && !WritePlot(options.plot, results)) return kExitUsage;
+  return summary.skipped > 0 ? kExitFilesSkipped : kExitSuccess;
+}
+
+}  // namespace
+
+void AddBatchCommand(CLI::App& app) {
+  auto options = std::make_shared<BatchOptions>();
+  CLI::App* command = app.add_subcommand(
+      "batch", "Measure many files with one method and write a tab-separated report");
+  command->add_option("--report", options->report, "Report file to write")->required();
+  AddMethodOptions(*command, options->method);
+  AddParticleOption(*command, options->preprocess.particleBrightness);
+  AddPreprocessOptions(*command, options->preprocess);
+  command->add_option("-j,--jobs", options->threads, "Files measured at once (default: the cores)")
+      ->capture_default_str()
+      ->check(CLI::Range(1u, 256u));
+  command->add_option("--plot", options->plot,
+                      "Also draw the dimension against the image number (.png or .svg)");
+  command->add_flag("--json", options->json, "Write every file's result as JSON");
+  command->add_option("FILES", options->files, "Image files (.bmp or .tif), in report order");
+  SetCommandAction(*command, [options] { return RunBatchCommand(*options); });
+}
+
+}  // namespace kep::cli
