@@ -65,6 +65,14 @@ TEST(SeriesPlotTest, PointsWithoutLogarithmAreLeftOutOfPlotAndRanges) {
   EXPECT_THAT(none.Calls(), IsEmpty());
 }
 
+TEST(SeriesPlotTest, AxisStartsAreLabelledWithTheSmallestValues) {
+  // e^ln(e^ln 8) is 7.999999999999998, and likewise for 1317.
+  RecordingCanvas canvas(kClient);
+  DrawSeriesPlot(canvas, Series({{8, 1888}, {28, 1317}}));
+  EXPECT_EQ(TextsInRow(canvas, 287).front(), "8");
+  EXPECT_EQ(TextsInColumn(canvas, 2).front(), "1317");
+}
+
 TEST(SeriesPlotTest, EqualValuesWidenByOneLogUnitAroundThePoint) {
   RecordingCanvas canvas(kClient);
   ASSERT_TRUE(DrawSeriesPlot(canvas, Series({{1, 1}, {1, 1}})));
