@@ -7,6 +7,18 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cli="$build/src/cli/kep-cli"
 samples="$root/samples"
 
+# With a display, the desktop program; without one, the command line at work.
+has_display() {
+  [ -n "${WAYLAND_DISPLAY:-}" ] && return 0
+  [ -n "${DISPLAY:-}" ] && xwd -root -silent -out /dev/null 2>/dev/null
+}
+if [ -x "$build/src/app/kep" ] && has_display; then
+  echo "Opening the desktop program, kep."
+  exec "$build/src/app/kep"
+fi
+echo "No display to open the desktop program kep on: showing the command line, kep-cli, instead."
+echo
+
 echo "== kep-cli info: what the readers make of each sample file"
 for file in "$samples"/*.bmp "$samples"/*.tif; do
   "$cli" info "$file" | grep -v '^histogram:' | sed "s|^file: $root/|file: |" | paste -sd ';' | sed 's/;/, /g'

@@ -20,7 +20,7 @@ class DocumentPane : public wxScrolledWindow {
 
   // Makes the window inside `parent` and joins the document; `frame` is the child
   // frame the pane belongs to.
-  bool Create(wxWindow* parent, wxDocument& document, wxWindow& frame);
+  virtual bool Create(wxWindow* parent, wxDocument& document, wxWindow& frame);
 
   wxDocument* GetDocument() const;
   PaneView* GetView() const { return m_view; }

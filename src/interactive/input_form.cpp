@@ -9,7 +9,7 @@ CKEPDoc* CInputForm::GetDocument() const {
 }
 
 void CInputForm::OnInitialUpdate() {
-  DocumentPane::OnInitialUpdate();
+  FormPane::OnInitialUpdate();
   GetDocument()->m_pInputForm = this;
 }
 

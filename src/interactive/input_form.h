@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/document_pane.h"
+#include "app/form_pane.h"
 
 namespace kep {
 
@@ -8,7 +8,7 @@ class CKEPDoc;
 
 // The form on the left of an interactive window, where the user loads an image,
 // runs the pre-processing tools and starts the calculation.
-class CInputForm final : public DocumentPane {
+class CInputForm final : public FormPane {
  public:
   CKEPDoc* GetDocument() const;
   void OnInitialUpdate() override;

@@ -9,7 +9,7 @@ CKEPDoc* COutputForm::GetDocument() const {
 }
 
 void COutputForm::OnInitialUpdate() {
-  DocumentPane::OnInitialUpdate();
+  FormPane::OnInitialUpdate();
   GetDocument()->m_pResultPanel = this;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/document_pane.h"
+#include "app/form_pane.h"
 
 namespace kep {
 
@@ -8,7 +8,7 @@ class CKEPDoc;
 
 // The result pane above the images of an interactive window: the last fractal
 // dimension and the data points it was fitted from.
-class COutputForm final : public DocumentPane {
+class COutputForm final : public FormPane {
  public:
   CKEPDoc* GetDocument() const;
   void OnInitialUpdate() override;

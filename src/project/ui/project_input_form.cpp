@@ -9,7 +9,7 @@ CKepProjectDoc* CProjectInputForm::GetDocument() const {
 }
 
 void CProjectInputForm::OnInitialUpdate() {
-  DocumentPane::OnInitialUpdate();
+  FormPane::OnInitialUpdate();
   GetDocument()->m_pInputForm = this;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/document_pane.h"
+#include "app/form_pane.h"
 
 namespace kep {
 
@@ -8,7 +8,7 @@ class CKepProjectDoc;
 
 // The form on the left of a project window: the method and its parameters, the
 // project's files and the pre-processing values.
-class CProjectInputForm final : public DocumentPane {
+class CProjectInputForm final : public FormPane {
  public:
   CKepProjectDoc* GetDocument() const;
   void OnInitialUpdate() override;
