@@ -81,13 +81,13 @@ TEST(MeasureCommandTest, JsonHoldsTheFitAndTheOutlines) {
   EXPECT_EQ(json["file"], input);
   EXPECT_EQ(json["method"], 2);
   EXPECT_EQ(json["method_name"], "Box-Counting");
-  EXPECT_EQ(json["params"], nlohmann::json::array({2, 5, 1}));
+  EXPECT_EQ(json["params"], nlohmann::ordered_json::array({2, 5, 1}));
   EXPECT_EQ(json["particle"], 255);
   EXPECT_EQ(json["slope"].get<double>(), BoxSlope());
   EXPECT_EQ(json["fd"].get<double>(), -BoxSlope());
   EXPECT_GT(json["r_squared"].get<double>(), 0.0);
   EXPECT_LT(json["r_squared"].get<double>(), 1.0);
-  EXPECT_EQ(json["points"], nlohmann::json::parse("[[2,19],[3,24],[4,9],[5,7]]"));
+  EXPECT_EQ(json["points"], nlohmann::ordered_json::parse("[[2,19],[3,24],[4,9],[5,7]]"));
   EXPECT_EQ(json["outline_points"], 80);
   EXPECT_EQ(json["particles"], 1);
 }
