@@ -16,6 +16,7 @@
 #include "cli/command_action.h"
 #include "cli/commands.h"
 #include "cli/measured_image.h"
+#include "cli/measurement.h"
 #include "cli/method_options.h"
 #include "fractal/fit_log_log.h"
 #include "fractal/fractal_engine.h"
@@ -25,37 +26,11 @@
 namespace kep::cli {
 namespace {
 
-constexpr const char* kNoDimensionMessage = "Sorry! I can't Calculate Fractal Dimension!";
-
 struct MeasureOptions {
   MeasuredImageOptions input;
   MethodOptions method;
   bool json = false;
 };
-
-struct Measurement {
-  int method = 0;
-  std::array<std::int32_t, 3> params{};
-  double fd = kNoDimension;
-  PointSeries points;
-  std::int64_t outlinePoints = 0;
-  std::size_t particles = 0;
-};
-
-Measurement Measure(const MeasureOptions& options, const ImageBuffer& image) {
-  Measurement m;
-  m.method = options.method.Index();
-  m.params = options.method.Params();
-  FractalEngine engine;
-  engine.param1 = m.params[0];
-  engine.param2 = m.params[1];
-  engine.param3 = m.params[2];
-  m.fd = engine.ComputeFD(static_cast<std::uint32_t>(m.method), &image, options.input.ObjectValue(),
-                          options.input.BackgroundValue(), &m.points, nullptr);
-  for (const PointSeries& outline : engine.outlines) m.outlinePoints += outline.Count();
-  m.particles = engine.outlines.size();
-  return m;
-}
 
 void PrintText(const Measurement& m) {
   std::printf("%s\n", m.fd == kNoDimension ? kNoDimensionMessage : ThreeDecimal(m.fd).c_str());
@@ -87,7 +62,7 @@ void PrintJson(const MeasureOptions& options, const Measurement& m) {
 int RunMeasure(const MeasureOptions& options) {
   ImageBuffer image;
   if (!LoadMeasuredImage(options.input, image)) return kExitUsage;
-  const Measurement m = Measure(options, image);
+  const Measurement m = MeasureImage(image, options.input, options.method);
   if (options.json) {
     PrintJson(options, m);
   } else {

@@ -17,6 +17,7 @@
 #include "cli/commands.h"
 #include "cli/image_input.h"
 #include "cli/measured_image.h"
+#include "cli/measurement.h"
 #include "cli/method_options.h"
 #include "draw/cairo_file_canvas.h"
 #include "fractal/fractal_engine.h"
@@ -27,7 +28,6 @@
 namespace kep::cli {
 namespace {
 
-constexpr const char* kNoDimensionMessage = "Sorry! I can't Calculate Fractal Dimension!";
 // Large enough for any screen, small enough for the picture to fit in memory.
 constexpr std::int32_t kLargestSide = 8192;
 
@@ -89,20 +89,12 @@ int RunHistogramPlot(const PlotOptions& options, const PictureSize& size) {
 int RunSeriesPlot(const PlotOptions& options, const PictureSize& size) {
   ImageBuffer image;
   if (!LoadMeasuredImage(options.input, image)) return kExitUsage;
-  const auto params = options.method.Params();
-  FractalEngine engine;
-  engine.param1 = params[0];
-  engine.param2 = params[1];
-  engine.param3 = params[2];
-  PointSeries points;
-  const double fd =
-      engine.ComputeFD(static_cast<std::uint32_t>(options.method.Index()), &image,
-                       options.input.ObjectValue(), options.input.BackgroundValue(), &points, nullptr);
+  const Measurement m = MeasureImage(image, options.input, options.method);
 
   CairoFileCanvas canvas(size.width, size.height);
-  if (DrawSeriesPlot(canvas, points)) DrawDimensionCaption(canvas, fd);
+  if (DrawSeriesPlot(canvas, m.points)) DrawDimensionCaption(canvas, m.fd);
   if (!SavePicture(canvas, options.output)) return kExitFailure;
-  if (fd != kNoDimension) return kExitSuccess;
+  if (m.fd != kNoDimension) return kExitSuccess;
   std::fprintf(stderr, "%s\n", kNoDimensionMessage);
   return kExitFailure;
 }
