@@ -4,7 +4,7 @@
 #include <wx/filename.h>
 #include <wx/fileconf.h>
 #include <wx/log.h>
-#include <wx/stdpaths.h>
+#include <wx/utils.h>
 
 namespace kep {
 
@@ -24,11 +24,11 @@ void AtRecentFileList(Action action) {
 }  // namespace
 
 wxString SettingsFilePath() {
-  wxStandardPaths& paths = wxStandardPaths::Get();
-  paths.SetFileLayout(wxStandardPaths::FileLayout_XDG);
-  wxFileName file(paths.GetUserConfigDir(), "kep.conf");
-  file.AppendDir("kep");
-  return file.GetFullPath();
+  wxString configHome;
+  if (!wxGetEnv("XDG_CONFIG_HOME", &configHome) || configHome.empty()) {
+    configHome = wxGetHomeDir() + "/.config";
+  }
+  return configHome + "/kep/kep.conf";
 }
 
 void OpenSettings() {

@@ -18,6 +18,8 @@ class CanvasPane : public DocumentPane {
 
   // Draws the pane's picture; the context's client rectangle is the pane's.
   virtual void OnDraw(DrawContext& dc) = 0;
+  // The scrolled window's own drawing hook stays visible beside it, unused.
+  using DocumentPane::OnDraw;
 
   // Repaints: the picture of the changed document replaces any live drawing.
   void OnUpdate(DocumentPane* sender, wxObject* hint) override;

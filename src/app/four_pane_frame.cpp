@@ -1,5 +1,6 @@
 #include "app/four_pane_frame.h"
 
+#include <algorithm>
 #include <memory>
 
 #include <wx/menu.h>
@@ -113,8 +114,9 @@ void FourPaneFrame::InitialUpdateFrame() {
 
 void FourPaneFrame::ActivatePane(DocumentPane& pane) {
   if (m_activePane == &pane) return;
-  // The frame's view is the active pane's: the framework closes the frame through
-  // it and makes it the current view whenever the frame is activated.
+  // The frame's view is the active pane's: the framework makes it the current
+  // view whenever the frame is activated, and destroys the frame when the
+  // document deletes it on closing.
   if (wxView* previous = GetView()) {
     previous->SetDocChildFrame(nullptr);
     previous->SetFrame(this);
@@ -126,8 +128,8 @@ void FourPaneFrame::ActivatePane(DocumentPane& pane) {
 }
 
 void FourPaneFrame::ActivateNextPane(int step) {
-  int index = 0;
-  while (m_panes[index] != m_activePane) ++index;
+  const auto active = std::find(m_panes.begin(), m_panes.end(), m_activePane);
+  const int index = active == m_panes.end() ? 0 : static_cast<int>(active - m_panes.begin());
   const int count = static_cast<int>(m_panes.size());
   DocumentPane* next = m_panes[((index + step) % count + count) % count];
   ActivatePane(*next);
