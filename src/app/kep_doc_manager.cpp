@@ -1,7 +1,5 @@
 #include "app/kep_doc_manager.h"
 
-#include <wx/filename.h>
-
 #include "app/app_settings.h"
 #include "app/dialog_service.h"
 #include "app/four_pane_frame.h"
@@ -36,9 +34,7 @@ wxDocTemplate* KepDocManager::SelectDocumentType(wxDocTemplate** templates, int 
 wxDocTemplate* KepDocManager::SelectDocumentPath(wxDocTemplate**, int, wxString& path, long,
                                                  bool) {
   path = Dialogs().AskOpenPath(nullptr, kAllFilesFilter);
-  if (path.empty()) return nullptr;
-  SetLastDirectory(wxFileName(path).GetPath());
-  return FindTemplateForPath(path);
+  return path.empty() ? nullptr : FindTemplateForPath(path);
 }
 
 wxDocument* KepDocManager::CreateDocument(const wxString& path, long flags) {

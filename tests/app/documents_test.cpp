@@ -97,13 +97,6 @@ TEST_F(DocumentsTest, SaveWritesAnEmptyFileOverWhateverWasThere) {
   }
 }
 
-TEST_F(DocumentsTest, SaveAsCancelledWritesNothing) {
-  NewDocument(1);
-  Dialogs().savePaths.push_back(wxString());
-  Command(wxID_SAVEAS);
-  EXPECT_TRUE(TakeMessages().empty());
-}
-
 TEST_F(DocumentsTest, ClosingAModifiedDocumentDoesNotAsk) {
   wxDocument* document = NewDocument(0);
   document->Modify(true);
