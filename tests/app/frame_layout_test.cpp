@@ -1,4 +1,5 @@
 #include <wx/splitter.h>
+#include <wx/uiaction.h>
 
 #include "app/document_pane.h"
 #include "app/four_pane_frame.h"
@@ -108,6 +109,20 @@ TEST_F(FrameLayoutTest, PaneKeysGoRoundThePanesBothWays) {
   // The document manager's current view follows the active pane.
   EXPECT_EQ(App().DocManager().GetCurrentView(),
             frame->Pane(FourPaneFrame::kLowerRight)->GetView());
+}
+
+TEST_F(FrameLayoutTest, F6KeyReachesTheMainWindowFromAPane) {
+  FourPaneFrame* frame = FrameOf(NewDocument(0));
+  DocumentPane* left = frame->Pane(FourPaneFrame::kLowerLeft);
+  wxUIActionSimulator input;
+  input.MouseMove(left->GetScreenRect().GetPosition() + wxPoint(20, 20));
+  input.MouseClick();
+  ASSERT_TRUE(PumpUntil([&] { return frame->ActivePane() == left; }));
+
+  input.Char(WXK_F6);
+  EXPECT_TRUE(PumpUntil([&] { return frame->ActivePane() == frame->Pane(FourPaneFrame::kLowerRight); }));
+  input.Char(WXK_F6, wxMOD_SHIFT);
+  EXPECT_TRUE(PumpUntil([&] { return frame->ActivePane() == left; }));
 }
 
 TEST_F(FrameLayoutTest, NewWindowTakesOverTheDocumentUntilItCloses) {
