@@ -6,6 +6,7 @@
 #include "fractal/append_points.h"
 #include "fractal/fractal_engine.h"
 #include "fractal/outline_path.h"
+#include "fractal/radius_steps.h"
 #include "fractal/ring_animation.h"
 
 namespace kep {
@@ -29,19 +30,31 @@ PointSeries OutlineCentres(const std::vector<PointSeries>& outlines) {
   return centres;
 }
 
+// Each pixel's distance from its centre is bucketed once under the first radius
+// that reaches it; the count of a radius is the sum of its bucket and the earlier ones.
 PointSeries CumulativeIntersectionPoints(const std::vector<PointSeries>& outlines,
                                          const ScaleRange& range, const ScaleHook& afterEach) {
   PointSeries points;
   const PointSeries centres = OutlineCentres(outlines);
-  ForEachScale(range, [&](std::int32_t radius) {
-    std::int64_t count = 0;
+  // Every pixel but the first of each outline, with its outline's centre.
+  const auto forEachPixel = [&](auto visit) {
     for (std::size_t k = 0; k < outlines.size(); ++k) {
-      const PointSeries& outline = outlines[k];
       const SeriesPoint centre = centres[static_cast<std::int32_t>(k)];
-      for (std::int32_t i = 1; i < outline.Count(); ++i) {
-        if (IsWithinRadius(outline[i].x, outline[i].y, radius, centre.x, centre.y)) ++count;
-      }
+      for (std::int32_t i = 1; i < outlines[k].Count(); ++i) visit(outlines[k][i], centre);
     }
+  };
+  std::uint64_t largest = 0;
+  forEachPixel([&](const SeriesPoint& p, const SeriesPoint& c) {
+    largest = std::max(largest, SquaredDistance(p, c));
+  });
+  const RadiusSteps radii(range);
+  std::vector<std::int64_t> firstWithin(static_cast<std::size_t>(radii.CountReaching(largest)), 0);
+  forEachPixel([&](const SeriesPoint& p, const SeriesPoint& c) {
+    const std::int64_t k = radii.FirstReaching(SquaredDistance(p, c));
+    if (k < static_cast<std::int64_t>(firstWithin.size()))
+      ++firstWithin[static_cast<std::size_t>(k)];
+  });
+  ForEachCumulativeCount(radii, firstWithin, [&](std::int32_t radius, std::int64_t count) {
     points.Append(radius, std::max(ClampToInt32(count), 1));
     if (afterEach) afterEach(radius);
   });

@@ -2,29 +2,118 @@
 
 #include <algorithm>
 #include <limits>
-#include <utility>
+#include <vector>
+
+#include "preprocess/disc_centre_distance.h"
+#include "preprocess/disc_table.h"
 
 namespace kep {
 
+namespace {
+
+using Pixels = std::vector<SeriesPoint>;
+
+Pixels ObjectPixels(const ImageBuffer& image, std::uint8_t object) {
+  Pixels pixels;
+  for (std::int32_t y = 0; y < image.Height(); ++y) {
+    const std::uint8_t* row = image.PixelAddress(0, y);
+    for (std::int32_t x = 0; x < image.Width(); ++x) {
+      if (row[x] == object) pixels.push_back({x, y});
+    }
+  }
+  return pixels;
+}
+
+// Makes the pixel object unless it is already; returns whether it was added.
+bool Add(ImageBuffer& image, std::int32_t x, std::int32_t y, std::uint8_t object, Pixels& added) {
+  std::uint8_t& pixel = *image.PixelAddress(x, y);
+  if (pixel == object) return false;
+  pixel = object;
+  added.push_back({x, y});
+  return true;
+}
+
+// One dilation by the cross (radius 1), grown only from the pixels that the step
+// before added (from every object pixel at first): their straight neighbours off
+// row 0 and column 0 become object, and row 0 and column 0 take the frame value,
+// as Dilate leaves them.
+Pixels GrowCross(ImageBuffer& image, std::uint8_t object, const Pixels& frontier,
+                 std::int64_t& count) {
+  constexpr SeriesPoint kStraight[] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
+  Pixels added;
+  for (const SeriesPoint& pixel : frontier) {
+    for (const SeriesPoint& d : kStraight) {
+      const std::int32_t x = pixel.x + d.x;
+      const std::int32_t y = pixel.y + d.y;
+      if (x >= 1 && y >= 1 && image.Contains(x, y)) count += Add(image, x, y, object, added);
+    }
+  }
+  const auto frame = static_cast<std::uint8_t>(object == 0 ? 255 : 0);
+  const auto clear = [&](std::int32_t x, std::int32_t y) {
+    std::uint8_t& pixel = *image.PixelAddress(x, y);
+    count -= pixel == object;
+    pixel = frame;
+  };
+  for (std::int32_t x = 0; x < image.Width(); ++x) clear(x, 0);
+  for (std::int32_t y = 1; y < image.Height(); ++y) clear(0, y);
+  return added;
+}
+
+// One dilation by the disc of the radius (2 or more), painted only around the
+// disc centres among the pixels that the step before added (among every object
+// pixel at first): any other centre was one before and has its disc already.
+Pixels GrowDiscs(ImageBuffer& image, std::uint8_t object, std::int32_t radius,
+                 const Pixels& frontier, std::int64_t& count) {
+  const std::int32_t width = image.Width();
+  const std::int32_t height = image.Height();
+  Pixels centres;
+  for (const SeriesPoint& pixel : frontier) {
+    if (pixel.x < 1 || pixel.y < 1 || pixel.x > width - 2 || pixel.y > height - 2) continue;
+    if (IsDiscCentre(image.PixelAddress(0, pixel.y - 1), image.PixelAddress(0, pixel.y),
+                     image.PixelAddress(0, pixel.y + 1), pixel.x, object)) {
+      centres.push_back(pixel);
+    }
+  }
+  const std::vector<std::int32_t> halfWidths = DiscHalfWidths(radius, height);
+  const auto reach = static_cast<std::int32_t>(halfWidths.size()) - 1;
+  Pixels added;
+  for (const SeriesPoint& centre : centres) {
+    for (std::int32_t dy = std::max(-reach, -centre.y);
+         dy <= std::min(reach, height - 1 - centre.y); ++dy) {
+      const std::int64_t w = halfWidths[static_cast<std::size_t>(dy < 0 ? -dy : dy)];
+      const auto left = static_cast<std::int32_t>(std::max<std::int64_t>(0, centre.x - w));
+      const auto right = static_cast<std::int32_t>(std::min<std::int64_t>(width - 1, centre.x + w));
+      for (std::int32_t x = left; x <= right; ++x)
+        count += Add(image, x, centre.y + dy, object, added);
+    }
+  }
+  return added;
+}
+
+}  // namespace
+
+// Each step grows the object only from the pixels the step before added, and
+// keeps the object pixel count up to date, instead of dilating and counting the
+// whole image again.
 void MeasureDilation(const FractalEngine& engine, PointSeries& points, const DilationStepView& view) {
   const auto object = static_cast<std::uint8_t>(engine.objectValue);
   const std::int32_t step = engine.param3;
   if (step < 1) return;
-  ImageBuffer current;
-  ImageBuffer previous;
-  if (!current.CopyFrom(engine.outlineImage) || !previous.CopyFrom(engine.outlineImage)) return;
+  ImageBuffer grown;
+  ImageBuffer before;
+  if (!grown.CopyFrom(engine.outlineImage) || (view && !before.CopyFrom(grown))) return;
 
-  if (engine.param1 > 1) previous.Dilate(object, engine.param1, current);
+  if (engine.param1 > 1) grown.Dilate(object, engine.param1, engine.outlineImage);
+  Pixels frontier = ObjectPixels(grown, object);
+  auto count = static_cast<std::int64_t>(frontier.size());
   for (std::int64_t r = engine.param1; r < engine.param2; r += step) {
-    // The dilations accumulate: each point grows the previous one by the step.
-    current.Dilate(object, step, previous);
-    ImageBuffer::Histogram histogram;
-    current.ComputeHistogram(histogram);
-    const std::uint32_t area = std::clamp<std::uint32_t>(
-        histogram[object], 1, std::numeric_limits<std::int32_t>::max());
+    if (view) before.CopyPixelsFrom(grown);
+    frontier = step == 1 ? GrowCross(grown, object, frontier, count)
+                         : GrowDiscs(grown, object, step, frontier, count);
+    const std::int64_t area =
+        std::clamp<std::int64_t>(count, 1, std::numeric_limits<std::int32_t>::max());
     points.Append(static_cast<std::int32_t>(r), static_cast<std::int32_t>(area));
-    if (view) view(previous, current);
-    std::swap(current, previous);
+    if (view) view(before, grown);
   }
 }
 

@@ -14,10 +14,6 @@ enum class MassRadiusForm { kLong, kShort };
 
 inline constexpr std::int32_t kShortCentreSpacing = 5;
 
-// The number of (centre, pixel) pairs of the same outline, the centre paired with
-// itself included, that lie within the radius of each other.
-std::uint64_t PairsWithinRadius(const PointSeries& outline, std::int32_t radius, MassRadiusForm form);
-
 // What the pair count is divided by: the total pixel count of the Long form, or
 // for the Short form the sum over the outlines of (pixel count div 5) + 1, which
 // exceeds the number of centres by one for an outline whose count is a multiple of 5.
@@ -27,7 +23,11 @@ std::uint64_t MassDivisor(const std::vector<PointSeries>& outlines, MassRadiusFo
 PointSeries ShortFormCentres(const std::vector<PointSeries>& outlines);
 
 // (radius, pairs within the radius over all outlines ÷ divisor, truncated) for each
-// radius of the range; nothing when the divisor is 0.
+// radius of the range; nothing when the divisor is 0. A pair is a centre and a
+// pixel of the same outline, the centre paired with itself included. Each pair
+// is counted once, under the first radius whose disc holds it, and the counts are
+// added up radius by radius.
+
 PointSeries MassRadiusPoints(const std::vector<PointSeries>& outlines, MassRadiusForm form,
                              const ScaleRange& range, const ScaleHook& afterEach = {});
 

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "image/image_buffer.h"
+#include "preprocess/disc_centre_distance.h"
 #include "preprocess/disc_table.h"
 
 namespace kep {
@@ -59,10 +60,7 @@ void GrowDiscs(ImageBuffer& dst, std::uint8_t value, std::int32_t radius, const 
     const std::uint8_t* row = src.PixelAddress(0, y);
     const std::uint8_t* below = src.PixelAddress(0, y + 1);
     for (std::int32_t x = 1; x < width - 1; ++x) {
-      if (row[x] != value) continue;
-      if (row[x - 1] == value && row[x + 1] == value && above[x] == value && below[x] == value) {
-        continue;
-      }
+      if (!IsDiscCentre(above, row, below, x, value)) continue;
       const std::int32_t top = std::max(-reach, -y);
       const std::int32_t bottom = std::min(reach, height - 1 - y);
       for (std::int32_t dy = top; dy <= bottom; ++dy) {
