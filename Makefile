@@ -3,8 +3,9 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test test-sanitize test-tsan fuzz bench clean
 
 all: build
 
@@ -22,6 +23,18 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# AddressSanitizer and UndefinedBehaviorSanitizer over the whole unit-test suite.
+test-sanitize: deps
+	@JOBS=$(JOBS) bash scripts/test-sanitize.sh
+
+# ThreadSanitizer over measurements on two threads at once.
+test-tsan: deps
+	@JOBS=$(JOBS) bash scripts/test-tsan.sh
+
+# Each fuzz target for FUZZ_SECONDS seconds (default 60).
+fuzz: deps
+	@JOBS=$(JOBS) FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh
 
 bench: deps
 	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DKEP_BUILD_TESTS=OFF -DKEP_BUILD_DESKTOP=OFF > /dev/null

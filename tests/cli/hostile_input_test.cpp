@@ -1,0 +1,275 @@
+// Damaged, hostile and absurd input given to the real kep-cli: every case gets its
+// answer or a one-line message with the documented exit status, never a crash or a
+// hang. Each run is guarded by a generous time limit that only a hang can reach.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <filesystem>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "fractal/method_table.h"
+#include "support/image_file_bytes.h"
+#include "support/run_program.h"
+#include "support/temp_dir.h"
+
+namespace kep::test {
+namespace {
+
+constexpr const char* kHangLimitSeconds = "120";
+constexpr int kTimedOut = 124;  // the status `timeout` gives a program it had to stop
+constexpr const char* kNoDimensionLine = "Sorry! I can't Calculate Fractal Dimension!\n";
+
+ProgramResult RunGuarded(const std::vector<std::string>& args) {
+  std::vector<std::string> guarded = {"--kill-after=10", kHangLimitSeconds, KEP_CLI_PATH};
+  guarded.insert(guarded.end(), args.begin(), args.end());
+  return RunProgram("/usr/bin/timeout", guarded);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// A file the command must refuse: status 2, nothing on standard output, and one
+// line "PATH: reason" on standard error (after the TIFF reader's own line for a
+// file that does not even start like a TIFF file).
+void ExpectRefused(const ProgramResult& result, const std::string& path, bool notTiffLine = false) {
+  EXPECT_EQ(result.exitStatus, 2) << path << "\n" << result.err;
+  EXPECT_EQ(result.out, "") << path;
+  std::vector<std::string> lines = Lines(result.err);
+  if (notTiffLine && !lines.empty()) {
+    EXPECT_EQ(lines.front(), path + ", is not a TIFF file");
+    lines.erase(lines.begin());
+  }
+  ASSERT_EQ(lines.size(), 1u) << path << "\n" << result.err;
+  EXPECT_EQ(lines[0].rfind(path + ": ", 0), 0u) << lines[0];
+}
+
+void ExpectInfoAndMeasureRefuse(const std::string& path, bool notTiffLine = false) {
+  ExpectRefused(RunGuarded({"info", path}), path, notTiffLine);
+  ExpectRefused(RunGuarded({"measure", path}), path, notTiffLine);
+}
+
+// A 4 x 4 picture of grey level 200 in an 8-bit bitmap.
+Bytes Grey200Bitmap(std::int32_t width = 4, std::int32_t height = 4) {
+  return BmpBuilder(width, height).Palette(GreyPalette()).Rows(Bytes(16, 200)).Build();
+}
+
+Bytes Grey200Tiff(bool littleEndian) { return BuildPictureTiff(littleEndian, 4, 4, 8, Bytes(16, 200)); }
+
+Bytes WithU32(Bytes bytes, std::size_t offset, std::uint32_t value, bool littleEndian = true) {
+  for (std::size_t i = 0; i < 4; ++i) {
+    const std::size_t shift = 8 * (littleEndian ? i : 3 - i);
+    bytes[offset + i] = static_cast<std::uint8_t>(value >> shift);
+  }
+  return bytes;
+}
+
+Bytes Prefix(const Bytes& bytes, std::size_t count) { return Bytes(bytes.begin(), bytes.begin() + count); }
+
+// The histogram that `info --json` reports.
+nlohmann::json Histogram(const std::string& path) {
+  const ProgramResult result = RunGuarded({"info", "--json", path});
+  EXPECT_EQ(result.exitStatus, 0) << path << "\n" << result.err;
+  EXPECT_EQ(result.err, "");
+  return nlohmann::json::parse(result.out)["histogram"];
+}
+
+TEST(HostileInputTest, DamagedBitmapsAreRefusedWithOneLine) {
+  TempDir dir;
+  const Bytes good = Grey200Bitmap();
+  const std::vector<std::pair<std::string, Bytes>> files = {
+      {"empty.bmp", {}},
+      {"cut-in-header.bmp", Prefix(good, 30)},
+      {"wrong-magic.bmp", [&] { Bytes b = good; b[1] = 'N'; return b; }()},
+      {"negative-width.bmp", WithU32(good, 18, static_cast<std::uint32_t>(-4))},
+      {"zero-width.bmp", WithU32(good, 18, 0)},
+      {"zero-height.bmp", WithU32(good, 22, 0)},
+      {"too-wide.bmp", WithU32(good, 18, 16385)},
+      {"widest-int.bmp", WithU32(good, 18, INT_MAX)},
+      {"lowest-height.bmp", WithU32(good, 22, static_cast<std::uint32_t>(INT_MIN))},
+      {"compressed.bmp", WithU32(good, 30, 1)},
+  };
+  for (const auto& [name, bytes] : files) ExpectInfoAndMeasureRefuse(dir.Write(name, bytes));
+}
+
+TEST(HostileInputTest, DamagedTiffsAreRefusedWithOneLine) {
+  TempDir dir;
+  const Bytes good = Grey200Tiff(true);
+  // Entry i of the one directory at offset 8 starts at 10 + 12 i; its value field at + 8.
+  const std::vector<std::pair<std::string, Bytes>> files = {
+      {"header-only.tif", Prefix(good, 8)},
+      {"directory-outside.tif", WithU32(good, 4, 0xFFFFFFF0u)},
+      {"directory-beyond-sign.tif", WithU32(Grey200Tiff(false), 4, 0x80000008u, false)},
+      {"zero-width.tif", WithU32(good, 10 + 8, 0)},
+      {"negative-width.tif", WithU32(good, 10 + 8, 0xFFFFFFFFu)},
+      {"too-high.tif", WithU32(good, 22 + 8, 16385)},
+      {"bits-list-outside.tif", WithU32(WithU32(good, 34 + 4, 3), 34 + 8, 0x7FFFFFF0u)},
+      {"no-compression-tag.tif", WithU32(good, 46, 0)},
+  };
+  for (const auto& [name, bytes] : files) ExpectInfoAndMeasureRefuse(dir.Write(name, bytes));
+  for (const auto& [name, bytes] :
+       std::vector<std::pair<std::string, Bytes>>{{"empty.tif", {}}, {"bitmap.tif", Grey200Bitmap()}}) {
+    ExpectInfoAndMeasureRefuse(dir.Write(name, bytes), true);
+  }
+}
+
+TEST(HostileInputTest, PixelsMissingFromAShortFileAreZero) {
+  TempDir dir;
+  const Bytes bitmap = Grey200Bitmap();
+  const Bytes tiff = Grey200Tiff(false);
+  const Bytes tiffCut = Prefix(tiff, tiff.size() - 6);
+  // A directory that claims 65535 entries: the real ones come first, the rest
+  // lie over the pixels and beyond the end of the file.
+  Bytes manyEntries = Grey200Tiff(true);
+  manyEntries[8] = manyEntries[9] = 0xFF;
+
+  nlohmann::json counts = Histogram(dir.Write("two-rows.bmp", Prefix(bitmap, bitmap.size() - 8)));
+  EXPECT_EQ(counts[0], 8);
+  EXPECT_EQ(counts[200], 8);
+  counts = Histogram(dir.Write("cut-palette.bmp", Prefix(bitmap, 54 + 4 * 100)));
+  EXPECT_EQ(counts[0], 16);
+  counts = Histogram(dir.Write("pixels-beyond-end.bmp", WithU32(bitmap, 10, 0xFFFFFFF0u)));
+  EXPECT_EQ(counts[0], 16);
+  counts = Histogram(dir.Write("cut.tif", tiffCut));
+  EXPECT_EQ(counts[0], 6);
+  EXPECT_EQ(counts[200], 10);
+  counts = Histogram(dir.Write("strip-beyond-end.tif", WithU32(Grey200Tiff(true), 70 + 8, 0xFFFFFFF0u)));
+  EXPECT_EQ(counts[0], 16);
+  counts = Histogram(dir.Write("many-entries.tif", manyEntries));
+  EXPECT_EQ(counts[200], 16);
+}
+
+TEST(HostileInputTest, BitFlippedFilesLoadOrAreRefusedWithOneLine) {
+  TempDir dir;
+  Bytes rgb;
+  for (int i = 0; i < 16; ++i) rgb.insert(rgb.end(), {10, 200, 90});
+  const std::vector<std::pair<std::string, Bytes>> originals = {
+      {"flip.bmp", Grey200Bitmap()},
+      {"flip24.bmp", BmpBuilder(4, -4).Bits(24).Rows(rgb).Build()},
+      {"flip-ii.tif", Grey200Tiff(true)},
+      {"flip-mm.tif", BuildPictureTiff(false, 4, 4, 24, rgb)},
+  };
+  std::mt19937 random(20261206);
+  for (const auto& [name, original] : originals) {
+    for (int variant = 0; variant < 15; ++variant) {
+      Bytes bytes = original;
+      // The headers and directories are where a flipped bit changes the most.
+      const std::size_t span = std::min<std::size_t>(bytes.size(), 140);
+      for (int flips = 1 + variant % 4; flips > 0; --flips) {
+        bytes[random() % span] ^= static_cast<std::uint8_t>(1u << (random() % 8));
+      }
+      const std::string path = dir.Write(name, bytes);
+      const ProgramResult result = RunGuarded({"info", path});
+      if (result.exitStatus == 0) {
+        EXPECT_EQ(result.err, "") << path;
+        continue;
+      }
+      EXPECT_EQ(result.exitStatus, 2) << name << " variant " << variant << "\n" << result.err;
+      EXPECT_EQ(result.out, "");
+      const std::vector<std::string> lines = Lines(result.err);
+      ASSERT_FALSE(lines.empty());
+      EXPECT_EQ(lines.back().rfind(path + ": ", 0), 0u) << result.err;
+      EXPECT_LE(lines.size(), 2u) << result.err;
+    }
+  }
+}
+
+TEST(HostileInputTest, ADirectoryAPipeOrAMissingFileIsNotAnImage) {
+  TempDir dir;
+  std::filesystem::create_directory(dir.File("folder.bmp"));
+  std::filesystem::create_directory(dir.File("folder.tif"));
+  ASSERT_EQ(::mkfifo(dir.File("pipe.bmp").c_str(), 0600), 0);
+  for (const char* name : {"folder.bmp", "folder.tif", "pipe.bmp", "missing.tif"}) {
+    ExpectInfoAndMeasureRefuse(dir.File(name));
+  }
+  const ProgramResult result = RunGuarded({"info", dir.File("folder.bmp")});
+  EXPECT_EQ(result.err, dir.File("folder.bmp") + ": Is a directory\n");
+}
+
+// A 256 x 256 bitmap of a bright disc with a notch, large enough for every method.
+std::string MeasuredPicture(const TempDir& dir) {
+  constexpr int kSide = 256;
+  Bytes rows(kSide * kSide, 0);
+  for (int y = 0; y < kSide; ++y) {
+    for (int x = 0; x < kSide; ++x) {
+      const int dx = x - 128;
+      const int dy = y - 128;
+      const bool notch = dx > 40 && dy > -15 && dy < 15;
+      if (dx * dx + dy * dy <= 90 * 90 && !notch) rows[static_cast<std::size_t>(y * kSide + x)] = 255;
+    }
+  }
+  return dir.Write("disc.bmp", BmpBuilder(kSide, kSide).Palette(GreyPalette()).Rows(rows).Build());
+}
+
+std::vector<std::string> MeasureArgs(const std::string& image, int method,
+                                     const std::array<std::string, 3>& params) {
+  return {"measure", image, "--method", std::to_string(method), "--params",
+          params[0],  params[1], params[2]};
+}
+
+TEST(HostileInputTest, EveryMethodRefusesParametersOutsideOneToTenThousand) {
+  TempDir dir;
+  const std::string image = MeasuredPicture(dir);
+  for (int method = 0; method < kMethodCount; ++method) {
+    for (std::size_t position = 0; position < 3; ++position) {
+      for (const char* value : {"0", "-1", "2147483647"}) {
+        std::array<std::string, 3> params;
+        for (std::size_t i = 0; i < 3; ++i) {
+          params[i] = std::to_string(kMethods[static_cast<std::size_t>(method)].parameters[i].value);
+        }
+        params[position] = value;
+        const ProgramResult result = RunGuarded(MeasureArgs(image, method, params));
+        const std::string what = "method " + std::to_string(method) + ", parameter " +
+                                 std::to_string(position + 1) + " = " + value;
+        EXPECT_EQ(result.err, "") << what;
+        if (method == kDistanceMapIndex && position == 2) {
+          // The distance map does not use its third parameter.
+          EXPECT_EQ(result.exitStatus, 0) << what;
+          continue;
+        }
+        EXPECT_EQ(result.exitStatus, 1) << what;
+        EXPECT_EQ(result.out, kNoDimensionLine) << what;
+      }
+    }
+  }
+}
+
+TEST(HostileInputTest, EveryMethodFinishesWithParametersOfTenThousand) {
+  TempDir dir;
+  const std::string image = MeasuredPicture(dir);
+  for (int method = 0; method < kMethodCount; ++method) {
+    const ProgramResult result = RunGuarded(MeasureArgs(image, method, {"10000", "10000", "10000"}));
+    ASSERT_NE(result.exitStatus, kTimedOut) << "method " << method << " did not finish";
+    // One scale gives at most one point per scale-dependent quantity, too few to fit.
+    EXPECT_EQ(result.exitStatus, 1) << "method " << method << "\n" << result.err;
+    EXPECT_EQ(result.err, "") << "method " << method;
+    EXPECT_EQ(Lines(result.out).front() + "\n", kNoDimensionLine) << "method " << method;
+    EXPECT_LE(Lines(result.out).size(), 4u) << "method " << method;
+  }
+}
+
+TEST(HostileInputTest, AParameterBeyondThirtyTwoBitsIsAUsageError) {
+  TempDir dir;
+  const std::string image = dir.Write("small.bmp", Grey200Bitmap());
+  for (const char* value : {"2147483648", "-2147483649", "ten"}) {
+    const ProgramResult result = RunGuarded(MeasureArgs(image, 0, {"1", value, "1"}));
+    EXPECT_EQ(result.exitStatus, 2) << value;
+    EXPECT_EQ(result.out, "") << value;
+    EXPECT_NE(result.err, "") << value;
+  }
+}
+
+}  // namespace
+}  // namespace kep::test

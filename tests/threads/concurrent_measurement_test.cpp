@@ -1,0 +1,90 @@
+// Two files measured at the same moment share nothing: every work area of region
+// filling, outline tracing and the methods belongs to its thread. `make test-tsan`
+// runs this test built with ThreadSanitizer, which reports any unguarded sharing.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "fractal/method_table.h"
+#include "project/batch_run.h"
+#include "support/image_file_bytes.h"
+#include "support/temp_dir.h"
+
+namespace kep::test {
+namespace {
+
+constexpr int kSide = 64;
+
+// The picture's grey rows, top row first: 255 where the shape holds, else 0.
+Bytes Rows(const std::function<bool(int, int)>& shape) {
+  Bytes rows;
+  for (int y = 0; y < kSide; ++y) {
+    for (int x = 0; x < kSide; ++x) rows.push_back(shape(x, y) ? 255 : 0);
+  }
+  return rows;
+}
+
+// Different particles in different files, bitmaps and TIFF files mixed.
+std::vector<std::string> WritePictures(const TempDir& dir) {
+  const auto disc = [](int r) {
+    return [r](int x, int y) { return (x - 32) * (x - 32) + (y - 30) * (y - 30) <= r * r; };
+  };
+  const auto jagged = [](int x, int y) {
+    return x > 8 && x < 56 && y > 8 && y < 56 && (x / 4 + y / 3) % 3 != 0;
+  };
+  const auto two = [](int x, int y) {
+    return (x - 18) * (x - 18) + (y - 20) * (y - 20) < 100 || (x > 30 && x < 55 && y > 25 && y < 50);
+  };
+  const auto bmp = [&](const std::string& name, const std::function<bool(int, int)>& shape) {
+    return dir.Write(name, BmpBuilder(kSide, -kSide).Palette(GreyPalette()).Rows(Rows(shape)).Build());
+  };
+  const auto tif = [&](const std::string& name, bool littleEndian,
+                       const std::function<bool(int, int)>& shape) {
+    return dir.Write(name, BuildPictureTiff(littleEndian, kSide, kSide, 8, Rows(shape)));
+  };
+  return {bmp("disc20.bmp", disc(20)),  tif("disc12.tif", true, disc(12)),
+          bmp("jagged.bmp", jagged),    tif("two.tif", false, two),
+          bmp("disc26.bmp", disc(26)),  tif("jagged.tif", true, jagged)};
+}
+
+struct Measured {
+  FileOutcome outcome;
+  double dimension;
+  std::vector<SeriesPoint> points;
+  bool operator==(const Measured&) const = default;
+};
+
+std::vector<Measured> MeasureAll(const std::vector<std::string>& files, const BatchSettings& settings,
+                                 unsigned threads) {
+  std::vector<Measured> all;
+  MeasureFiles(files, settings, threads,
+               [&](std::size_t, const std::string&, const FileMeasurement& m) {
+                 all.push_back({m.outcome, m.dimension, {m.series.begin(), m.series.end()}});
+               });
+  return all;
+}
+
+TEST(ConcurrentMeasurementTest, TwoThreadsGiveWhatOneGivesForEveryMethod) {
+  TempDir dir;
+  const std::vector<std::string> files = WritePictures(dir);
+  for (std::uint32_t method = 0; method < static_cast<std::uint32_t>(kMethodCount); ++method) {
+    BatchSettings settings;
+    settings.method = method;
+    for (std::size_t i = 0; i < 3; ++i) settings.params[i] = kMethods[method].parameters[i].value;
+    settings.preprocess.minParticleSize = 20;
+    settings.preprocess.minHoleSize = 20;
+    const std::vector<Measured> alone = MeasureAll(files, settings, 1);
+    ASSERT_EQ(alone.size(), files.size());
+    for (const Measured& m : alone) {
+      EXPECT_EQ(m.outcome, FileOutcome::kMeasured) << "method " << method;
+      EXPECT_NE(m.dimension, kNoDimension) << "method " << method;
+    }
+    EXPECT_EQ(MeasureAll(files, settings, 2), alone) << "method " << method;
+  }
+}
+
+}  // namespace
+}  // namespace kep::test
