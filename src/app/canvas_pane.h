@@ -22,6 +22,7 @@ class CanvasPane : public DocumentPane {
   using DocumentPane::OnDraw;
 
   // Repaints: the picture of the changed document replaces any live drawing.
+  // Panes that override it call it as well.
   void OnUpdate(DocumentPane* sender, wxObject* hint) override;
   // Paints the picture, at its size on the screen, at the page's origin.
   void PaintForPrinting(wxDC& dc) override;
