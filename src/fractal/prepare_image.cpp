@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstring>
 
 #include "fractal/fractal_engine.h"
 #include "preprocess/flood_fill.h"
@@ -19,9 +20,14 @@ bool FractalEngine::PrepareImage(const ImageBuffer* image, std::uint32_t objectV
   if (object == background) return false;
   if (!sourceImage.CopyFrom(*image) || !outlineImage.CopyFrom(*image)) return false;
 
+  const std::int32_t width = outlineImage.Width();
   for (std::int32_t y = 0; y < outlineImage.Height(); ++y) {
-    for (std::int32_t x = 0; x < outlineImage.Width(); ++x) {
-      if (!IsObject(outlineImage.GetPixel(x, y))) continue;
+    const std::uint8_t* row = outlineImage.PixelAddress(0, y);
+    for (std::int32_t x = 0; x < width; ++x) {
+      // Straight to the row's next object pixel: erased particles are not met again.
+      const void* next = std::memchr(row + x, object, static_cast<std::size_t>(width - x));
+      if (next == nullptr) break;
+      x = static_cast<std::int32_t>(static_cast<const std::uint8_t*>(next) - row);
       PointSeries outline;
       TraceBoundary(outlineImage, x, y);
       ChainToPoints(outline);
@@ -39,17 +45,26 @@ bool FractalEngine::PrepareImage(const ImageBuffer* image, std::uint32_t objectV
 
 void FractalEngine::FindBoundingBox() {
   // An image without object pixels gets an empty box (right < left, bottom < top).
-  left = outlineImage.Width();
+  const std::int32_t width = outlineImage.Width();
+  const auto object = static_cast<std::uint8_t>(objectValue);
+  left = width;
   top = outlineImage.Height();
   right = -1;
   bottom = -1;
   for (std::int32_t y = 0; y < outlineImage.Height(); ++y) {
-    for (std::int32_t x = 0; x < outlineImage.Width(); ++x) {
-      if (!IsObject(outlineImage.GetPixel(x, y))) continue;
-      left = std::min(left, x);
-      right = std::max(right, x);
-      top = std::min(top, y);
-      bottom = std::max(bottom, y);
+    const std::uint8_t* row = outlineImage.PixelAddress(0, y);
+    const void* first = std::memchr(row, object, static_cast<std::size_t>(width));
+    if (first == nullptr) continue;
+    const auto x = static_cast<std::int32_t>(static_cast<const std::uint8_t*>(first) - row);
+    left = std::min(left, x);
+    top = std::min(top, y);
+    bottom = y;
+    // Only an object pixel right of the box so far can move its right edge.
+    for (std::int32_t r = width - 1; r > right && r >= x; --r) {
+      if (row[r] == object) {
+        right = r;
+        break;
+      }
     }
   }
 }

@@ -25,25 +25,36 @@ int ImageBuffer::Create(std::int32_t width, std::int32_t height, int clear) {
       h > std::numeric_limits<std::int32_t>::max()) {
     throw std::bad_alloc();
   }
-  m_pixels.resize(static_cast<std::size_t>(stride) * static_cast<std::size_t>(h));
-  if (clear) std::fill(m_pixels.begin(), m_pixels.end(), std::uint8_t{0});
-  m_stride = static_cast<std::int32_t>(stride);
+  const std::size_t bytes = static_cast<std::size_t>(stride) * static_cast<std::size_t>(h);
+  // One pass over the bytes either way: a resize zeroes only the new ones.
+  if (clear) {
+    m_pixels.assign(bytes, std::uint8_t{0});
+  } else {
+    m_pixels.resize(bytes);
+  }
+  SetGeometry(static_cast<std::int32_t>(w), static_cast<std::int32_t>(h),
+              static_cast<std::int32_t>(stride));
+  return 1;
+}
+
+void ImageBuffer::SetGeometry(std::int32_t width, std::int32_t height, std::int32_t stride) {
+  m_stride = stride;
   const std::int32_t s = m_stride;
   const std::array<std::int32_t, 8> offsets = {1, 1 - s, -s, -s - 1, -1, s - 1, s, s + 1};
   for (int i = 0; i < 16; ++i) m_neighbourOffset[i] = offsets[i % 8];
-  m_width = static_cast<std::int32_t>(w);
-  m_height = static_cast<std::int32_t>(h);
-  return 1;
+  m_width = width;
+  m_height = height;
 }
 
 int ImageBuffer::CopyFrom(const ImageBuffer& src) {
   if (&src == this) return 1;
+  // Copied in one pass: new storage is not zeroed first.
   try {
-    Create(src.m_width, src.m_height, 0);
+    m_pixels = src.m_pixels;
   } catch (const std::bad_alloc&) {
     return 0;
   }
-  CopyPixelsFrom(src);
+  SetGeometry(src.m_width, src.m_height, src.m_stride);
   return 1;
 }
 

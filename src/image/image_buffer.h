@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "image/pixel_allocator.h"
+
 namespace kep {
 
 class DrawContext;
@@ -87,8 +89,10 @@ class ImageBuffer {
   const std::array<std::int32_t, 16>& NeighbourOffsets() const { return m_neighbourOffset; }
 
  private:
+  void SetGeometry(std::int32_t width, std::int32_t height, std::int32_t stride);
+
   std::array<std::int32_t, 16> m_neighbourOffset{};
-  std::vector<std::uint8_t> m_pixels;
+  std::vector<std::uint8_t, PixelAllocator<std::uint8_t>> m_pixels;
   std::int32_t m_width = 0;
   std::int32_t m_height = 0;
   std::int32_t m_stride = 0;
