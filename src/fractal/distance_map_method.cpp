@@ -1,6 +1,7 @@
 #include "fractal/distance_map_method.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 #include <span>
 #include <utility>
@@ -50,6 +51,110 @@ PointSeries ColumnOrder(std::vector<SeriesPoint>& pixels) {
   return series;
 }
 
+// Labels each pixel of the map with the first radius that reaches it, row by row
+// from the pixels' distances from the nearest disc centre, and counts them.
+class FirstRadiusLabelling {
+ public:
+  FirstRadiusLabelling(const ImageBuffer& outline, std::uint8_t object, std::uint8_t background,
+                       const RadiusSteps& radii, std::int64_t reaching, ImageBuffer& map,
+                       bool listPixels)
+      : m_outline(outline),
+        m_object(object),
+        m_background(background),
+        m_radii(radii),
+        m_map(map),
+        m_firstReached(static_cast<std::size_t>(reaching), 0),
+        m_reachedPixels(listPixels ? static_cast<std::size_t>(reaching) : 0) {
+    for (std::int64_t k = 0; k < reaching; ++k)
+      m_labels.push_back(DistanceLabel(object, radii.Radius(k)));
+  }
+
+  // Every pixel of row y that no radius reaches keeps the background value.
+  void Row(std::int32_t y, std::span<const NearestCentreRun> runs) {
+    std::memset(m_map.PixelAddress(0, y), m_background, static_cast<std::size_t>(m_map.Stride()));
+    const bool frameRow = y <= 1 || y >= m_outline.Height() - 2;
+    for (const NearestCentreRun& run : frameRow ? std::span<const NearestCentreRun>() : runs) {
+      const std::int32_t from = std::max(run.from, 2);
+      const std::int32_t to = std::min(run.to, m_outline.Width() - 3);
+      if (m_reachedPixels.empty()) {
+        LabelRun<false>(y, run, from, to);
+      } else {
+        LabelRun<true>(y, run, from, to);
+      }
+    }
+    // Within a pixel of the frame the cross of radius 1 also reaches from object
+    // pixels on the frame, which are no disc centres, and leaves row 0 and column 0 alone.
+    std::size_t r = 0;
+    ForEachNearFrame(m_outline, y, [&](std::int32_t x) {
+      if (*m_outline.PixelAddress(x, y) == m_object) return;
+      while (r < runs.size() && runs[r].to < x) ++r;
+      if (x >= 1 && y >= 1 && CrossReaches(m_outline, x, y, m_object)) {
+        Label(x, y, 0);
+      } else if (r < runs.size() && runs[r].from <= x) {
+        Label(x, y, FirstDiscRadius(runs[r].SquaredDistance(x)));
+      }
+    });
+  }
+
+  const std::vector<std::int64_t>& FirstReached() const { return m_firstReached; }
+  std::vector<SeriesPoint>& ReachedPixels(std::int64_t k) {
+    return m_reachedPixels[static_cast<std::size_t>(k)];
+  }
+
+ private:
+  // Radius 2 and more: the first disc that holds the pixel. Within reach of a
+  // centre but beyond the last radius when that is 1 the index is past the end.
+  std::int64_t FirstDiscRadius(std::uint64_t squared) const {
+    return std::max<std::int64_t>(1, m_radii.FirstReaching(squared));
+  }
+
+  // Off the frame the cross of radius 1 reaches exactly the pixels next to a disc
+  // centre (squared distance 1); the outline's own pixels count as reached from
+  // the start. Counts are added once per stretch of equal radius. The label row
+  // is restricted and the members are read into locals: a byte store could
+  // otherwise change anything, and all of it would be read again for every pixel.
+  template <bool kListing>
+  void LabelRun(std::int32_t y, const NearestCentreRun& run, std::int32_t from, std::int32_t to) {
+    const std::uint8_t* pixels = m_outline.PixelAddress(0, y);
+    std::uint8_t* __restrict labels = m_map.PixelAddress(0, y);
+    const std::uint8_t object = m_object;
+    const std::uint8_t* labelOf = m_labels.data();
+    std::int64_t* firstReached = m_firstReached.data();
+    std::int64_t k = 0;
+    std::int64_t pending = 0;
+    for (std::int32_t x = from; x <= to; ++x) {
+      if (pixels[x] == object) continue;
+      const std::uint64_t squared = run.SquaredDistance(x);
+      const std::int64_t first = squared == 1 ? 0 : FirstDiscRadius(squared);
+      if (first != k) {
+        firstReached[k] += pending;
+        k = first;
+        pending = 0;
+      }
+      ++pending;
+      labels[x] = labelOf[first];
+      if constexpr (kListing) ReachedPixels(first).push_back({x, y});
+    }
+    firstReached[k] += pending;
+  }
+
+  void Label(std::int32_t x, std::int32_t y, std::int64_t k) {
+    if (k >= static_cast<std::int64_t>(m_labels.size())) return;
+    *m_map.PixelAddress(x, y) = m_labels[static_cast<std::size_t>(k)];
+    ++m_firstReached[static_cast<std::size_t>(k)];
+    if (!m_reachedPixels.empty()) ReachedPixels(k).push_back({x, y});
+  }
+
+  const ImageBuffer& m_outline;
+  std::uint8_t m_object;
+  std::uint8_t m_background;
+  const RadiusSteps& m_radii;
+  ImageBuffer& m_map;
+  std::vector<std::uint8_t> m_labels;  // by radius index
+  std::vector<std::int64_t> m_firstReached;
+  std::vector<std::vector<SeriesPoint>> m_reachedPixels;  // for the view only
+};
+
 }  // namespace
 
 // One distance transform instead of a dilation per radius. The first radius (1)
@@ -62,88 +167,43 @@ bool MeasureDistanceMap(const FractalEngine& engine, PointSeries& points, ImageB
                         const DistanceStepView& view) {
   const ImageBuffer& outline = engine.outlineImage;
   const auto object = static_cast<std::uint8_t>(engine.objectValue);
-  const auto background = static_cast<std::uint8_t>(engine.backgroundValue);
   try {
     distanceMap.Create(outline.Width(), outline.Height(), 0);
   } catch (const std::bad_alloc&) {
     return false;
   }
-  std::fill_n(distanceMap.Data(), distanceMap.ByteCount(), background);
-  const std::int32_t step = engine.param2;
-  if (step < 1) return true;
-
-  const RadiusSteps radii(1, engine.param1, step);
+  const auto background = static_cast<std::uint8_t>(engine.backgroundValue);
+  // A step below 1 would never reach the end: no radius.
+  const RadiusSteps radii(1, engine.param1, engine.param2);
   // No pixel lies farther from a centre than the image's diagonal; the radii
   // beyond the first that reaches that far reach nothing new.
   const auto diagonal =
       static_cast<std::uint64_t>(std::int64_t{outline.Width() - 1} * (outline.Width() - 1) +
                                  std::int64_t{outline.Height() - 1} * (outline.Height() - 1));
   const std::int64_t reaching = radii.CountReaching(diagonal);
-  std::vector<std::int64_t> firstReached(static_cast<std::size_t>(reaching), 0);
-  std::vector<std::vector<SeriesPoint>> reachedPixels(view ? static_cast<std::size_t>(reaching)
-                                                           : 0);
-
-  const bool animating = static_cast<bool>(view);
-  if (reaching > 0) {
-    const auto reach = static_cast<std::int32_t>(radii.Radius(reaching - 1));
-    const std::int32_t width = outline.Width();
-    const std::int32_t height = outline.Height();
+  FirstRadiusLabelling labelling(outline, object, background, radii, reaching, distanceMap,
+                                 static_cast<bool>(view));
+  if (reaching == 0) {
+    std::fill_n(distanceMap.Data(), distanceMap.ByteCount(), background);
+  } else {
     try {
       ForEachDiscCentreDistanceRow(
-          outline, object, reach, [&](std::int32_t y, std::span<const NearestCentreRun> runs) {
-            const std::uint8_t* pixels = outline.PixelAddress(0, y);
-            std::uint8_t* labels = distanceMap.PixelAddress(0, y);
-            // Pixels within reach of a centre but off the first radius's cross may
-            // lie beyond the last radius when that is 1.
-            const auto label = [&](std::int32_t x, std::int64_t k) {
-              if (k >= reaching) return;
-              labels[x] = DistanceLabel(object, radii.Radius(k));
-              ++firstReached[static_cast<std::size_t>(k)];
-              if (animating) reachedPixels[static_cast<std::size_t>(k)].push_back({x, y});
-            };
-            // Off the frame a pixel within reach takes the first radius whose square
-            // is at least its squared distance, the cross of radius 1 taking those
-            // next to a centre (distance 1); the outline's own pixels count as
-            // reached from the start.
-            const bool frameRow = y <= 1 || y >= height - 2;
-            for (const NearestCentreRun& run :
-                 frameRow ? std::span<const NearestCentreRun>() : runs) {
-              for (std::int32_t x = std::max(run.from, 2); x <= std::min(run.to, width - 3); ++x) {
-                if (pixels[x] == object) continue;
-                const std::uint64_t squared = run.SquaredDistance(x);
-                label(x,
-                      squared == 1 ? 0 : std::max<std::int64_t>(1, radii.FirstReaching(squared)));
-              }
-            }
-            // Within a pixel of the frame the cross of radius 1 also reaches from
-            // object pixels on the frame, which are no disc centres, and leaves row 0
-            // and column 0 alone.
-            std::size_t r = 0;
-            ForEachNearFrame(outline, y, [&](std::int32_t x) {
-              if (pixels[x] == object) return;
-              while (r < runs.size() && runs[r].to < x) ++r;
-              const bool within = r < runs.size() && runs[r].from <= x;
-              if (x >= 1 && y >= 1 && CrossReaches(outline, x, y, object)) {
-                label(x, 0);
-              } else if (within) {
-                label(x,
-                      std::max<std::int64_t>(1, radii.FirstReaching(runs[r].SquaredDistance(x))));
-              }
-            });
+          outline, object, static_cast<std::int32_t>(radii.Radius(reaching - 1)),
+          [&labelling](std::int32_t y, std::span<const NearestCentreRun> runs) {
+            labelling.Row(y, runs);
           });
     } catch (const std::bad_alloc&) {
       return false;
     }
   }
-
   std::vector<SeriesPoint> none;
   std::int64_t k = 0;
-  ForEachCumulativeCount(radii, firstReached, [&](std::int32_t radius, std::int64_t total) {
-    points.Append(radius, ClampToInt32(total));
-    if (view)
-      view(radius, ColumnOrder(k < reaching ? reachedPixels[static_cast<std::size_t>(k)] : none));
-    ++k;
-  });
+  ForEachCumulativeCount(
+      radii, labelling.FirstReached(), [&](std::int32_t radius, std::int64_t total) {
+        points.Append(radius, ClampToInt32(total));
+        if (view) view(radius, ColumnOrder(k < reaching ? labelling.ReachedPixels(k) : none));
+        ++k;
+      });
   return true;
 }
 

@@ -14,82 +14,39 @@ namespace {
 
 constexpr std::int64_t kNone = std::numeric_limits<std::int64_t>::max() / 4;
 
-// The disc centres, row by row: those of row y are columns[rowStart[y]] ..
-// columns[rowStart[y + 1] - 1], rising. nextRow[i] is the row of the next centre
-// below centre i in its column, firstRow[x] the row of the first centre of the
-// column x; kNone where there is none.
-struct CentreRows {
-  std::vector<std::int32_t> columns;
-  std::vector<std::size_t> rowStart;
-  std::vector<std::int64_t> nextRow;
-  std::vector<std::int64_t> firstRow;
-};
-
-CentreRows FindCentres(const ImageBuffer& image, std::uint8_t value) {
-  const std::int32_t width = image.Width();
-  const std::int32_t height = image.Height();
-  CentreRows centres;
-  centres.rowStart.resize(static_cast<std::size_t>(height) + 1);
-  for (std::int32_t y = 0; y < height; ++y) {
-    centres.rowStart[static_cast<std::size_t>(y)] = centres.columns.size();
-    // The outermost rows and columns hold no centre.
-    if (y == 0 || y == height - 1) continue;
-    const std::uint8_t* above = image.PixelAddress(0, y - 1);
-    const std::uint8_t* row = image.PixelAddress(0, y);
-    const std::uint8_t* below = image.PixelAddress(0, y + 1);
-    ForEachPixelOfValue(image, value, 1, y, width - 2, y, [&](std::int32_t x, std::int32_t) {
-      if (IsDiscCentre(above, row, below, x, value)) centres.columns.push_back(x);
-    });
-  }
-  centres.rowStart[static_cast<std::size_t>(height)] = centres.columns.size();
-  centres.nextRow.resize(centres.columns.size());
-  centres.firstRow.assign(static_cast<std::size_t>(width), kNone);
-  for (std::int32_t y = height - 1; y >= 0; --y) {
-    const auto row = static_cast<std::size_t>(y);
-    for (std::size_t i = centres.rowStart[row]; i < centres.rowStart[row + 1]; ++i) {
-      const auto x = static_cast<std::size_t>(centres.columns[i]);
-      centres.nextRow[i] = centres.firstRow[x];
-      centres.firstRow[x] = y;
-    }
-  }
-  return centres;
-}
-
 // A column's nearest centre within reach of the current row: its vertical distance.
 struct Site {
   std::int32_t x;
   std::int32_t rise;
 };
 
-// Follows the rows from the top, keeping for every column the nearest centre on
-// or above the row, the nearest on or below it, and how many lie within reach;
-// the columns with one within reach are the row's sites.
+// Follows the rows from the top. A row is searched for disc centres when it comes
+// within reach of the current row; for every column it keeps the nearest centre
+// on or above the current row, the nearest on or below it, and how many lie
+// within reach. The columns with one within reach are the row's sites.
 class ColumnSites {
  public:
-  ColumnSites(const CentreRows& centres, std::int32_t width, std::int32_t height,
-              std::int64_t reach)
-      : m_centres(centres),
-        m_height(height),
+  ColumnSites(const ImageBuffer& image, std::uint8_t value, std::int64_t reach)
+      : m_image(image),
+        m_value(value),
         m_reach(reach),
-        m_above(static_cast<std::size_t>(width), -kNone),
-        m_below(centres.firstRow),
-        m_within(static_cast<std::size_t>(width), 0),
-        m_active((static_cast<std::size_t>(width) + 63) / 64, 0) {}
+        m_rowStart(static_cast<std::size_t>(image.Height()) + 1, 0),
+        m_lastInColumn(static_cast<std::size_t>(image.Width()), kNoCentre),
+        m_above(static_cast<std::size_t>(image.Width()), -kNone),
+        m_below(static_cast<std::size_t>(image.Width()), kNone),
+        m_within(static_cast<std::size_t>(image.Width()), 0),
+        m_active((static_cast<std::size_t>(image.Width()) + 63) / 64, 0) {}
 
   // Calls visit(site) for the sites of row y, columns rising. The rows must be
   // asked for in order, from row 0.
   template <typename Visit>
   void Gather(std::int32_t y, Visit visit) {
-    for (; m_entered < std::min<std::int64_t>(y + m_reach, m_height - 1); ++m_entered) {
-      ForEachCentre(m_entered + 1, [this](std::size_t, std::size_t x) {
-        if (m_within[x]++ == 0) m_active[x / 64] |= std::uint64_t{1} << (x % 64);
-      });
-    }
+    while (m_entered < std::min<std::int64_t>(y + m_reach, m_image.Height() - 1))
+      Enter(++m_entered);
     ForEachCentre(y - m_reach - 1, [this](std::size_t, std::size_t x) {
       if (--m_within[x] == 0) m_active[x / 64] &= ~(std::uint64_t{1} << (x % 64));
     });
-    ForEachCentre(y - 1,
-                  [this](std::size_t i, std::size_t x) { m_below[x] = m_centres.nextRow[i]; });
+    ForEachCentre(y - 1, [this](std::size_t i, std::size_t x) { m_below[x] = m_nextRow[i]; });
     ForEachCentre(y, [this, y](std::size_t, std::size_t x) { m_above[x] = y; });
     for (std::size_t word = 0; word < m_active.size(); ++word) {
       for (std::uint64_t bits = m_active[word]; bits != 0; bits &= bits - 1) {
@@ -101,20 +58,55 @@ class ColumnSites {
   }
 
  private:
-  // Calls visit(index, column) for every centre of row r (none outside the image).
+  static constexpr std::size_t kNoCentre = static_cast<std::size_t>(-1);
+
+  // Finds the centres of row r (none on the outermost rows and columns), links
+  // each to the centre above it in its column and counts it as within reach.
+  void Enter(std::int64_t r) {
+    const auto row = static_cast<std::size_t>(r);
+    const std::int32_t height = m_image.Height();
+    if (r >= 1 && r < height - 1) {
+      const std::uint8_t* above = m_image.PixelAddress(0, static_cast<std::int32_t>(r - 1));
+      const std::uint8_t* pixels = m_image.PixelAddress(0, static_cast<std::int32_t>(r));
+      const std::uint8_t* below = m_image.PixelAddress(0, static_cast<std::int32_t>(r + 1));
+      ForEachPixelOfValue(m_image, m_value, 1, static_cast<std::int32_t>(r), m_image.Width() - 2,
+                          static_cast<std::int32_t>(r), [&](std::int32_t column, std::int32_t) {
+                            if (!IsDiscCentre(above, pixels, below, column, m_value)) return;
+                            const auto x = static_cast<std::size_t>(column);
+                            if (m_lastInColumn[x] != kNoCentre) m_nextRow[m_lastInColumn[x]] = r;
+                            m_lastInColumn[x] = m_columns.size();
+                            m_columns.push_back(column);
+                            m_nextRow.push_back(kNone);
+                            m_below[x] = std::min(m_below[x], r);
+                            if (m_within[x]++ == 0)
+                              m_active[x / 64] |= std::uint64_t{1} << (x % 64);
+                          });
+    }
+    m_rowStart[row + 1] = m_columns.size();
+  }
+
+  // Calls visit(index, column) for every centre of row r, a row already entered
+  // (none outside the image).
   template <typename Visit>
   void ForEachCentre(std::int64_t r, Visit visit) const {
-    if (r < 0 || r >= m_height) return;
+    if (r < 0) return;
     const auto row = static_cast<std::size_t>(r);
-    for (std::size_t i = m_centres.rowStart[row]; i < m_centres.rowStart[row + 1]; ++i) {
-      visit(i, static_cast<std::size_t>(m_centres.columns[i]));
+    for (std::size_t i = m_rowStart[row]; i < m_rowStart[row + 1]; ++i) {
+      visit(i, static_cast<std::size_t>(m_columns[i]));
     }
   }
 
-  const CentreRows& m_centres;
-  std::int32_t m_height;
+  const ImageBuffer& m_image;
+  std::uint8_t m_value;
   std::int64_t m_reach;
-  std::int64_t m_entered = -1;          // the last row whose centres are counted in m_within
+  std::int64_t m_entered = -1;  // the last row searched for centres
+  // The centres found so far, row by row: those of row r are m_columns[m_rowStart[r]]
+  // .. m_columns[m_rowStart[r + 1] - 1], columns rising; m_nextRow holds the row of
+  // the next centre below each in its column, kNone while none is known.
+  std::vector<std::int32_t> m_columns;
+  std::vector<std::int64_t> m_nextRow;
+  std::vector<std::size_t> m_rowStart;
+  std::vector<std::size_t> m_lastInColumn;  // the lowest centre of each column so far
   std::vector<std::int64_t> m_above;    // row of the nearest centre on or above, -kNone for none
   std::vector<std::int64_t> m_below;    // row of the nearest centre on or below, kNone for none
   std::vector<std::int32_t> m_within;   // centres within reach of the row
@@ -125,64 +117,72 @@ class ColumnSites {
 // sites of one row, as runs of the pixels within reach.
 class RowEnvelope {
  public:
+  // A row holds at most one site per column.
   RowEnvelope(std::int32_t width, std::int32_t height, std::int32_t reach)
-      : m_width(width), m_halfWidths(DiscHalfWidths(reach, height - 1)) {}
+      : m_width(width),
+        m_halfWidths(DiscHalfWidths(reach, height - 1)),
+        m_parabolas(static_cast<std::size_t>(width)),
+        m_runs(static_cast<std::size_t>(width)) {}
 
-  void Clear() {
-    m_parabolas.clear();
-    m_starts.clear();
-  }
+  void Clear() { m_count = 0; }
 
   // Sites must come with columns rising.
   void Add(const Site& u) {
-    while (!m_parabolas.empty() &&
-           At(m_starts.back(), m_parabolas.back()) > At(m_starts.back(), u)) {
-      m_parabolas.pop_back();
-      m_starts.pop_back();
+    while (m_count > 0 &&
+           m_parabolas[m_count - 1].atStart > At(m_parabolas[m_count - 1].start, u)) {
+      --m_count;
     }
-    if (m_parabolas.empty()) {
-      m_parabolas.push_back(u);
-      m_starts.push_back(0);
+    if (m_count == 0) {
+      Push(u, 0);
       return;
     }
     // The first x at which u lies strictly below the envelope's last parabola;
     // it lies right of that parabola's start, so the quotient is not negative.
-    const Site& i = m_parabolas.back();
-    const std::int64_t start = 1 + (std::int64_t{u.x} * u.x - std::int64_t{i.x} * i.x +
-                                    std::int64_t{u.rise} * u.rise - std::int64_t{i.rise} * i.rise) /
-                                       (2 * (std::int64_t{u.x} - i.x));
-    if (start < m_width) {
-      m_parabolas.push_back(u);
-      m_starts.push_back(start);
-    }
+    // Neighbouring columns (the common case along an outline) need no division.
+    const Site& i = m_parabolas[m_count - 1].site;
+    const std::int64_t gap = std::int64_t{u.x} - i.x;
+    const std::int64_t difference = gap * (std::int64_t{u.x} + i.x) +
+                                    std::int64_t{u.rise} * u.rise - std::int64_t{i.rise} * i.rise;
+    const std::int64_t start = 1 + (gap == 1 ? difference >> 1 : difference / (2 * gap));
+    if (start < m_width) Push(u, start);
   }
 
-  const std::vector<NearestCentreRun>& Runs() {
-    m_runs.clear();
-    for (std::size_t k = 0; k < m_parabolas.size(); ++k) {
-      const Site& site = m_parabolas[k];
-      const std::int64_t end = k + 1 < m_parabolas.size() ? m_starts[k + 1] : m_width;
+  std::span<const NearestCentreRun> Runs() {
+    std::size_t runs = 0;
+    for (std::size_t k = 0; k < m_count; ++k) {
+      const Site& site = m_parabolas[k].site;
+      const std::int64_t end = k + 1 < m_count ? m_parabolas[k + 1].start : m_width;
       // The pixels of the parabola's stretch that lie within reach.
       const std::int64_t w = m_halfWidths[static_cast<std::size_t>(site.rise)];
-      const std::int64_t from = std::max(m_starts[k], site.x - w);
+      const std::int64_t from = std::max(m_parabolas[k].start, site.x - w);
       const std::int64_t to = std::min(end - 1, site.x + w);
       if (from <= to) {
-        m_runs.push_back(
-            {static_cast<std::int32_t>(from), static_cast<std::int32_t>(to), site.x, site.rise});
+        m_runs[runs++] = {static_cast<std::int32_t>(from), static_cast<std::int32_t>(to), site.x,
+                          site.rise};
       }
     }
-    return m_runs;
+    return {m_runs.data(), runs};
   }
 
  private:
+  struct Parabola {
+    Site site;
+    std::int64_t start;     // where it begins to be the lowest
+    std::uint64_t atStart;  // its value there
+  };
+
+  void Push(const Site& u, std::int64_t start) {
+    m_parabolas[m_count++] = {u, start, At(start, u)};
+  }
+
   static std::uint64_t At(std::int64_t x, const Site& site) {
     return NearestCentreRun{0, 0, site.x, site.rise}.SquaredDistance(static_cast<std::int32_t>(x));
   }
 
   std::int32_t m_width;
   std::vector<std::int32_t> m_halfWidths;  // of the disc of the reach, by rise
-  std::vector<Site> m_parabolas;
-  std::vector<std::int64_t> m_starts;
+  std::vector<Parabola> m_parabolas;       // the envelope so far: the first m_count
+  std::size_t m_count = 0;
   std::vector<NearestCentreRun> m_runs;
 };
 
@@ -192,8 +192,7 @@ void ForEachDiscCentreDistanceRow(const ImageBuffer& image, std::uint8_t value, 
                                   const DistanceRowVisitor& visit) {
   if (image.Width() < 1 || image.Height() < 1) return;
   reach = std::max(reach, 0);
-  const CentreRows centres = FindCentres(image, value);
-  ColumnSites columns(centres, image.Width(), image.Height(), reach);
+  ColumnSites columns(image, value, reach);
   RowEnvelope envelope(image.Width(), image.Height(), reach);
   for (std::int32_t y = 0; y < image.Height(); ++y) {
     envelope.Clear();

@@ -29,8 +29,9 @@ struct NearestCentreRun {
   std::int32_t rise;
 
   std::uint64_t SquaredDistance(std::int32_t x) const {
-    const auto dx = static_cast<std::uint64_t>(x > column ? std::int64_t{x} - column
-                                                          : std::int64_t{column} - x);
+    // Squared in 64-bit unsigned arithmetic, where a negative offset squares to
+    // the same as its magnitude.
+    const auto dx = static_cast<std::uint64_t>(std::int64_t{x} - column);
     const auto dy = static_cast<std::uint64_t>(rise);
     return dx * dx + dy * dy;
   }
