@@ -4,8 +4,9 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 FUZZ_SECONDS ?= 60
+DIFFERENTIAL_CASES ?= 100000
 
-.PHONY: all deps configure build run test test-sanitize test-tsan fuzz bench clean
+.PHONY: all deps configure build run test test-long test-sanitize test-tsan fuzz bench clean
 
 all: build
 
@@ -23,6 +24,11 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The fast methods against their plain forms on DIFFERENTIAL_CASES random pictures
+# each (the normal suite checks 1000).
+test-long: build
+	@cd $(BUILD) && KEP_DIFFERENTIAL_CASES=$(DIFFERENTIAL_CASES) ctest --output-on-failure -j $(JOBS) -R Differential
 
 # AddressSanitizer and UndefinedBehaviorSanitizer over the whole unit-test suite.
 test-sanitize: deps

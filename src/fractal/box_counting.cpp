@@ -72,24 +72,35 @@ std::int32_t TakeBoxRow(std::vector<std::uint8_t>& marks, std::int32_t boxRow,
   return count;
 }
 
-// The boxes of one size that hold an object pixel. The pixels come row by row, so
-// the boxes of one row of boxes are marked together and counted when the pixels
-// move on to the next row of boxes.
-std::int32_t CountOccupiedBoxes(const std::vector<SeriesPoint>& pixels,
-                                const std::vector<std::int32_t>& columnBox,
+// The object pixels of the area the boxes cover, row by row: the columns of row r
+// (counted from the area's first row and column) are columns[rowStart[r]] ..
+// columns[rowStart[r + 1] - 1].
+struct PixelRows {
+  std::vector<std::int32_t> columns;
+  std::vector<std::size_t> rowStart;
+};
+
+// The boxes of one size that hold an object pixel. The boxes of one row of boxes
+// are marked together and counted when the rows move on to the next row of boxes.
+std::int32_t CountOccupiedBoxes(const PixelRows& pixels, const std::vector<std::int32_t>& columnBox,
                                 const std::vector<std::int32_t>& rowBox, std::int32_t boxRows,
                                 std::vector<std::uint8_t>& marks, std::vector<SeriesPoint>* boxes) {
   std::int32_t count = 0;
   std::int32_t boxRow = 0;
-  for (const SeriesPoint& p : pixels) {
-    const std::int32_t by = rowBox[static_cast<std::size_t>(p.y)];
-    if (by != boxRow) {
+  for (std::size_t r = 0; r + 1 < pixels.rowStart.size(); ++r) {
+    if (rowBox[r] != boxRow) {
       count += TakeBoxRow(marks, boxRow, boxes);
-      boxRow = by;
+      boxRow = rowBox[r];
       // The rows below the last row of boxes come last.
       if (boxRow == boxRows) return count;
     }
-    marks[static_cast<std::size_t>(columnBox[static_cast<std::size_t>(p.x)])] = 1;
+    // Restricted: a byte store could otherwise change the other arrays.
+    std::uint8_t* __restrict mark = marks.data();
+    const std::int32_t* boxOf = columnBox.data();
+    const std::int32_t* columns = pixels.columns.data();
+    for (std::size_t i = pixels.rowStart[r]; i < pixels.rowStart[r + 1]; ++i) {
+      mark[boxOf[columns[i]]] = 1;
+    }
   }
   return count + TakeBoxRow(marks, boxRow, boxes);
 }
@@ -114,25 +125,29 @@ void MeasureBoxCounts(const FractalEngine& engine, PointSeries& points,
       std::min<std::int64_t>(engine.left + width + largest - 2, image.Width() - 1);
   const std::int64_t y1 =
       std::min<std::int64_t>(engine.top + height + largest - 2, image.Height() - 1);
-  // The pixels as offsets from (x0, y0), row by row.
-  std::vector<SeriesPoint> pixels;
+  PixelRows pixels;
   if (width > 0 && height > 0 && x0 <= x1 && y0 <= y1) {
-    ForEachPixelOfValue(
-        image, static_cast<std::uint8_t>(engine.objectValue), static_cast<std::int32_t>(x0),
-        static_cast<std::int32_t>(y0), static_cast<std::int32_t>(x1), static_cast<std::int32_t>(y1),
-        [&](std::int32_t x, std::int32_t y) {
-          pixels.push_back({static_cast<std::int32_t>(x - x0), static_cast<std::int32_t>(y - y0)});
-        });
+    pixels.rowStart.assign(static_cast<std::size_t>(y1 - y0 + 2), 0);
+    ForEachPixelOfValue(image, static_cast<std::uint8_t>(engine.objectValue),
+                        static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y0),
+                        static_cast<std::int32_t>(x1), static_cast<std::int32_t>(y1),
+                        [&](std::int32_t x, std::int32_t y) {
+                          pixels.columns.push_back(static_cast<std::int32_t>(x - x0));
+                          ++pixels.rowStart[static_cast<std::size_t>(y - y0) + 1];
+                        });
+    for (std::size_t r = 1; r < pixels.rowStart.size(); ++r)
+      pixels.rowStart[r] += pixels.rowStart[r - 1];
   }
-  std::vector<std::int32_t> columnBox(pixels.empty() ? 0 : static_cast<std::size_t>(x1 - x0 + 1));
-  std::vector<std::int32_t> rowBox(pixels.empty() ? 0 : static_cast<std::size_t>(y1 - y0 + 1));
+  const bool anyPixel = !pixels.columns.empty();
+  std::vector<std::int32_t> columnBox(anyPixel ? static_cast<std::size_t>(x1 - x0 + 1) : 0);
+  std::vector<std::int32_t> rowBox(anyPixel ? static_cast<std::size_t>(y1 - y0 + 1) : 0);
   std::vector<std::uint8_t> marks;
   std::vector<SeriesPoint> boxes;  // box columns and rows, kept for the view only
   for (std::int64_t s = engine.param1; s <= engine.param2; s += step) {
     const auto size = static_cast<std::int32_t>(s);
     if (view.beforeSize) view.beforeSize(size);
     std::int32_t count = 0;
-    if (!pixels.empty()) {
+    if (anyPixel) {
       IndexBoxes(engine.left, width, s, x0, columnBox);
       IndexBoxes(engine.top, height, s, y0, rowBox);
       marks.assign(static_cast<std::size_t>((width + s - 1) / s) + 1, 0);

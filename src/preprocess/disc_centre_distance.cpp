@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "preprocess/disc_table.h"
-#include "preprocess/pixel_scan.h"
 
 namespace kep {
 
@@ -63,26 +62,18 @@ class ColumnSites {
   // Finds the centres of row r (none on the outermost rows and columns), links
   // each to the centre above it in its column and counts it as within reach.
   void Enter(std::int64_t r) {
-    const auto row = static_cast<std::size_t>(r);
-    const std::int32_t height = m_image.Height();
-    if (r >= 1 && r < height - 1) {
-      const std::uint8_t* above = m_image.PixelAddress(0, static_cast<std::int32_t>(r - 1));
-      const std::uint8_t* pixels = m_image.PixelAddress(0, static_cast<std::int32_t>(r));
-      const std::uint8_t* below = m_image.PixelAddress(0, static_cast<std::int32_t>(r + 1));
-      ForEachPixelOfValue(m_image, m_value, 1, static_cast<std::int32_t>(r), m_image.Width() - 2,
-                          static_cast<std::int32_t>(r), [&](std::int32_t column, std::int32_t) {
-                            if (!IsDiscCentre(above, pixels, below, column, m_value)) return;
-                            const auto x = static_cast<std::size_t>(column);
-                            if (m_lastInColumn[x] != kNoCentre) m_nextRow[m_lastInColumn[x]] = r;
-                            m_lastInColumn[x] = m_columns.size();
-                            m_columns.push_back(column);
-                            m_nextRow.push_back(kNone);
-                            m_below[x] = std::min(m_below[x], r);
-                            if (m_within[x]++ == 0)
-                              m_active[x / 64] |= std::uint64_t{1} << (x % 64);
-                          });
-    }
-    m_rowStart[row + 1] = m_columns.size();
+    ForEachDiscCentreOfRow(m_image, m_value, static_cast<std::int32_t>(r),
+                           [&](std::int32_t column) {
+                             const auto x = static_cast<std::size_t>(column);
+                             if (m_lastInColumn[x] != kNoCentre) m_nextRow[m_lastInColumn[x]] = r;
+                             m_lastInColumn[x] = m_columns.size();
+                             m_columns.push_back(column);
+                             m_nextRow.push_back(kNone);
+                             m_below[x] = std::min(m_below[x], r);
+                             if (m_within[x]++ == 0)
+                               m_active[x / 64] |= std::uint64_t{1} << (x % 64);
+                           });
+    m_rowStart[static_cast<std::size_t>(r) + 1] = m_columns.size();
   }
 
   // Calls visit(index, column) for every centre of row r, a row already entered

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "image/image_buffer.h"
+#include "preprocess/pixel_scan.h"
 
 namespace kep {
 
@@ -17,6 +18,23 @@ inline bool IsDiscCentre(const std::uint8_t* above, const std::uint8_t* row,
   const bool surrounded =
       (row[x - 1] == value) & (row[x + 1] == value) & (above[x] == value) & (below[x] == value);
   return (row[x] == value) & !surrounded;
+}
+
+// Calls visit(x) for every disc centre of row y, x rising; the outermost rows
+// and columns hold none.
+template <typename Visit>
+void ForEachDiscCentreOfRow(const ImageBuffer& image, std::uint8_t value, std::int32_t y,
+                            Visit visit) {
+  if (y < 1 || y >= image.Height() - 1) return;
+  const std::uint8_t* above = image.PixelAddress(0, y - 1);
+  const std::uint8_t* row = image.PixelAddress(0, y);
+  const std::uint8_t* below = image.PixelAddress(0, y + 1);
+  // The row below is read only at the object pixels of this one: fetched ahead,
+  // while this row is scanned, it is in the cache when they are tested.
+  for (std::int32_t x = 0; x < image.Width(); x += 64) __builtin_prefetch(below + x);
+  ForEachPixelOfValue(image, value, 1, y, image.Width() - 2, y, [&](std::int32_t x, std::int32_t) {
+    if (IsDiscCentre(above, row, below, x, value)) visit(x);
+  });
 }
 
 // A run of pixels of one row, from..to (both included), whose nearest disc

@@ -1,0 +1,12 @@
+#include "bench_registry.h"
+
+namespace kep::bench {
+
+void RegisterTimed(const std::string& name, BenchmarkBody body) {
+  benchmark::RegisterBenchmark(name.c_str(), std::move(body))
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime()
+      ->MinTime(0.2);
+}
+
+}  // namespace kep::bench

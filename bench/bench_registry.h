@@ -1,0 +1,21 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <functional>
+#include <string>
+
+namespace kep::bench {
+
+using BenchmarkBody = std::function<void(benchmark::State&)>;
+
+// Registers a benchmark timed in milliseconds of wall-clock time, repeated for
+// at least 0.2 s (a run that takes longer is timed once). Names are
+// "fast/SUBJECT/PICTURE", "plain/SUBJECT/PICTURE" or "SUBJECT/PICTURE"; the results
+// table pairs a plain form with the fast one of the same subject and picture.
+void RegisterTimed(const std::string& name, BenchmarkBody body);
+
+void RegisterMethodBenchmarks();
+void RegisterPreprocessBenchmarks();
+
+}  // namespace kep::bench

@@ -1,0 +1,26 @@
+// kep-bench-images DIR: writes the pictures that the command-line timings of
+// scripts/bench.sh measure: the 4096-pixel Koch snowflake, and 64 files of random
+// particles for the batch runs.
+
+#include <cstdio>
+#include <string>
+
+#include "bench_images.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: kep-bench-images DIR\n");
+    return 2;
+  }
+  const std::string dir = argv[1];
+  bool written =
+      kep::bench::WriteGreyBmp(kep::bench::KochSnowflake(4096), dir + "/snowflake-4096.bmp");
+  for (std::uint32_t i = 0; i < 64; ++i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "/batch-%02u.bmp", i);
+    written = written &&
+              kep::bench::WriteGreyBmp(kep::bench::RandomParticles(1024, 60, 1000 + i), dir + name);
+  }
+  if (!written) std::fprintf(stderr, "kep-bench-images: cannot write into %s\n", dir.c_str());
+  return written ? 0 : 1;
+}

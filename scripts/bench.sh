@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# The main job of `make bench`: runs the benchmarks of the Release build in $1,
+# times whole kep-cli runs on generated pictures, and writes bench/RESULTS.md.
+set -euo pipefail
+build=${1:-build-bench}
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cli="$build/src/cli/kep-cli"
+results="$root/bench/RESULTS.md"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+echo "== Benchmarks (Google Benchmark)"
+"$build/bench/kep_bench" --table="$work/table.md"
+
+echo
+echo "== Whole kep-cli runs"
+"$build/bench/kep-bench-images" "$work"
+snowflake="$work/snowflake-4096.bmp"
+pixels=$((4096 * 4096))
+# Peak memory allowed for measuring one image: 8 bytes per pixel and 64 MiB, in KiB.
+budget_kib=$(((8 * pixels + 64 * 1024 * 1024) / 1024))
+
+# Prints "seconds peak-KiB" of one command (its output discarded).
+timed() {
+  /usr/bin/time -f '%e %M' -o "$work/time" "$@" > /dev/null 2>&1 || true
+  cat "$work/time"
+}
+
+{
+  echo "| Method | Seconds | Peak memory (MiB) |"
+  echo "|---|---:|---:|"
+} > "$work/cli.md"
+total=0
+largest_kib=0
+for method in $(seq 0 10); do
+  read -r seconds kib < <(timed "$cli" measure "$snowflake" --method "$method")
+  name=$("$cli" methods | awk -F'\t' -v m="$method" '$1 == m { print $2 }')
+  echo "measure --method $method ($name): $seconds s, $((kib / 1024)) MiB"
+  echo "| $method $name | $seconds | $((kib / 1024)) |" >> "$work/cli.md"
+  total=$(awk -v a="$total" -v b="$seconds" 'BEGIN { print a + b }')
+  ((kib > largest_kib)) && largest_kib=$kib
+done
+
+batch_files=("$work"/batch-*.bmp)
+read -r one_job _ < <(timed "$cli" batch --report "$work/report-1.txt" -j 1 "${batch_files[@]}")
+read -r two_jobs _ < <(timed "$cli" batch --report "$work/report-2.txt" -j 2 "${batch_files[@]}")
+speedup=$(awk -v a="$one_job" -v b="$two_jobs" 'BEGIN { printf "%.2f", a / b }')
+echo "batch over ${#batch_files[@]} files: -j 1 $one_job s, -j 2 $two_jobs s ($speedup x)"
+
+{
+  echo "# Benchmark results"
+  echo
+  echo "Written by \`make bench\` (scripts/bench.sh) on $(date -u '+%Y-%m-%d %H:%M UTC'):"
+  echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'),"
+  echo "$(c++ --version | head -n1), Release build."
+  echo
+  echo "## Operations on generated pictures"
+  echo
+  echo "Each of the eleven methods with its default parameters on an engine prepared from the"
+  echo "picture (bright particles), the preparation itself, the two pre-processing steps, and one"
+  echo "full copy of the largest picture. Where a method has a faster form, its plain reference"
+  echo "form (tests/reference) ran in the same process, the plain mass-radius forms only where"
+  echo "an outline has at most about 5e8 pixel pairs per radius (up to the 2048-pixel snowflake)."
+  echo
+  cat "$work/table.md"
+  echo
+  echo "## Whole kep-cli measure runs on the 4096-pixel snowflake"
+  echo
+  echo "Reading the file and preparing the image included; the peak memory allowed is"
+  echo "8 bytes per pixel and 64 MiB, $((budget_kib / 1024)) MiB."
+  echo
+  cat "$work/cli.md"
+  echo
+  echo "All eleven: $total s; largest peak: $((largest_kib / 1024)) MiB."
+  echo
+  echo "## Batch throughput"
+  echo
+  echo "\`kep-cli batch\` with the default method over ${#batch_files[@]} generated 1024-pixel pictures of"
+  echo "random particles: -j 1 $one_job s, -j 2 $two_jobs s, $speedup times the throughput."
+} > "$results"
+echo
+echo "Wrote $results"
