@@ -45,8 +45,9 @@ ImageBuffer FillPolygon(std::int32_t size, const Polygon& polygon) {
           std::max<std::int64_t>(0, static_cast<std::int64_t>(std::ceil(row[i] - 0.5)));
       const auto to =
           std::min<std::int64_t>(size - 1, static_cast<std::int64_t>(std::floor(row[i + 1] - 0.5)));
-      for (std::int64_t x = from; x <= to; ++x)
+      for (std::int64_t x = from; x <= to; ++x) {
         image.SetPixel(static_cast<std::int32_t>(x), y, 255);
+      }
     }
   }
   return image;
@@ -62,8 +63,9 @@ Polygon Refine(const Polygon& polygon, const std::vector<Vertex>& generator) {
     const Vertex q = polygon[(i + 1) % polygon.size()];
     const double dx = q.x - p.x;
     const double dy = q.y - p.y;
-    for (const Vertex g : generator)
+    for (const Vertex g : generator) {
       refined.push_back({p.x + g.x * dx - g.y * dy, p.y + g.x * dy + g.y * dx});
+    }
   }
   return refined;
 }

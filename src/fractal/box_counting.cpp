@@ -135,8 +135,9 @@ void MeasureBoxCounts(const FractalEngine& engine, PointSeries& points,
                           pixels.columns.push_back(static_cast<std::int32_t>(x - x0));
                           ++pixels.rowStart[static_cast<std::size_t>(y - y0) + 1];
                         });
-    for (std::size_t r = 1; r < pixels.rowStart.size(); ++r)
+    for (std::size_t r = 1; r < pixels.rowStart.size(); ++r) {
       pixels.rowStart[r] += pixels.rowStart[r - 1];
+    }
   }
   const bool anyPixel = !pixels.columns.empty();
   std::vector<std::int32_t> columnBox(anyPixel ? static_cast<std::size_t>(x1 - x0 + 1) : 0);

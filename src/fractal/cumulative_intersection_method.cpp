@@ -51,8 +51,9 @@ PointSeries CumulativeIntersectionPoints(const std::vector<PointSeries>& outline
   std::vector<std::int64_t> firstWithin(static_cast<std::size_t>(radii.CountReaching(largest)), 0);
   forEachPixel([&](const SeriesPoint& p, const SeriesPoint& c) {
     const std::int64_t k = radii.FirstReaching(SquaredDistance(p, c));
-    if (k < static_cast<std::int64_t>(firstWithin.size()))
+    if (k < static_cast<std::int64_t>(firstWithin.size())) {
       ++firstWithin[static_cast<std::size_t>(k)];
+    }
   });
   ForEachCumulativeCount(radii, firstWithin, [&](std::int32_t radius, std::int64_t count) {
     points.Append(radius, std::max(ClampToInt32(count), 1));

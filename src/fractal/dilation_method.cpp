@@ -83,8 +83,9 @@ Pixels GrowDiscs(ImageBuffer& image, std::uint8_t object, std::int32_t radius,
       const std::int64_t w = halfWidths[static_cast<std::size_t>(dy < 0 ? -dy : dy)];
       const auto left = static_cast<std::int32_t>(std::max<std::int64_t>(0, centre.x - w));
       const auto right = static_cast<std::int32_t>(std::min<std::int64_t>(width - 1, centre.x + w));
-      for (std::int32_t x = left; x <= right; ++x)
+      for (std::int32_t x = left; x <= right; ++x) {
         count += Add(image, x, centre.y + dy, object, added);
+      }
     }
   }
   return added;

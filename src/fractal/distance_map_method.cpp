@@ -65,8 +65,9 @@ class FirstRadiusLabelling {
         m_map(map),
         m_firstReached(static_cast<std::size_t>(reaching), 0),
         m_reachedPixels(listPixels ? static_cast<std::size_t>(reaching) : 0) {
-    for (std::int64_t k = 0; k < reaching; ++k)
+    for (std::int64_t k = 0; k < reaching; ++k) {
       m_labels.push_back(DistanceLabel(object, radii.Radius(k)));
+    }
   }
 
   // Every pixel of row y that no radius reaches keeps the background value.

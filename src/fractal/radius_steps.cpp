@@ -29,8 +29,9 @@ RadiusSteps::RadiusSteps(std::int64_t first, std::int64_t limit, std::int64_t st
   m_table.resize(static_cast<std::size_t>(std::min(last * last, kTableLimit) + 1));
   std::int64_t index = 0;
   for (std::uint64_t squared = 0; squared < m_table.size(); ++squared) {
-    while (index < m_count && static_cast<std::uint64_t>(Radius(index) * Radius(index)) < squared)
+    while (index < m_count && static_cast<std::uint64_t>(Radius(index) * Radius(index)) < squared) {
       ++index;
+    }
     m_table[squared] = static_cast<std::int32_t>(index);
   }
 }

@@ -60,8 +60,9 @@ void ForEachCumulativeCount(const RadiusSteps& radii, const std::vector<Count>& 
                             Visit visit) {
   Count total = 0;
   for (std::int64_t k = 0; k < radii.Count(); ++k) {
-    if (k < static_cast<std::int64_t>(buckets.size()))
+    if (k < static_cast<std::int64_t>(buckets.size())) {
       total += buckets[static_cast<std::size_t>(k)];
+    }
     visit(static_cast<std::int32_t>(radii.Radius(k)), total);
   }
 }

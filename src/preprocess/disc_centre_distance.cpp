@@ -40,8 +40,9 @@ class ColumnSites {
   // asked for in order, from row 0.
   template <typename Visit>
   void Gather(std::int32_t y, Visit visit) {
-    while (m_entered < std::min<std::int64_t>(y + m_reach, m_image.Height() - 1))
+    while (m_entered < std::min<std::int64_t>(y + m_reach, m_image.Height() - 1)) {
       Enter(++m_entered);
+    }
     ForEachCentre(y - m_reach - 1, [this](std::size_t, std::size_t x) {
       if (--m_within[x] == 0) m_active[x / 64] &= ~(std::uint64_t{1} << (x % 64));
     });
@@ -59,8 +60,8 @@ class ColumnSites {
  private:
   static constexpr std::size_t kNoCentre = static_cast<std::size_t>(-1);
 
-  // Finds the centres of row r (none on the outermost rows and columns), links
-  // each to the centre above it in its column and counts it as within reach.
+  // Finds the centres of row r (none on the outermost rows and columns), links the
+  // centre above each in its column to it and counts it as within reach.
   void Enter(std::int64_t r) {
     ForEachDiscCentreOfRow(m_image, m_value, static_cast<std::int32_t>(r),
                            [&](std::int32_t column) {
@@ -70,8 +71,9 @@ class ColumnSites {
                              m_columns.push_back(column);
                              m_nextRow.push_back(kNone);
                              m_below[x] = std::min(m_below[x], r);
-                             if (m_within[x]++ == 0)
+                             if (m_within[x]++ == 0) {
                                m_active[x / 64] |= std::uint64_t{1} << (x % 64);
+                             }
                            });
     m_rowStart[static_cast<std::size_t>(r) + 1] = m_columns.size();
   }

@@ -43,8 +43,9 @@ bool MeasureDistanceMap(const FractalEngine& engine, PointSeries& points,
   const auto object = static_cast<std::uint8_t>(engine.objectValue);
   ImageBuffer dilated;
   ImageBuffer reached;  // 1 where counted or on the outline; labels may wrap onto the background
-  if (!dilated.CopyFrom(outline) || !distanceMap.CopyFrom(outline) || !reached.CopyFrom(outline))
+  if (!dilated.CopyFrom(outline) || !distanceMap.CopyFrom(outline) || !reached.CopyFrom(outline)) {
     return false;
+  }
   for (std::int32_t y = 0; y < outline.Height(); ++y) {
     for (std::int32_t x = 0; x < outline.Width(); ++x) {
       distanceMap.SetPixel(x, y, static_cast<std::uint8_t>(engine.backgroundValue));
@@ -99,8 +100,9 @@ PointSeries MassRadiusPoints(const std::vector<PointSeries>& outlines, MassRadiu
     for (const PointSeries& outline : outlines) {
       for (std::int64_t i = 0; i < outline.Count(); i += spacing) {
         const SeriesPoint centre = outline[static_cast<std::int32_t>(i)];
-        for (const SeriesPoint& p : outline)
+        for (const SeriesPoint& p : outline) {
           pairs += IsWithinRadius(centre.x, centre.y, radius, p.x, p.y);
+        }
       }
     }
     points.Append(radius, ClampToInt32(static_cast<std::int64_t>(pairs / divisor)));
