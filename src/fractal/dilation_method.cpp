@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <span>
 #include <vector>
 
 #include "preprocess/disc_centre_distance.h"
@@ -91,11 +92,41 @@ Pixels GrowDiscs(ImageBuffer& image, std::uint8_t object, std::int32_t radius,
   return added;
 }
 
+// Discs wider than this grow by the distance transform of the whole image:
+// painting them around each new centre costs the square of the radius per centre.
+constexpr std::int32_t kLargestPaintedRadius = 16;
+
+// One dilation of `source` by the disc of the radius (2 or more) into `image`, a
+// copy of it: every pixel within the radius of a disc centre of `source` becomes
+// object. Returns the number of pixels it made object.
+std::int64_t GrowWideDisc(ImageBuffer& image, const ImageBuffer& source, std::uint8_t object,
+                          std::int32_t radius) {
+  std::int64_t added = 0;
+  ForEachDiscCentreDistanceRow(source, object, radius,
+                               [&](std::int32_t y, std::span<const NearestCentreRun> runs) {
+                                 std::uint8_t* row = image.PixelAddress(0, y);
+                                 for (const NearestCentreRun& run : runs) {
+                                   for (std::int32_t x = run.from; x <= run.to; ++x) {
+                                     added += row[x] != object;
+                                     row[x] = object;
+                                   }
+                                 }
+                               });
+  return added;
+}
+
+std::int64_t CountObject(const ImageBuffer& image, std::uint8_t object) {
+  ImageBuffer::Histogram histogram;
+  image.ComputeHistogram(histogram);
+  return histogram[object];
+}
+
 }  // namespace
 
-// Each step grows the object only from the pixels the step before added, and
-// keeps the object pixel count up to date, instead of dilating and counting the
-// whole image again.
+// Each step grows the object only from the pixels the step before added (the
+// steps of a wide disc from a copy of the image before the step), and keeps the
+// object pixel count up to date, instead of dilating and counting the whole image
+// again.
 void MeasureDilation(const FractalEngine& engine, PointSeries& points, const DilationStepView& view) {
   const auto object = static_cast<std::uint8_t>(engine.objectValue);
   const std::int32_t step = engine.param3;
@@ -104,13 +135,27 @@ void MeasureDilation(const FractalEngine& engine, PointSeries& points, const Dil
   ImageBuffer before;
   if (!grown.CopyFrom(engine.outlineImage) || (view && !before.CopyFrom(grown))) return;
 
-  if (engine.param1 > 1) grown.Dilate(object, engine.param1, engine.outlineImage);
-  Pixels frontier = ObjectPixels(grown, object);
-  auto count = static_cast<std::int64_t>(frontier.size());
+  if (engine.param1 > kLargestPaintedRadius) {
+    GrowWideDisc(grown, engine.outlineImage, object, engine.param1);
+  } else if (engine.param1 > 1) {
+    grown.Dilate(object, engine.param1, engine.outlineImage);
+  }
+  const bool painted = step <= kLargestPaintedRadius;
+  ImageBuffer snapshot;
+  if (!painted && !snapshot.CopyFrom(grown)) return;
+  Pixels frontier = painted ? ObjectPixels(grown, object) : Pixels{};
+  std::int64_t count =
+      painted ? static_cast<std::int64_t>(frontier.size()) : CountObject(grown, object);
   for (std::int64_t r = engine.param1; r < engine.param2; r += step) {
     if (view) before.CopyPixelsFrom(grown);
-    frontier = step == 1 ? GrowCross(grown, object, frontier, count)
-                         : GrowDiscs(grown, object, step, frontier, count);
+    if (step == 1) {
+      frontier = GrowCross(grown, object, frontier, count);
+    } else if (painted) {
+      frontier = GrowDiscs(grown, object, step, frontier, count);
+    } else {
+      snapshot.CopyPixelsFrom(grown);
+      count += GrowWideDisc(grown, snapshot, object, step);
+    }
     const std::int64_t area =
         std::clamp<std::int64_t>(count, 1, std::numeric_limits<std::int32_t>::max());
     points.Append(static_cast<std::int32_t>(r), static_cast<std::int32_t>(area));
