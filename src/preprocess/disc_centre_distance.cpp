@@ -13,10 +13,12 @@ namespace {
 
 constexpr std::int64_t kNone = std::numeric_limits<std::int64_t>::max() / 4;
 
-// A column's nearest centre within reach of the current row: its vertical distance.
+// A column's nearest centre within reach of the current row: its vertical
+// distance, and that squared.
 struct Site {
   std::int32_t x;
   std::int32_t rise;
+  std::int64_t riseSquared;
 };
 
 // Follows the rows from the top. A row is searched for disc centres when it comes
@@ -51,8 +53,8 @@ class ColumnSites {
     for (std::size_t word = 0; word < m_active.size(); ++word) {
       for (std::uint64_t bits = m_active[word]; bits != 0; bits &= bits - 1) {
         const std::size_t x = word * 64 + static_cast<std::size_t>(std::countr_zero(bits));
-        visit(Site{static_cast<std::int32_t>(x),
-                   static_cast<std::int32_t>(std::min(y - m_above[x], m_below[x] - y))});
+        const std::int64_t rise = std::min(y - m_above[x], m_below[x] - y);
+        visit(Site{static_cast<std::int32_t>(x), static_cast<std::int32_t>(rise), rise * rise});
       }
     }
   }
@@ -134,8 +136,7 @@ class RowEnvelope {
     // Neighbouring columns (the common case along an outline) need no division.
     const Site& i = m_parabolas[m_count - 1].site;
     const std::int64_t gap = std::int64_t{u.x} - i.x;
-    const std::int64_t difference = gap * (std::int64_t{u.x} + i.x) +
-                                    std::int64_t{u.rise} * u.rise - std::int64_t{i.rise} * i.rise;
+    const std::int64_t difference = gap * (std::int64_t{u.x} + i.x) + u.riseSquared - i.riseSquared;
     const std::int64_t start = 1 + (gap == 1 ? difference >> 1 : difference / (2 * gap));
     if (start < m_width) Push(u, start);
   }
@@ -168,8 +169,11 @@ class RowEnvelope {
     m_parabolas[m_count++] = {u, start, At(start, u)};
   }
 
+  // The parabola of the site at x, in 64-bit unsigned arithmetic, where a negative
+  // offset squares to the same as its magnitude.
   static std::uint64_t At(std::int64_t x, const Site& site) {
-    return NearestCentreRun{0, 0, site.x, site.rise}.SquaredDistance(static_cast<std::int32_t>(x));
+    const auto dx = static_cast<std::uint64_t>(x - site.x);
+    return dx * dx + static_cast<std::uint64_t>(site.riseSquared);
   }
 
   std::int32_t m_width;
