@@ -5,6 +5,8 @@
 #include <new>
 #include <vector>
 
+#include "preprocess/pixel_scan.h"
+
 namespace kep {
 
 namespace {
@@ -56,15 +58,13 @@ bool FindFirstSpan(const FillState& fill, std::int32_t row, std::int32_t start, 
   const std::uint8_t* line = fill.image->PixelAddress(0, row);
   const std::uint8_t seed = fill.seedValue;
   if (line[start] != seed) {
-    while (start < end && line[start] != seed) ++start;
+    start = FindValue(line, start, end, seed);
     if (start >= end) return false;
   } else {
     while (line[start] == seed && start > fill.clipLeft) --start;
     if (line[start] != seed) ++start;
   }
-  std::int32_t spanEnd = start + 1;
-  while (spanEnd < fill.clipRight && line[spanEnd] == seed) ++spanEnd;
-  found = FillSpan{start, row, spanEnd};
+  found = FillSpan{start, row, EndOfRun(line, start + 1, fill.clipRight, seed)};
   return true;
 }
 
@@ -76,13 +76,10 @@ void SearchRow(FillState& fill, std::int32_t row, std::int32_t pStart, std::int3
   const std::uint8_t seed = fill.seedValue;
   for (;;) {
     RecordSpan(fill, span);
-    std::int32_t x = span.xEnd;
+    if (span.xEnd >= pEnd) return;
+    const std::int32_t x = FindValue(line, span.xEnd, pEnd, seed);
     if (x >= pEnd) return;
-    while (x < pEnd && line[x] != seed) ++x;
-    if (x >= pEnd) return;
-    std::int32_t end = x + 1;
-    while (end < fill.clipRight && line[end] == seed) ++end;
-    span = FillSpan{x, row, end};
+    span = FillSpan{x, row, EndOfRun(line, x + 1, fill.clipRight, seed)};
   }
 }
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "preprocess/flood_fill.h"
+#include "preprocess/pixel_scan.h"
 
 namespace kep {
 
@@ -17,9 +18,7 @@ FillSpan RunAround(const std::uint8_t* line, std::int32_t width, std::int32_t ro
                    std::uint8_t seed) {
   std::int32_t start = x;
   while (start > 0 && line[start - 1] == seed) --start;
-  std::int32_t end = x + 1;
-  while (end < width && line[end] == seed) ++end;
-  return FillSpan{start, row, end};
+  return FillSpan{start, row, EndOfRun(line, x + 1, width, seed)};
 }
 
 void PaintAndPush(ImageBuffer& image, const FillSpan& span, std::uint8_t fillValue) {
@@ -35,11 +34,7 @@ void SearchRow(ImageBuffer& image, std::int32_t row, const FillSpan& parent, std
   const std::int32_t width = image.Width();
   const std::int32_t end = std::min(width, parent.xEnd + 1);
   std::int32_t x = std::max(0, parent.xStart - 1);
-  while (x < end) {
-    if (line[x] != seed) {
-      ++x;
-      continue;
-    }
+  while ((x = FindValue(line, x, end, seed)) < end) {
     const FillSpan run = RunAround(line, width, row, x, seed);
     PaintAndPush(image, run, fillValue);
     x = run.xEnd;

@@ -110,5 +110,37 @@ TEST(FloodFill, AgreesWithAPlainFillOnRandomImages) {
   }
 }
 
+// The same on wider images of overlapping rectangles, whose long runs the fills
+// skip eight pixels at a time.
+TEST(FloodFill, AgreesWithAPlainFillOnImagesOfLongRuns) {
+  std::mt19937 random(4242);
+  for (int round = 0; round < 300; ++round) {
+    const std::int32_t width = 1 + static_cast<std::int32_t>(random() % 200);
+    const std::int32_t height = 1 + static_cast<std::int32_t>(random() % 40);
+    ImageBuffer image;
+    image.Create(width, height, 1);
+    for (int k = 0; k < 12; ++k) {
+      const auto x0 = static_cast<std::int32_t>(random() % width);
+      const auto y0 = static_cast<std::int32_t>(random() % height);
+      const auto right = x0 + static_cast<std::int32_t>(random() % 80);
+      const auto bottom = y0 + static_cast<std::int32_t>(random() % 20);
+      const std::uint8_t value = random() % 5 == 0 ? 2 : 1;
+      for (std::int32_t y = y0; y <= bottom; ++y) {
+        for (std::int32_t x = x0; x <= right; ++x) image.SetPixel(x, y, value);
+      }
+    }
+    const std::int32_t x = static_cast<std::int32_t>(random() % width);
+    const std::int32_t y = static_cast<std::int32_t>(random() % height);
+    ImageBuffer expected4, expected8, actual4, actual8;
+    for (ImageBuffer* copy : {&expected4, &expected8, &actual4, &actual8}) copy->CopyFrom(image);
+    reference::FillRegion(expected4, x, y, 9, 4);
+    FloodFill(actual4, x, y, 9, 0, 0);
+    EXPECT_EQ(Rows(actual4), Rows(expected4)) << "round " << round;
+    reference::FillRegion(expected8, x, y, 9, 8);
+    FloodFill8(actual8, x, y, 9);
+    EXPECT_EQ(Rows(actual8), Rows(expected8)) << "round " << round;
+  }
+}
+
 }  // namespace
 }  // namespace kep
