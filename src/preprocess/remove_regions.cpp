@@ -17,17 +17,20 @@ void ImageBuffer::RemoveRegions(std::uint8_t regionValue, std::uint8_t fillValue
   auto mark = static_cast<std::uint8_t>(regionValue + 1);
   if (mark == fillValue) mark = static_cast<std::uint8_t>(regionValue + 2);
 
+  // The width in a local: a byte store could otherwise change the member, which
+  // would be read again for every pixel and keep the loops from being vectorized.
+  const std::int32_t width = m_width;
   for (std::int32_t y = 0; y < m_height; ++y) {
     const std::uint8_t* in = src.PixelAddress(0, y);
     std::uint8_t* out = PixelAddress(0, y);
-    for (std::int32_t x = 0; x < m_width; ++x) out[x] = in[x] == regionValue ? regionValue : mark;
+    for (std::int32_t x = 0; x < width; ++x) out[x] = in[x] == regionValue ? regionValue : mark;
   }
 
   for (std::int32_t y = 0; y < m_height; ++y) {
     std::uint8_t* row = PixelAddress(0, y);
-    for (std::int32_t x = 0; x < m_width; ++x) {
+    for (std::int32_t x = 0; x < width; ++x) {
       // Each fill repaints its region, so the scan never meets it again.
-      const void* next = std::memchr(row + x, regionValue, static_cast<std::size_t>(m_width - x));
+      const void* next = std::memchr(row + x, regionValue, static_cast<std::size_t>(width - x));
       if (next == nullptr) break;
       x = static_cast<std::int32_t>(static_cast<const std::uint8_t*>(next) - row);
       FloodFill(*this, x, y, fillValue, 0, 0);
@@ -38,9 +41,7 @@ void ImageBuffer::RemoveRegions(std::uint8_t regionValue, std::uint8_t fillValue
   for (std::int32_t y = 0; y < m_height; ++y) {
     const std::uint8_t* in = src.PixelAddress(0, y);
     std::uint8_t* out = PixelAddress(0, y);
-    for (std::int32_t x = 0; x < m_width; ++x) {
-      if (out[x] == mark) out[x] = in[x];
-    }
+    for (std::int32_t x = 0; x < width; ++x) out[x] = out[x] == mark ? in[x] : out[x];
   }
 }
 

@@ -21,10 +21,13 @@ std::uint8_t ImageBuffer::PercentileLevel(std::int32_t percent) const {
 }
 
 void ImageBuffer::ThresholdRange(std::uint8_t low, std::uint8_t high, const ImageBuffer& src) {
+  // The width in a local: a byte store could otherwise change the member, which
+  // would be read again for every pixel and keep the loop from being vectorized.
+  const std::int32_t width = m_width;
   for (std::int32_t y = 0; y < m_height; ++y) {
     const std::uint8_t* in = src.PixelAddress(0, y);
     std::uint8_t* out = PixelAddress(0, y);
-    for (std::int32_t x = 0; x < m_width; ++x) out[x] = (in[x] >= low && in[x] <= high) ? 255 : 0;
+    for (std::int32_t x = 0; x < width; ++x) out[x] = (in[x] >= low && in[x] <= high) ? 255 : 0;
   }
 }
 
@@ -33,10 +36,11 @@ void ImageBuffer::ThresholdBright(std::int32_t percent, std::uint8_t lower, std:
   // The brightness window cuts what the percentile lets through: a pixel passes
   // both cuts or is 0.
   const std::uint8_t level = src.PercentileLevel(percent);
+  const std::int32_t width = m_width;
   for (std::int32_t y = 0; y < m_height; ++y) {
     const std::uint8_t* in = src.PixelAddress(0, y);
     std::uint8_t* out = PixelAddress(0, y);
-    for (std::int32_t x = 0; x < m_width; ++x) {
+    for (std::int32_t x = 0; x < width; ++x) {
       const std::uint8_t v = in[x];
       out[x] = (v >= level && v >= lower && v <= higher) ? 255 : 0;
     }
