@@ -6,6 +6,8 @@ build=${1:-build-bench}
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cli="$build/src/cli/kep-cli"
 results="$root/bench/RESULTS.md"
+# Other work on the machine slows every timing; the load before the run is noted.
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
@@ -52,7 +54,7 @@ echo "batch over ${#batch_files[@]} files: -j 1 $one_job s, -j 2 $two_jobs s ($s
   echo
   echo "Written by \`make bench\` (scripts/bench.sh) on $(date -u '+%Y-%m-%d %H:%M UTC'):"
   echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'),"
-  echo "$(c++ --version | head -n1), Release build."
+  echo "$(c++ --version | head -n1), Release build; load average before the run: $load_before."
   echo
   echo "## Operations on generated pictures"
   echo

@@ -7,7 +7,9 @@
 #                          the committed seeds in fuzz/corpus/
 #   scripts/fuzz.sh --ci   each target for a fixed number of inputs from a fixed
 #                          random seed, starting from the committed seeds only, so
-#                          that every run tries exactly the same inputs
+#                          that every run tries exactly the same inputs: without
+#                          address randomisation (compared pointers feed the
+#                          mutations) and without the timed corpus reloads
 #
 # A crash, a leak, a failed check or an input that takes longer than 10 s ends
 # the run with a non-zero status; the input is kept under build-fuzz/artifacts/.
@@ -19,7 +21,7 @@ JOBS=${JOBS:-$(nproc)}
 FUZZ_SECONDS=${FUZZ_SECONDS:-60}
 TARGETS=(load_bmp_fuzzer tiff_reader_fuzzer measure_fuzzer)
 # Inputs per target in CI mode: about a minute or two each on a 2-core machine.
-declare -A CI_RUNS=([load_bmp_fuzzer]=60000 [tiff_reader_fuzzer]=60000 [measure_fuzzer]=20000)
+declare -A CI_RUNS=([load_bmp_fuzzer]=150000 [tiff_reader_fuzzer]=100000 [measure_fuzzer]=60000)
 declare -A MAX_LEN=([load_bmp_fuzzer]=4096 [tiff_reader_fuzzer]=4096 [measure_fuzzer]=4200)
 
 ci=false
@@ -40,10 +42,12 @@ for target in "${TARGETS[@]}"; do
   if [ -f "fuzz/$target.dict" ]; then
     options+=(-dict="fuzz/$target.dict")
   fi
+  launcher=()
   if $ci; then
     corpus=$(mktemp -d "$BUILD/ci-corpus-XXXXXX")
     cp "fuzz/corpus/$target"/* "$corpus"/
-    options+=(-seed=1 -runs="${CI_RUNS[$target]}" "$corpus")
+    options+=(-seed=1 -runs="${CI_RUNS[$target]}" -reload=0 "$corpus")
+    launcher=(setarch "$(uname -m)" -R)
   else
     corpus="$BUILD/corpus/$target"
     mkdir -p "$corpus"
@@ -52,7 +56,7 @@ for target in "${TARGETS[@]}"; do
   log="$BUILD/$target.log"
   echo "== $target"
   status=0
-  "$BUILD/fuzz/$target" "${options[@]}" > "$log" 2>&1 || status=$?
+  "${launcher[@]}" "$BUILD/fuzz/$target" "${options[@]}" > "$log" 2>&1 || status=$?
   if $ci; then
     rm -rf "$corpus"
   fi
