@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -37,14 +38,25 @@ BenchmarkName Split(const std::string& name) {
   return parts;
 }
 
+// The name a benchmark was registered under, without the settings that some
+// versions of the library append ("/min_time:0.200", "/real_time").
+std::string RegisteredName(const std::string& runName) {
+  std::size_t end = runName.size();
+  for (const char* setting : {"/min_time:", "/real_time"}) {
+    end = std::min(end, runName.find(setting));
+  }
+  return runName.substr(0, end);
+}
+
 // The console output as usual, and every run's milliseconds kept for the table.
 class TableReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.error_occurred || run.run_type != Run::RT_Iteration) continue;
-      m_order.push_back(run.run_name.function_name);
-      m_milliseconds[run.run_name.function_name] = run.GetAdjustedRealTime();
+      const std::string name = RegisteredName(run.run_name.function_name);
+      m_order.push_back(name);
+      m_milliseconds[name] = run.GetAdjustedRealTime();
     }
     ConsoleReporter::ReportRuns(runs);
   }
