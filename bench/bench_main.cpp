@@ -55,8 +55,10 @@ class TableReporter : public benchmark::ConsoleReporter {
     for (const Run& run : runs) {
       if (run.error_occurred || run.run_type != Run::RT_Iteration) continue;
       const std::string name = RegisteredName(run.run_name.function_name);
-      m_order.push_back(name);
-      m_milliseconds[name] = run.GetAdjustedRealTime();
+      if (!m_milliseconds.contains(name)) m_order.push_back(name);
+      const double milliseconds = run.GetAdjustedRealTime();
+      const auto [kept, first] = m_milliseconds.emplace(name, milliseconds);
+      if (!first) kept->second = std::min(kept->second, milliseconds);
     }
     ConsoleReporter::ReportRuns(runs);
   }

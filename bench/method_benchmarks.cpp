@@ -141,15 +141,18 @@ void RegisterMethodBenchmarks() {
         }
       });
       if (!HasPlainForm(method) || PlainTooSlow(method, picture)) continue;
-      RegisterTimed("plain/" + subject, [&picture, method](benchmark::State& state) {
-        FractalEngine& engine = PreparedEngine(picture);
-        SetDefaults(engine, method);
-        for (auto _ : state) {
-          PointSeries points;
-          RunPlain(engine, method, points);
-          benchmark::DoNotOptimize(points.Data());
-        }
-      });
+      RegisterTimed(
+          "plain/" + subject,
+          [&picture, method](benchmark::State& state) {
+            FractalEngine& engine = PreparedEngine(picture);
+            SetDefaults(engine, method);
+            for (auto _ : state) {
+              PointSeries points;
+              RunPlain(engine, method, points);
+              benchmark::DoNotOptimize(points.Data());
+            }
+          },
+          /*repetitions=*/1);
     }
   }
 }

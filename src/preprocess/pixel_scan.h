@@ -43,22 +43,29 @@ inline std::int32_t FindValue(const std::uint8_t* row, std::int32_t from, std::i
              : static_cast<std::int32_t>(static_cast<const std::uint8_t*>(found) - row);
 }
 
+// Whether the 64 bytes at `bytes` hold `value`.
+inline bool HoldsValue64(const std::uint8_t* bytes, std::uint8_t value) {
+#if defined(__SSE2__)
+  const __m128i wanted = _mm_set1_epi8(static_cast<char>(value));
+  __m128i any = _mm_setzero_si128();
+  for (int part = 0; part < 4; ++part) {
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * part));
+    any = _mm_or_si128(any, _mm_cmpeq_epi8(chunk, wanted));
+  }
+  return _mm_movemask_epi8(any) != 0;
+#else
+  return std::memchr(bytes, value, 64) != nullptr;
+#endif
+}
+
 // Bit i of the result is set when byte i of the 64 bytes at `bytes` equals `value`.
-// Most blocks of an outline image hold none: they are told apart with one test.
 inline std::uint64_t MatchMask64(const std::uint8_t* bytes, std::uint8_t value) {
 #if defined(__SSE2__)
   const __m128i wanted = _mm_set1_epi8(static_cast<char>(value));
-  __m128i equal[4];
-  for (int part = 0; part < 4; ++part) {
-    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * part));
-    equal[part] = _mm_cmpeq_epi8(chunk, wanted);
-  }
-  const __m128i any =
-      _mm_or_si128(_mm_or_si128(equal[0], equal[1]), _mm_or_si128(equal[2], equal[3]));
-  if (_mm_movemask_epi8(any) == 0) return 0;
   std::uint64_t mask = 0;
   for (int part = 0; part < 4; ++part) {
-    const auto bits = static_cast<std::uint16_t>(_mm_movemask_epi8(equal[part]));
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * part));
+    const auto bits = static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, wanted)));
     mask |= std::uint64_t{bits} << (16 * part);
   }
   return mask;
@@ -81,6 +88,8 @@ void ForEachPixelOfValue(const ImageBuffer& image, std::uint8_t value, std::int3
     const std::uint8_t* row = image.PixelAddress(0, y);
     std::int32_t x = x0;
     for (; x + 64 <= x1 + 1; x += 64) {
+      // Most blocks of an outline image hold no pixel of the value: one test each.
+      if (!HoldsValue64(row + x, value)) continue;
       for (std::uint64_t mask = MatchMask64(row + x, value); mask != 0; mask &= mask - 1) {
         visit(x + std::countr_zero(mask), y);
       }
