@@ -55,7 +55,6 @@ class TableReporter : public benchmark::ConsoleReporter {
     for (const Run& run : runs) {
       if (run.error_occurred || run.run_type != Run::RT_Iteration) continue;
       const std::string name = RegisteredName(run.run_name.function_name);
-      if (!m_milliseconds.contains(name)) m_order.push_back(name);
       const double milliseconds = run.GetAdjustedRealTime();
       const auto [kept, first] = m_milliseconds.emplace(name, milliseconds);
       if (!first) kept->second = std::min(kept->second, milliseconds);
@@ -96,10 +95,10 @@ class TableReporter : public benchmark::ConsoleReporter {
   }
 
  private:
-  // Subjects in the order they first ran, each with its pictures in that order.
+  // Subjects in the order they were registered, each with its pictures in that order.
   std::vector<std::pair<std::string, std::vector<std::string>>> Rows() const {
     std::vector<std::pair<std::string, std::vector<std::string>>> rows;
-    for (const std::string& name : m_order) {
+    for (const std::string& name : kep::bench::RegisteredNames()) {
       const BenchmarkName parts = Split(name);
       auto row = rows.begin();
       while (row != rows.end() && row->first != parts.subject) ++row;
@@ -118,7 +117,6 @@ class TableReporter : public benchmark::ConsoleReporter {
     return found == m_milliseconds.end() ? nullptr : &found->second;
   }
 
-  std::vector<std::string> m_order;
   std::map<std::string, double> m_milliseconds;
 };
 

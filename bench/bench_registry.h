@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace kep::bench {
 
@@ -16,6 +17,9 @@ using BenchmarkBody = std::function<void(benchmark::State&)>;
 // "plain/SUBJECT/PICTURE" or "SUBJECT/PICTURE"; the results table pairs a plain
 // form with the fast one of the same subject and picture.
 void RegisterTimed(const std::string& name, BenchmarkBody body, int repetitions = 5);
+
+// The names given to RegisterTimed, in the order they were registered.
+const std::vector<std::string>& RegisteredNames();
 
 void RegisterMethodBenchmarks();
 void RegisterPreprocessBenchmarks();

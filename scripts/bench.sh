@@ -12,7 +12,9 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 echo "== Benchmarks (Google Benchmark)"
-"$build/bench/kep_bench" --table="$work/table.md"
+# Repetitions of all benchmarks interleaved in random order, so that a slow
+# stretch of a shared machine does not fall on one benchmark's repetitions only.
+"$build/bench/kep_bench" --benchmark_enable_random_interleaving=true --table="$work/table.md"
 
 echo
 echo "== Whole kep-cli runs"
