@@ -65,6 +65,8 @@ echo "batch over ${#batch_files[@]} files: -j 1 $one_job s, -j 2 $two_jobs s ($s
   echo "full copy of the largest picture. Where a method has a faster form, its plain reference"
   echo "form (tests/reference) ran in the same process, the plain mass-radius forms only where"
   echo "an outline has at most about 5e8 pixel pairs per radius (up to the 2048-pixel snowflake)."
+  echo "Each time is the fastest of five repetitions, interleaved in random order with those of"
+  echo "every other benchmark; the plain forms ran once."
   echo
   cat "$work/table.md"
   echo
