@@ -4,21 +4,10 @@
 
 namespace kep {
 
-namespace {
-thread_local Clock* t_clock = nullptr;
-}
-
 std::int64_t SystemClock::NowSeconds() { return static_cast<std::int64_t>(std::time(nullptr)); }
 
-Clock& CurrentClock() {
-  static SystemClock systemClock;
-  return t_clock ? *t_clock : systemClock;
-}
+Clock& CurrentClock() { return ThreadService<Clock, SystemClock>::Current(); }
 
-Clock* SetClock(Clock* clock) {
-  Clock* previous = t_clock;
-  t_clock = clock;
-  return previous;
-}
+Clock* SetClock(Clock* clock) { return ThreadService<Clock, SystemClock>::Install(clock); }
 
 }  // namespace kep

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "draw/thread_service.h"
+
 namespace kep {
 
 // Calendar time in whole seconds, read by the animation pauses. Tests install a
@@ -23,17 +25,6 @@ Clock& CurrentClock();
 // previous one.
 Clock* SetClock(Clock* clock);
 
-// Installs a clock for this thread while the guard lives, then puts the previous
-// one back.
-class ScopedClock {
- public:
-  explicit ScopedClock(Clock& clock) : m_previous(SetClock(&clock)) {}
-  ~ScopedClock() { SetClock(m_previous); }
-  ScopedClock(const ScopedClock&) = delete;
-  ScopedClock& operator=(const ScopedClock&) = delete;
-
- private:
-  Clock* m_previous;
-};
+using ScopedClock = ScopedService<Clock, SystemClock>;
 
 }  // namespace kep

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "draw/thread_service.h"
+
 namespace kep {
 
 // Where the computing core sends the system's fixed user messages. The desktop
@@ -24,17 +26,6 @@ MessageSink& CurrentMessageSink();
 // previous one.
 MessageSink* SetMessageSink(MessageSink* sink);
 
-// Installs a sink for this thread while the guard lives, then puts the previous
-// one back.
-class ScopedMessageSink {
- public:
-  explicit ScopedMessageSink(MessageSink& sink) : m_previous(SetMessageSink(&sink)) {}
-  ~ScopedMessageSink() { SetMessageSink(m_previous); }
-  ScopedMessageSink(const ScopedMessageSink&) = delete;
-  ScopedMessageSink& operator=(const ScopedMessageSink&) = delete;
-
- private:
-  MessageSink* m_previous;
-};
+using ScopedMessageSink = ScopedService<MessageSink, StderrMessageSink>;
 
 }  // namespace kep
