@@ -16,9 +16,9 @@
 
 namespace {
 
-// Splits "fast/SUBJECT/PICTURE" into its form ("fast", "plain" or ""), subject and picture.
+// The subject and picture of "fast/SUBJECT/PICTURE", "plain/SUBJECT/PICTURE" or
+// "SUBJECT/PICTURE".
 struct BenchmarkName {
-  std::string form;
   std::string subject;
   std::string picture;
 };
@@ -27,10 +27,7 @@ BenchmarkName Split(const std::string& name) {
   BenchmarkName parts;
   std::string rest = name;
   for (const char* form : {"fast/", "plain/"}) {
-    if (rest.rfind(form, 0) == 0) {
-      parts.form = std::string(form, std::strlen(form) - 1);
-      rest = rest.substr(std::strlen(form));
-    }
+    if (rest.rfind(form, 0) == 0) rest = rest.substr(std::strlen(form));
   }
   const std::size_t slash = rest.find('/');
   parts.subject = rest.substr(0, slash);
@@ -69,7 +66,7 @@ class TableReporter : public benchmark::ConsoleReporter {
     std::fprintf(file, "|---|---|---:|---:|---:|\n");
     for (const auto& [subject, pictures] : Rows()) {
       for (const std::string& picture : pictures) {
-        const BenchmarkName key{"", subject, picture};
+        const BenchmarkName key{subject, picture};
         const double* fast = Find(key, "fast");
         if (fast == nullptr) fast = Find(key, "");
         const double* plain = Find(key, "plain");
@@ -82,11 +79,11 @@ class TableReporter : public benchmark::ConsoleReporter {
         }
       }
     }
-    const double* copy = Find({"", "copy", "snowflake-4096"}, "");
+    const double* copy = Find({"copy", "snowflake-4096"}, "");
     if (copy != nullptr) {
       std::fprintf(file, "\nIn copies of the 4096-pixel snowflake (one copy: %.3f ms):", *copy);
       for (const char* subject : {"box-counting", "edm"}) {
-        const double* time = Find({"", subject, "snowflake-4096"}, "fast");
+        const double* time = Find({subject, "snowflake-4096"}, "fast");
         if (time != nullptr) std::fprintf(file, " %s %.1f;", subject, *time / *copy);
       }
       std::fprintf(file, "\n");
