@@ -16,7 +16,6 @@
 #include "cli/command_action.h"
 #include "cli/commands.h"
 #include "cli/measured_image.h"
-#include "cli/measurement.h"
 #include "cli/method_options.h"
 #include "fractal/fit_log_log.h"
 #include "fractal/fractal_engine.h"
@@ -40,9 +39,10 @@ void PrintText(const Measurement& m) {
 void PrintJson(const MeasureOptions& options, const Measurement& m) {
   nlohmann::ordered_json json;
   json["file"] = options.input.image;
-  json["method"] = m.method;
-  json["method_name"] = kMethods[m.method].listText;
-  json["params"] = m.params;
+  const int method = options.method.Index();
+  json["method"] = method;
+  json["method_name"] = kMethods[method].listText;
+  json["params"] = options.method.Params();
   json["particle"] = options.input.particle;
   json["fd"] = m.fd;
   // The fit the dimension was made from; none when the engine gave no dimension.
@@ -62,7 +62,8 @@ void PrintJson(const MeasureOptions& options, const Measurement& m) {
 int RunMeasure(const MeasureOptions& options) {
   ImageBuffer image;
   if (!LoadMeasuredImage(options.input, image)) return kExitUsage;
-  const Measurement m = MeasureImage(image, options.input, options.method);
+  FractalEngine engine;
+  const Measurement m = MeasureImage(engine, image, MeasureSettingsOf(options.input, options.method));
   if (options.json) {
     PrintJson(options, m);
   } else {

@@ -31,4 +31,9 @@ bool LoadMeasuredImage(const MeasuredImageOptions& options, ImageBuffer& image) 
   return true;
 }
 
+MeasureSettings MeasureSettingsOf(const MeasuredImageOptions& input, const MethodOptions& method) {
+  return {static_cast<std::uint32_t>(method.Index()), method.Params(), input.ObjectValue(),
+          input.BackgroundValue()};
+}
+
 }  // namespace kep::cli

@@ -5,8 +5,10 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/method_options.h"
 #include "image/image_buffer.h"
 #include "preprocess/preprocess_sequence.h"
+#include "project/measurement.h"
 
 namespace kep::cli {
 
@@ -29,5 +31,8 @@ void AddMeasuredImageOptions(CLI::App& command, MeasuredImageOptions& options);
 // Loads the image and, with --prep, pre-processes it with the particle value. False
 // after a one-line message on standard error (a file or usage error).
 bool LoadMeasuredImage(const MeasuredImageOptions& options, ImageBuffer& image);
+
+// What the engine measures with for these options.
+MeasureSettings MeasureSettingsOf(const MeasuredImageOptions& input, const MethodOptions& method);
 
 }  // namespace kep::cli

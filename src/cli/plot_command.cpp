@@ -17,7 +17,6 @@
 #include "cli/commands.h"
 #include "cli/image_input.h"
 #include "cli/measured_image.h"
-#include "cli/measurement.h"
 #include "cli/method_options.h"
 #include "draw/cairo_file_canvas.h"
 #include "fractal/fractal_engine.h"
@@ -89,7 +88,8 @@ int RunHistogramPlot(const PlotOptions& options, const PictureSize& size) {
 int RunSeriesPlot(const PlotOptions& options, const PictureSize& size) {
   ImageBuffer image;
   if (!LoadMeasuredImage(options.input, image)) return kExitUsage;
-  const Measurement m = MeasureImage(image, options.input, options.method);
+  FractalEngine engine;
+  const Measurement m = MeasureImage(engine, image, MeasureSettingsOf(options.input, options.method));
 
   CairoFileCanvas canvas(size.width, size.height);
   if (DrawSeriesPlot(canvas, m.points)) DrawDimensionCaption(canvas, m.fd);

@@ -20,7 +20,7 @@ FileMeasurement MeasureGuarded(BatchWorker& worker, const std::string& path) {
   } catch (const std::bad_alloc&) {
     FileMeasurement measurement;
     measurement.outcome = FileOutcome::kUnreadable;
-    measurement.messages.push_back("not enough memory to measure the image");
+    measurement.failure = kNotEnoughMemory;
     return measurement;
   }
 }

@@ -1,7 +1,10 @@
 #include "project/file_measurement.h"
 
+#include <utility>
+
 #include "draw/message_sink.h"
-#include "image/image_file.h"
+#include "project/image_reading.h"
+#include "project/measurement.h"
 
 namespace kep {
 
@@ -24,25 +27,26 @@ class CollectingSink : public MessageSink {
 
 }  // namespace
 
-BatchWorker::BatchWorker(const BatchSettings& settings) : m_settings(settings) {
-  m_engine.param1 = settings.params[0];
-  m_engine.param2 = settings.params[1];
-  m_engine.param3 = settings.params[2];
-}
+BatchWorker::BatchWorker(const BatchSettings& settings) : m_settings(settings) {}
 
 FileMeasurement BatchWorker::Measure(const std::string& path) {
   FileMeasurement measurement;
   CollectingSink sink(measurement.messages);
 
-  switch (LoadImageFile(path, m_imageA)) {
-    case ImageLoadResult::kWrongExtension:
+  // An image without pixels is measured like any other: the engine answers it
+  // with its own message and -1.0.
+  const ImageRead read = ReadImage(path, m_imageA);
+  switch (read.status) {
+    case ImageReadStatus::kWrongExtension:
       measurement.outcome = FileOutcome::kWrongExtension;
       sink.ShowMessage(kSelectBitmapOrTiffMessage);
       return measurement;
-    case ImageLoadResult::kUnreadable:
+    case ImageReadStatus::kUnreadable:
       measurement.outcome = FileOutcome::kUnreadable;
+      measurement.failure = read.reason;
       return measurement;
-    case ImageLoadResult::kLoaded:
+    case ImageReadStatus::kNoPixels:
+    case ImageReadStatus::kLoaded:
       break;
   }
 
@@ -56,16 +60,17 @@ FileMeasurement BatchWorker::Measure(const std::string& path) {
       return measurement;
     case PreprocessOutcome::kOutOfMemory:
       measurement.outcome = FileOutcome::kUnreadable;
+      measurement.failure = kNotEnoughMemory;
       return measurement;
     case PreprocessOutcome::kDone:
       break;
   }
 
   const auto particle = static_cast<std::uint32_t>(m_settings.preprocess.particleBrightness);
-  const std::uint32_t background = particle == 0 ? 255 : 0;
-  measurement.series.SetSize(0, -1);
-  measurement.dimension = m_engine.ComputeFD(m_settings.method, &m_imageB, particle, background,
-                                             &measurement.series, nullptr);
+  Measurement measured = MeasureImage(
+      m_engine, m_imageB, {m_settings.method, m_settings.params, particle, particle == 0 ? 255u : 0u});
+  measurement.dimension = measured.fd;
+  measurement.series = std::move(measured.points);
   measurement.outcome = FileOutcome::kMeasured;
   return measurement;
 }
@@ -77,7 +82,7 @@ std::string SkipReason(const FileMeasurement& measurement) {
     case FileOutcome::kWrongExtension:
       return kSelectBitmapOrTiffMessage;
     case FileOutcome::kUnreadable:
-      return "cannot read the file as an image";
+      return measurement.failure;
     case FileOutcome::kBrightnessOutOfRange:
       return "brightness outside 0 to 255";
     case FileOutcome::kBadParticleValue:

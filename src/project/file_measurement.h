@@ -10,10 +10,13 @@
 
 namespace kep {
 
+// Why a file whose image or working copies did not fit in memory was skipped.
+inline constexpr const char* kNotEnoughMemory = "not enough memory to measure the image";
+
 enum class FileOutcome {
   kMeasured,              // a dimension, or -1.0 when the engine failed
   kWrongExtension,        // "Please Select Bitmap or TIFF"
-  kUnreadable,            // the reader refused the file
+  kUnreadable,            // the file could not be read, or not held in memory
   kBrightnessOutOfRange,  // skipped without a message
   kBadParticleValue,      // "Please input 0 or 255 for particle brightness!"
 };
@@ -25,6 +28,9 @@ struct FileMeasurement {
   // The system's messages raised while this file was handled, in order; the front
   // end shows them (the command line as "PATH: message").
   std::vector<std::string> messages;
+  // Why a file was not measured, where the system has no message of its own:
+  // the reader's reason, or a lack of memory.
+  std::string failure;
 };
 
 // The working objects of one thread of a batch run, reused from file to file.
