@@ -25,3 +25,13 @@ function(kep_folder_tests name)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} kep_test_support GTest::gtest GTest::gmock GTest::gtest_main)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
 endfunction()
+
+# A folder library of the desktop program: it sees wxWidgets, which the
+# computing core never does.
+function(kep_desktop_library name)
+  kep_folder_library(${name} ${ARGN})
+  target_include_directories(${name} SYSTEM PUBLIC ${wxWidgets_INCLUDE_DIRS})
+  target_compile_definitions(${name} PUBLIC ${wxWidgets_DEFINITIONS})
+  target_compile_options(${name} PUBLIC ${wxWidgets_CXX_FLAGS})
+  target_link_libraries(${name} PUBLIC ${wxWidgets_LIBRARIES})
+endfunction()

@@ -13,7 +13,7 @@ PACKAGES=(
   # plots written to PNG and SVG, and the font they use
   libcairo2-dev fonts-dejavu-core
   # desktop program and its headless tests and screenshots
-  libwxgtk3.2-dev libx11-dev xvfb xauth x11-apps xdotool imagemagick
+  libwxgtk3.2-dev libgtk-3-dev libx11-dev xvfb xauth x11-apps xdotool imagemagick
 )
 
 missing=()

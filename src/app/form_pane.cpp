@@ -4,9 +4,17 @@
 
 namespace kep {
 
+namespace {
+
+constexpr int kScrollStep = 10;
+
+}  // namespace
+
 bool FormPane::Create(wxWindow* parent, wxDocument& document, wxWindow& frame) {
   if (!DocumentPane::Create(parent, document, frame)) return false;
   SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+  // A form taller or wider than its pane scrolls.
+  SetScrollRate(kScrollStep, kScrollStep);
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <wx/menu.h>
 #include <wx/splitter.h>
 
+#include "app/busy_scope.h"
 #include "app/document_pane.h"
 #include "app/pane_view.h"
 #include "resources/menus.h"
@@ -78,6 +79,11 @@ bool FourPaneFrame::Create(wxDocument& document, wxMDIParentFrame& parent,
 }
 
 void FourPaneFrame::OnCloseWindow(wxCloseEvent& event) {
+  // A running command still works on the document.
+  if (BusyScope::IsBusy() && event.CanVeto()) {
+    event.Veto();
+    return;
+  }
   if (IsOnlyWindowOfDocument() && !GetDocument()->Close() && event.CanVeto()) {
     event.Veto();
     return;

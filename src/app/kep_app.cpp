@@ -1,20 +1,20 @@
 #include "app/kep_app.h"
 
+#include <utility>
+
 #include "app/app_settings.h"
 #include "app/dialog_log.h"
-#include "app/interactive_frame.h"
 #include "app/kep_doc_manager.h"
 #include "app/kep_doc_template.h"
 #include "app/main_frame.h"
-#include "app/project_frame.h"
-#include "interactive/kep_doc.h"
-#include "project/ui/kep_project_doc.h"
 #include "resources/about_dialog.h"
-#include "resources/document_strings.h"
 
 namespace kep {
 
-KepApp::KepApp() { Bind(wxEVT_MENU, &KepApp::OnAppAbout, this, wxID_ABOUT); }
+KepApp::KepApp(std::vector<DocumentType> documentTypes)
+    : m_documentTypes(std::move(documentTypes)) {
+  Bind(wxEVT_MENU, &KepApp::OnAppAbout, this, wxID_ABOUT);
+}
 
 KepApp::~KepApp() = default;
 
@@ -28,12 +28,9 @@ bool KepApp::OnInit() {
   m_docManager = std::make_unique<KepDocManager>();
   LoadRecentFiles(*m_docManager);
 
-  // The order decides the order of the choices that "New" offers, and makes the
-  // interactive type the one every opened file gets.
-  new KepDocTemplate(*m_docManager, kInteractiveDocumentStrings,
-                     []() -> wxDocument* { return new CKEPDoc; }, &CInteractiveFrame::Open);
-  new KepDocTemplate(*m_docManager, kProjectDocumentStrings,
-                     []() -> wxDocument* { return new CKepProjectDoc; }, &CProjectFrame::Open);
+  for (const DocumentType& type : m_documentTypes) {
+    new KepDocTemplate(*m_docManager, type.documentStrings, type.createDocument, type.createFrame);
+  }
 
   m_mainFrame = new CMainFrame;
   if (!m_mainFrame->Create(*m_docManager)) return false;

@@ -1,22 +1,26 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include <wx/app.h>
 
 #include "app/dialog_message_sink.h"
+#include "app/kep_doc_template.h"
 
 namespace kep {
 
 class CMainFrame;
 class KepDocManager;
 
-// The application object: registers the two document types, builds the main
-// window and carries out the command line; keeps the recent-file list in the
-// settings file between runs.
+// The application object: registers the document types, builds the main window
+// and carries out the command line; keeps the recent-file list in the settings
+// file between runs.
 class KepApp : public wxApp {
  public:
-  KepApp();
+  // The types in the order "New" offers them; the first is the one every opened
+  // file gets.
+  explicit KepApp(std::vector<DocumentType> documentTypes);
   ~KepApp() override;
 
   bool OnInit() override;
@@ -33,6 +37,7 @@ class KepApp : public wxApp {
  private:
   void OnAppAbout(wxCommandEvent& event);
 
+  std::vector<DocumentType> m_documentTypes;
   std::unique_ptr<KepDocManager> m_docManager;
   CMainFrame* m_mainFrame = nullptr;
   DialogMessageSink m_messageSink;

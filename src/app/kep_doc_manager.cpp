@@ -3,6 +3,7 @@
 #include "app/app_settings.h"
 #include "app/dialog_service.h"
 #include "app/four_pane_frame.h"
+#include "app/kep_document.h"
 #include "app/pane_view.h"
 #include "app/recent_file_list.h"
 
@@ -43,6 +44,7 @@ wxDocument* KepDocManager::CreateDocument(const wxString& path, long flags) {
   for (wxView* view : document->GetViewsVector()) {
     if (auto* frame = dynamic_cast<FourPaneFrame*>(view->GetFrame())) frame->InitialUpdateFrame();
   }
+  if (auto* kepDocument = dynamic_cast<KepDocument*>(document)) kepDocument->OnWindowReady();
   return document;
 }
 

@@ -43,4 +43,12 @@ class KepDocTemplate final : public wxDocTemplate {
   int m_untitledCount = 0;
 };
 
+// A document type as the application registers it: its description strings and
+// the factories of its documents and windows.
+struct DocumentType {
+  const char* documentStrings;
+  KepDocTemplate::DocumentFactory createDocument;
+  KepDocTemplate::FrameFactory createFrame;
+};
+
 }  // namespace kep

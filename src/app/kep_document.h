@@ -23,6 +23,10 @@ class KepDocument : public wxDocument {
   bool SaveAs() override;
   bool OnSaveModified() override { return true; }
 
+  // Called once the document's first window is complete and its panes have had
+  // their first update.
+  virtual void OnWindowReady() {}
+
   // A pane has left (its view or its window is going away): the document's
   // pointers to it move to a pane of the same class in another window on this
   // document, or become null.

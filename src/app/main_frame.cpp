@@ -6,6 +6,7 @@
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
 
+#include "app/busy_scope.h"
 #include "app/four_pane_frame.h"
 #include "app/lock_keys.h"
 #include "resources/accelerators.h"
@@ -74,6 +75,14 @@ bool CMainFrame::Create(wxDocManager& docManager) {
        {wxID_MDI_WINDOW_CASCADE, wxID_MDI_WINDOW_TILE_HORZ, wxID_MDI_WINDOW_ARRANGE_ICONS}) {
     Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, command);
   }
+  // A running command still works on its document.
+  Bind(wxEVT_CLOSE_WINDOW, [](wxCloseEvent& event) {
+    if (BusyScope::IsBusy() && event.CanVeto()) {
+      event.Veto();
+    } else {
+      event.Skip();
+    }
+  });
   Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
     UpdateIdleState();
     event.Skip();

@@ -1,6 +1,8 @@
 #include "interactive/image_r_view.h"
 
 #include "interactive/kep_doc.h"
+#include "plot/histogram_plot.h"
+#include "plot/series_plot.h"
 
 namespace kep {
 
@@ -12,7 +14,30 @@ void CImageRView::OnInitialUpdate() {
 }
 
 void CImageRView::OnDraw(DrawContext& dc) {
-  if (GetDocument()->m_rightPaneMode == kRightPaneImage) CKEPView::OnDraw(dc);
+  const CKEPDoc* document = GetDocument();
+  switch (document->m_rightPaneMode) {
+    case kRightPaneImage:
+      CKEPView::OnDraw(dc);
+      break;
+    case kRightPaneHistogram:
+      DrawHistogram(dc);
+      break;
+    case kRightPanePlot:
+      DrawSeriesPlot(dc, document->m_resultSeries);
+      break;
+    default:
+      break;
+  }
+}
+
+// The histogram of the left image, recomputed at every repaint so that it follows
+// every change of that image.
+void CImageRView::DrawHistogram(DrawContext& dc) const {
+  const ImageBuffer& left = GetDocument()->m_leftImage;
+  if (!left.IsLoaded()) return;
+  ImageBuffer::Histogram counts{};
+  left.ComputeHistogram(counts);
+  kep::DrawHistogram(dc, counts);
 }
 
 }  // namespace kep

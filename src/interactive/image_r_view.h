@@ -4,12 +4,16 @@
 
 namespace kep {
 
-// The right image pane: the document's right image in image mode. It is also the
-// window the methods animate in.
+// The right image pane: by the document's right-pane mode, the right image, the
+// histogram of the left image, or the log-log plot of the last result. It is
+// also the window the methods animate in.
 class CImageRView final : public CKEPView {
  public:
   void OnInitialUpdate() override;
   void OnDraw(DrawContext& dc) override;
+
+ private:
+  void DrawHistogram(DrawContext& dc) const;
 };
 
 }  // namespace kep

@@ -1,5 +1,6 @@
 #include "interactive/kep_doc.h"
 
+#include "image/image_file.h"
 #include "interactive/image_l_view.h"
 #include "interactive/image_r_view.h"
 #include "interactive/input_form.h"
@@ -15,6 +16,23 @@ void CKEPDoc::Reset() {
   m_leftImage.Clear();
   m_rightImage.Clear();
   m_resultSeries.SetSize(0);
+}
+
+bool CKEPDoc::OnOpenDocument(const wxString& path) {
+  if (FormatForPath(std::string(path.fn_str())) == ImageFileFormat::kNone) {
+    return KepDocument::OnOpenDocument(path);
+  }
+  // Refuses a file that is missing or cannot be read, as for any other file.
+  if (!DoOpenDocument(path) || !OnNewDocument()) return false;
+  m_imageToLoad = path;
+  return true;
+}
+
+void CKEPDoc::OnWindowReady() {
+  if (m_imageToLoad.empty() || !m_pInputForm) return;
+  const wxString path = m_imageToLoad;
+  m_imageToLoad.clear();
+  m_pInputForm->LoadFile(path);
 }
 
 void CKEPDoc::ForgetPane(const DocumentPane* pane) {

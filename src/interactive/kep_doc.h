@@ -8,6 +8,7 @@
 #include "fractal/fractal_engine.h"
 #include "image/image_buffer.h"
 #include "image/point_series.h"
+#include "plot/ui/result_document.h"
 
 namespace kep {
 
@@ -24,13 +25,29 @@ inline constexpr std::int32_t kRightPanePlot = 2;
 // The interactive document: one image under analysis in three versions, the
 // chosen method with its parameters, and the last result. Every command reads
 // the left image and writes the right one.
-class CKEPDoc final : public KepDocument {
+class CKEPDoc final : public KepDocument, public ResultDocument {
  public:
   // Back to the state before a file is read: no result, no images, the right pane
   // on its image.
   void Reset();
 
+  // A file that the input form loads as an image is not the document's file:
+  // the document opens as a new one and loads the image once its window is
+  // ready, so that saving asks for a name and never writes over the image. Any
+  // other file gives an empty window.
+  bool OnOpenDocument(const wxString& path) override;
+  void OnWindowReady() override;
+
   void ForgetPane(const DocumentPane* pane) override;
+
+  std::int32_t ResultMethod() const override { return m_method; }
+  double ResultDimension() const override { return m_fractalDimension; }
+  const PointSeries& ResultSeries() const override { return m_resultSeries; }
+  const wxString& ErrorValueText() const override { return m_errorValueText; }
+  const wxString& ErrorLabelText() const override { return m_errorLabelText; }
+  const wxString& TheoryValueText() const override { return m_theoryValueText; }
+  const wxString& TheoryLabelText() const override { return m_theoryLabelText; }
+  void SetResultPanel(COutputForm* form) override { m_pResultPanel = form; }
 
   // The image exactly as read from the file.
   ImageBuffer m_loadedImage;
@@ -61,6 +78,9 @@ class CKEPDoc final : public KepDocument {
   wxString m_theoryLabelText = " ";
   wxString m_errorValueText = " ";
   wxString m_errorLabelText = " ";
+
+ private:
+  wxString m_imageToLoad;
 };
 
 }  // namespace kep

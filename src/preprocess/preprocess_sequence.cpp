@@ -4,17 +4,17 @@ namespace kep {
 
 namespace {
 
-// The form's percentage as a whole number, truncated toward zero; values outside
-// 0..100 (and NaN) end up at the limits PercentileLevel clamps to anyway.
+bool IsBrightness(std::int32_t value) { return value >= 0 && value <= 255; }
+
+}  // namespace
+
+// Values outside 0..100 (and NaN) end up at the limits PercentileLevel clamps to
+// anyway.
 std::int32_t WholePercent(double percent) {
   if (!(percent > 0.0)) return 0;
   if (percent >= 100.0) return 100;
   return static_cast<std::int32_t>(percent);
 }
-
-bool IsBrightness(std::int32_t value) { return value >= 0 && value <= 255; }
-
-}  // namespace
 
 PreprocessOutcome RunPreprocessSequence(ImageBuffer& a, ImageBuffer& b,
                                         const PreprocessSettings& settings) {

@@ -23,6 +23,10 @@ enum class PreprocessOutcome {
   kOutOfMemory,           // no memory for the working copy: skipped like an unreadable file
 };
 
+// The percentage of bright pixels as the threshold takes it: truncated toward
+// zero, and kept within 0 to 100.
+std::int32_t WholePercent(double percent);
+
 inline constexpr const char* kBadParticleMessage = "Please input 0 or 255 for particle brightness!";
 
 // The pre-processing of every measured file of a batch: threshold, a two-pixel

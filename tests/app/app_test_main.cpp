@@ -12,6 +12,7 @@
 
 #include "app/kep_doc_manager.h"
 #include "app/main_frame.h"
+#include "desktop/document_types.h"
 #include "test_app.h"
 
 namespace kep::test {
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
   if (home.empty()) return 1;
   g_home = wxString::FromUTF8(home);
 
-  g_app = new kep::KepApp;
+  g_app = new kep::KepApp(kep::DesktopDocumentTypes());
   wxApp::SetInstance(g_app);
   int appArgc = 1;
   char* appArgv[] = {argv[0], nullptr};

@@ -3,8 +3,8 @@
 
 #include "app/document_pane.h"
 #include "app/four_pane_frame.h"
-#include "app/interactive_frame.h"
-#include "app/project_frame.h"
+#include "interactive/interactive_frame.h"
+#include "project/ui/project_frame.h"
 #include "interactive/image_l_view.h"
 #include "interactive/image_r_view.h"
 #include "interactive/input_form.h"

@@ -1,17 +1,50 @@
 #pragma once
 
+#include <cstdint>
+
+#include <wx/string.h>
+
+#include "app/form_fields.h"
 #include "app/form_pane.h"
+
+class wxListBox;
+class wxStaticText;
 
 namespace kep {
 
-class CKEPDoc;
+class ResultDocument;
 
 // The result pane above the images of an interactive window: the last fractal
-// dimension and the data points it was fitted from.
+// dimension, the data points it was fitted from under the method's column
+// headings, and four places for a theoretical dimension and an error.
 class COutputForm final : public FormPane {
  public:
-  CKEPDoc* GetDocument() const;
+  bool Create(wxWindow* parent, wxDocument& document, wxWindow& frame) override;
+
+  ResultDocument* GetDocument() const;
   void OnInitialUpdate() override;
+  void OnUpdate(DocumentPane* sender, wxObject* hint) override;
+
+  // One row of the data list.
+  static wxString DataRow(std::int32_t x, std::int32_t y);
+
+  wxListBox* m_dataList = nullptr;
+  wxString m_errorValueText;
+  wxString m_errorLabelText;
+  wxString m_theoryValueText;
+  wxString m_theoryLabelText;
+  wxString m_fdText;
+  wxString m_xHeading;
+  wxString m_yHeading;
+
+ private:
+  void BuildControls();
+  // Keeps the headings above the columns of the rows, whatever the font.
+  void AlignHeadings();
+
+  FormFields m_fields;
+  wxStaticText* m_xHeadingLabel = nullptr;
+  wxStaticText* m_yHeadingLabel = nullptr;
 };
 
 }  // namespace kep

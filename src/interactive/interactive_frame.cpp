@@ -1,10 +1,13 @@
-#include "app/interactive_frame.h"
+#include "interactive/interactive_frame.h"
 
 #include "app/open_four_pane_frame.h"
+#include "interactive/image_drop_target.h"
 #include "interactive/image_l_view.h"
 #include "interactive/image_r_view.h"
 #include "interactive/input_form.h"
+#include "interactive/kep_doc.h"
 #include "plot/ui/output_form.h"
+#include "resources/document_strings.h"
 
 namespace kep {
 
@@ -23,7 +26,16 @@ const FourPaneLayout kInteractiveLayout = {
 }  // namespace
 
 FourPaneFrame* CInteractiveFrame::Open(wxDocument& document, wxMDIParentFrame& parent) {
-  return OpenFourPaneFrame<CInteractiveFrame>(document, parent, kInteractiveLayout);
+  FourPaneFrame* frame = OpenFourPaneFrame<CInteractiveFrame>(document, parent, kInteractiveLayout);
+  if (frame)
+    frame->SetDropTarget(
+        new ImageDropTarget(*static_cast<CInputForm*>(frame->Pane(FourPaneFrame::kForm))));
+  return frame;
+}
+
+DocumentType InteractiveDocumentType() {
+  return {kInteractiveDocumentStrings, []() -> wxDocument* { return new CKEPDoc; },
+          &CInteractiveFrame::Open};
 }
 
 }  // namespace kep

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/four_pane_frame.h"
+#include "app/kep_doc_template.h"
 
 namespace kep {
 
@@ -11,5 +12,8 @@ class CProjectFrame final : public FourPaneFrame {
   // Makes and shows the frame; null when it could not be made.
   static FourPaneFrame* Open(wxDocument& document, wxMDIParentFrame& parent);
 };
+
+// The project document type, with this frame as its window.
+DocumentType ProjectDocumentType();
 
 }  // namespace kep

@@ -1,3 +1,0 @@
-#include "app/kep_app.h"
-
-wxIMPLEMENT_APP(kep::KepApp);

@@ -1,0 +1,17 @@
+#include "interactive/image_drop_target.h"
+
+#include "image/image_file.h"
+#include "interactive/input_form.h"
+
+namespace kep {
+
+bool ImageDropTarget::OnDropFiles(wxCoord, wxCoord, const wxArrayString& paths) {
+  for (const wxString& path : paths) {
+    if (FormatForPath(std::string(path.fn_str())) == ImageFileFormat::kNone) continue;
+    m_form.LoadFile(path);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace kep
