@@ -1,0 +1,78 @@
+#include "interactive_window.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/listbox.h>
+#include <wx/textctrl.h>
+
+#include "app/four_pane_frame.h"
+
+namespace kep::test {
+
+void InteractiveWindowTest::SetUp() {
+  AppTest::SetUp();
+  m_document = dynamic_cast<CKEPDoc*>(NewDocument(0));
+  ASSERT_TRUE(m_document != nullptr);
+}
+
+CInputForm& InteractiveWindowTest::Form() const {
+  return *dynamic_cast<CInputForm*>(m_document->m_pInputForm);
+}
+
+COutputForm& InteractiveWindowTest::Output() const { return *m_document->m_pResultPanel; }
+
+void InteractiveWindowTest::Type(int id, const wxString& text) {
+  auto* edit = dynamic_cast<wxTextCtrl*>(Form().FindWindow(id));
+  ASSERT_TRUE(edit != nullptr) << id;
+  edit->SetValue(text);
+  PumpEvents();
+}
+
+void InteractiveWindowTest::Click(int id) {
+  wxWindow* button = Form().FindWindow(id);
+  ASSERT_TRUE(button != nullptr) << id;
+  wxCommandEvent click(wxEVT_BUTTON, id);
+  click.SetEventObject(button);
+  button->ProcessWindowEvent(click);
+  PumpEvents();
+}
+
+void InteractiveWindowTest::SetAnimate(bool on) {
+  auto* check = dynamic_cast<wxCheckBox*>(Form().FindWindow(kIdAnimate));
+  check->SetValue(on);
+  wxCommandEvent click(wxEVT_CHECKBOX, kIdAnimate);
+  click.SetEventObject(check);
+  click.SetInt(on);
+  check->ProcessWindowEvent(click);
+  PumpEvents();
+}
+
+void InteractiveWindowTest::ChooseMethod(int index) {
+  auto* list = dynamic_cast<wxChoice*>(Form().FindWindow(kIdMethod));
+  list->SetSelection(index);
+  wxCommandEvent choice(wxEVT_CHOICE, kIdMethod);
+  choice.SetEventObject(list);
+  choice.SetInt(index);
+  list->ProcessWindowEvent(choice);
+  PumpEvents();
+}
+
+void InteractiveWindowTest::Load(const std::string& path) {
+  Dialogs().openPaths.push_back(wxString::FromUTF8(path));
+  Click(kIdLoadFile);
+}
+
+wxString InteractiveWindowTest::TextOf(int id) const {
+  wxWindow* control = Form().FindWindow(id);
+  if (auto* edit = dynamic_cast<wxTextCtrl*>(control)) return edit->GetValue();
+  return control ? control->GetLabel() : wxString("(no control)");
+}
+
+wxArrayString InteractiveWindowTest::Rows() const { return Output().m_dataList->GetStrings(); }
+
+std::string SamplePath(const std::string& name) {
+  return std::string(KEP_SAMPLES_DIR) + "/" + name;
+}
+
+}  // namespace kep::test
