@@ -12,7 +12,7 @@ DocumentPane::~DocumentPane() {
 
 bool DocumentPane::Create(wxWindow* parent, wxDocument& document, wxWindow& frame) {
   if (!wxScrolledWindow::Create(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                                wxHSCROLL | wxVSCROLL | wxBORDER_NONE)) {
+                                wxHSCROLL | wxVSCROLL | wxBORDER_NONE | wxTAB_TRAVERSAL)) {
     return false;
   }
   m_view = new PaneView(*this);

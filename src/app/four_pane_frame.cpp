@@ -39,6 +39,10 @@ bool FourPaneFrame::Create(wxDocument& document, wxMDIParentFrame& parent,
     return false;
   }
 
+  // The frame holds the panes: it never takes the keyboard itself, or the
+  // toolkit would stop there instead of moving on to the panes' controls.
+  SetCanFocus(false);
+
   wxMenuBar* menuBar = CreateDocumentMenuBar();
   SetMenuBar(menuBar);
   m_fileMenu = FileMenuOf(*menuBar);
@@ -116,6 +120,8 @@ void FourPaneFrame::InitialUpdateFrame() {
   if (m_initialUpdateDone) return;
   m_initialUpdateDone = true;
   for (DocumentPane* pane : m_panes) pane->OnInitialUpdate();
+  // The keyboard starts on the form's first control.
+  m_panes[kForm]->SetFocus();
 }
 
 void FourPaneFrame::ActivatePane(DocumentPane& pane) {

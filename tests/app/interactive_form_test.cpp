@@ -7,6 +7,7 @@
 #include <wx/listbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include "fractal/method_table.h"
 #include "interactive_window.h"
@@ -80,6 +81,20 @@ TEST_F(InteractiveFormTest, StartsWithItsTextsAndStartValuesEveryFieldNamedByIts
 
   ASSERT_EQ(Form().GetSize().x, 260);
   ExpectNothingClipped(Form());
+}
+
+TEST_F(InteractiveFormTest, TabGoesThroughTheControlsInTheirOrder) {
+  EXPECT_EQ(wxWindow::FindFocus(), Form().FindWindow(kIdLoadFile)) << "the keyboard starts there";
+  wxUIActionSimulator keyboard;
+  // The method list is the next stop; the toolkit gives the keyboard to a part of
+  // it that has no window of its own.
+  keyboard.Char(WXK_TAB);
+  for (int id : {kIdParam1, kIdParam2, kIdParam3, kIdCalculateFD, kIdAnimate, kIdHistogram,
+                 kIdThreshold}) {
+    keyboard.Char(WXK_TAB);
+    PumpEvents();
+    EXPECT_EQ(wxWindow::FindFocus(), Form().FindWindow(id)) << id;
+  }
 }
 
 TEST_F(InteractiveFormTest, ChoosingAMethodShowsItsLabelsAndDefaults) {
