@@ -19,7 +19,9 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only what it runs: the desktop program and the command line, not the tests.
+run: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target kep-cli kep
 	@bash scripts/run.sh $(BUILD)
 
 test: build

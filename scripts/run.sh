@@ -7,14 +7,16 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cli="$(cd "$build" && pwd)/src/cli/kep-cli"
 samples="$root/samples"
 
-# With a display, the desktop program; without one, the command line at work.
+# With a display, the desktop program on a grey sample; without one, the command
+# line at work.
 has_display() {
   [ -n "${WAYLAND_DISPLAY:-}" ] && return 0
   [ -n "${DISPLAY:-}" ] && xwd -root -silent -out /dev/null 2>/dev/null
 }
-if [ -x "$build/src/app/kep" ] && has_display; then
-  echo "Opening the desktop program, kep."
-  exec "$build/src/app/kep"
+kep="$build/src/desktop/kep"
+if [ -x "$kep" ] && has_display; then
+  echo "Opening the desktop program, kep, on samples/noisy-blobs-8bit.bmp."
+  exec "$kep" "$samples/noisy-blobs-8bit.bmp"
 fi
 echo "No display to open the desktop program kep on: showing the command line, kep-cli, instead."
 echo

@@ -1,26 +1,27 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the desktop program: `kep` on a virtual screen
-# of 1024 x 768, once showing an interactive window and once a project window,
-# written to docs/images/. Drives the program as a user would, with keys.
-# $1 is the build directory (default: build); kep is built first.
+# of 1280 x 1024, driven with keys as a user would drive it, written to
+# docs/images/: an interactive window at each stage of an analysis, and a
+# project window. $1 is the build directory (default: build); kep is built first.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "${1:-$root/build}" && pwd)"
 images="$root/docs/images"
+kep="$build/src/desktop/kep"
 
 if [ -z "${KEP_ON_VIRTUAL_SCREEN:-}" ]; then
   cmake --build "$build" --target kep > /dev/null
   mkdir -p "$images"
   exec env KEP_ON_VIRTUAL_SCREEN=1 GDK_BACKEND=x11 NO_AT_BRIDGE=1 \
-    xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build"
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build"
 fi
 
 # Everything below runs on the virtual screen, with a home of its own so that
 # no recent-file list or settings leak in or out.
 home="$(mktemp -d)"
-HOME="$home" "$build/src/app/kep" 2> /dev/null &
-kep=$!
-trap 'kill $kep 2> /dev/null; rm -rf "$home"' EXIT
+HOME="$home" "$kep" "$root/samples/noisy-blobs-8bit.bmp" 2> /dev/null &
+pid=$!
+trap 'kill $pid 2> /dev/null; rm -rf "$home"' EXIT
 
 # Waits for a window with exactly this title and gives it the keyboard.
 focus_window() {
@@ -29,20 +30,34 @@ focus_window() {
   xdotool windowfocus --sync "$window"
 }
 
-# Waits until the program has painted, then photographs the whole screen.
-photograph() {
-  focus_window "$1"
-  sleep 1
-  import -window root "$images/$2"
-  echo "Written $images/$2"
+# Presses a key n times.
+press() {
+  for _ in $(seq "$2"); do xdotool key "$1"; done
 }
 
-# "New" asks for the type: KEP, the first one, is already selected.
-focus_window "New"
-xdotool key Return
-photograph "KEP - KEP1" interactive-window.png
+# Waits until the program has painted, then photographs the whole screen.
+photograph() {
+  sleep 1
+  import -window root "$images/$1"
+  echo "Written $images/$1"
+}
+
+# The keyboard starts on "Load File..."; Tab walks the form in this order:
+# Load File, method, the three parameters, Calculate FD, Animate, Histogram,
+# Threshold, Delete SP, Fill Holes, Get Edge, Swap, then the values.
+focus_window "KEP - KEP1\\*"
+photograph interactive-loaded.png
+press Tab 7 && xdotool key space
+photograph interactive-histogram.png
+press Tab 1 && xdotool key space
+photograph interactive-threshold.png
+press Tab 3 && xdotool key space
+photograph interactive-edges.png
+press Tab 1 && xdotool key space
+press shift+Tab 7 && xdotool key space
+photograph interactive-result.png
 
 xdotool key ctrl+n
 focus_window "New"
 xdotool key Down Return
-photograph "KEP - PROJECT1" project-window.png
+photograph project-window.png
