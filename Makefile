@@ -45,7 +45,7 @@ fuzz: deps
 	@JOBS=$(JOBS) FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh
 
 bench: deps
-	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DKEP_BUILD_TESTS=OFF -DKEP_BUILD_DESKTOP=OFF > /dev/null
+	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DKEP_BUILD_TESTS=OFF > /dev/null
 	@cmake --build $(BUILD)-bench -j $(JOBS)
 	@bash scripts/bench.sh $(BUILD)-bench
 

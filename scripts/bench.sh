@@ -51,6 +51,15 @@ read -r two_jobs _ < <(timed "$cli" batch --report "$work/report-2.txt" -j 2 "${
 speedup=$(awk -v a="$one_job" -v b="$two_jobs" 'BEGIN { printf "%.2f", a / b }')
 echo "batch over ${#batch_files[@]} files: -j 1 $one_job s, -j 2 $two_jobs s ($speedup x)"
 
+# The desktop program's commands, on a virtual screen.
+desktop_bench="$build/bench/desktop/kep_desktop_bench"
+if [ -x "$desktop_bench" ]; then
+  echo
+  echo "== Commands of the interactive window"
+  GDK_BACKEND=x11 NO_AT_BRIDGE=1 xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$desktop_bench" "$work/desktop.md" 2> /dev/null
+fi
+
 {
   echo "# Benchmark results"
   echo
@@ -83,6 +92,16 @@ echo "batch over ${#batch_files[@]} files: -j 1 $one_job s, -j 2 $two_jobs s ($s
   echo
   echo "\`kep-cli batch\` with the default method over ${#batch_files[@]} generated 1024-pixel pictures of"
   echo "random particles: -j 1 $one_job s, -j 2 $two_jobs s, $speedup times the throughput."
+  if [ -f "$work/desktop.md" ]; then
+    echo
+    echo "## Commands of the interactive window"
+    echo
+    echo "Each command of the input form on the 4096-pixel snowflake, from the click to the last"
+    echo "of the four panes drawn (1280 x 1024 virtual screen), without animation; Calculate FD"
+    echo "with each method's defaults on the loaded picture. The fastest of five runs."
+    echo
+    cat "$work/desktop.md"
+  fi
 } > "$results"
 echo
 echo "Wrote $results"
