@@ -1,6 +1,7 @@
 #include "app/form_layout.h"
 
 #include <wx/sizer.h>
+#include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
@@ -14,6 +15,13 @@ namespace {
 constexpr int kEditPadding = 22;
 
 }  // namespace
+
+FormGroup NewFormGroup(wxWindow* form, const wxString& title) {
+  auto* outer = new wxStaticBoxSizer(wxVERTICAL, form, title);
+  auto* content = new wxBoxSizer(wxVERTICAL);
+  outer->Add(content, 1, wxEXPAND | wxALL, kFormGap);
+  return {outer->GetStaticBox(), content, outer};
+}
 
 wxTextCtrl* AddLabelledEdit(wxWindow* parent, wxSizer& rows, const wxString& label, int digits,
                             wxWindowID editId, wxWindowID labelId, wxStaticText** labelOut) {

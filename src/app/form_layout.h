@@ -4,6 +4,7 @@
 #include <wx/window.h>
 
 class wxSizer;
+class wxStaticBox;
 class wxStaticText;
 class wxTextCtrl;
 
@@ -11,6 +12,15 @@ namespace kep {
 
 // The gap between the controls of a form, in pixels.
 inline constexpr int kFormGap = 6;
+
+// A group box on a form whose controls keep a gap from its frame: they are made
+// as children of `box` and added to `content`; `outer` goes into the form's sizer.
+struct FormGroup {
+  wxStaticBox* box;
+  wxSizer* content;
+  wxSizer* outer;
+};
+FormGroup NewFormGroup(wxWindow* form, const wxString& title);
 
 // Adds a row to a vertical sizer: a label, and right of it an edit wide enough for
 // the given number of digits, at the row's right end. The label names the edit

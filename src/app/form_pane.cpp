@@ -1,12 +1,20 @@
 #include "app/form_pane.h"
 
+#include <new>
+
+#include <wx/docview.h>
 #include <wx/settings.h>
+
+#include "app/busy_scope.h"
+#include "app/dialog_service.h"
+#include "app/pane_view.h"
 
 namespace kep {
 
 namespace {
 
 constexpr int kScrollStep = 10;
+constexpr const char* kNotEnoughMemoryMessage = "Not enough memory to complete the command.";
 
 }  // namespace
 
@@ -33,5 +41,17 @@ void FormPane::ScrollIntoView(wxWindow& control) {
   GetViewStart(&x, &y);
   Scroll(x, y + (dy + (dy > 0 ? kScrollStep - 1 : 0)) / kScrollStep);
 }
+
+void FormPane::RunCommand(const std::function<void()>& command) {
+  if (BusyScope::IsBusy() || !GetDocument()) return;
+  try {
+    command();
+  } catch (const std::bad_alloc&) {
+    Dialogs().ShowMessage(this, kNotEnoughMemoryMessage);
+    NotifyOtherPanes();
+  }
+}
+
+void FormPane::NotifyOtherPanes() { GetDocument()->UpdateAllViews(GetView()); }
 
 }  // namespace kep

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <utility>
+
 #include "app/document_pane.h"
 
 namespace kep {
@@ -12,6 +15,18 @@ class FormPane : public DocumentPane {
   bool Create(wxWindow* parent, wxDocument& document, wxWindow& frame) override;
 
  protected:
+  // Runs a command of the form unless a command is running. A command that runs
+  // out of memory says so, and the other panes show what it left.
+  void RunCommand(const std::function<void()>& command);
+  // Tells every pane of the document but this form that the document changed.
+  void NotifyOtherPanes();
+  // Runs the command, as RunCommand does, when the control sends the event.
+  template <typename Event>
+  void OnControl(const wxEventTypeTag<Event>& type, int id, std::function<void()> command) {
+    Bind(
+        type, [this, command = std::move(command)](Event&) { RunCommand(command); }, id);
+  }
+
   // The toolkit would scroll the whole group around the control into view, and
   // move a button away under the pointer that is clicking it.
   bool ShouldScrollToChildOnFocus(wxWindow*) override { return false; }

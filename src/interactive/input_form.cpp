@@ -1,15 +1,12 @@
 #include "interactive/input_form.h"
 
-#include <new>
-
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "app/busy_scope.h"
-#include "app/dialog_service.h"
+#include "app/method_fields.h"
 #include "fractal/method_table.h"
 #include "interactive/kep_doc.h"
 
@@ -17,12 +14,7 @@ namespace kep {
 
 namespace {
 
-// What the form starts with, before any method is chosen.
-constexpr std::int32_t kStartParam1 = 1;
-constexpr std::int32_t kStartParam2 = 30;
-constexpr std::int32_t kStartParam3 = 1;
 constexpr const char* kNoFileSelected = "No File Selected";
-constexpr const char* kNotEnoughMemoryMessage = "Not enough memory to complete the command.";
 
 constexpr FormFields::IntegerRange kBrightnessRange{0, 255};
 constexpr FormFields::IntegerRange kSizeRange{0, 1000000};
@@ -69,31 +61,15 @@ void CInputForm::BindCommands() {
       {kIdSwap, &CInputForm::OnSwap},           {kIdCalculateFD, &CInputForm::OnCalculateFD},
   };
   for (const auto& [id, command] : buttons) {
-    Bind(
-        wxEVT_BUTTON, [this, command = command](wxCommandEvent&) { RunCommand(command); }, id);
+    OnControl(wxEVT_BUTTON, id, [this, command = command] { (this->*command)(); });
   }
   // Values the program itself puts into the edits bring no notification.
   for (int id : {kIdLowerBrightness, kIdHigherBrightness, kIdMinParticleSize, kIdMinHoleSize,
                  kIdParticleBrightness, kIdParam1, kIdParam2, kIdParam3, kIdBrightPercent}) {
-    Bind(
-        wxEVT_TEXT, [this](wxCommandEvent&) { RunCommand(&CInputForm::OnChange); }, id);
+    OnControl(wxEVT_TEXT, id, [this] { OnChange(); });
   }
-  Bind(
-      wxEVT_CHOICE, [this](wxCommandEvent&) { RunCommand(&CInputForm::OnChange); }, kIdMethod);
-  Bind(
-      wxEVT_CHECKBOX, [this](wxCommandEvent&) { RunCommand(&CInputForm::OnChange); }, kIdAnimate);
-}
-
-// A command that runs out of memory leaves the document as the failed step left
-// it, and says so.
-void CInputForm::RunCommand(void (CInputForm::*command)()) {
-  if (BusyScope::IsBusy() || !GetDocument()) return;
-  try {
-    (this->*command)();
-  } catch (const std::bad_alloc&) {
-    Dialogs().ShowMessage(this, kNotEnoughMemoryMessage);
-    NotifyOtherPanes();
-  }
+  OnControl(wxEVT_CHOICE, kIdMethod, [this] { OnChange(); });
+  OnControl(wxEVT_CHECKBOX, kIdAnimate, [this] { OnChange(); });
 }
 
 CKEPDoc* CInputForm::GetDocument() const {
@@ -108,12 +84,7 @@ void CInputForm::OnInitialUpdate() {
 
   m_fileName = kNoFileSelected;
   m_background = 0;
-  m_label1 = kMethods[kDilationIndex].parameters[0].label;
-  m_label2 = kMethods[kDilationIndex].parameters[1].label;
-  m_label3 = kMethods[kDilationIndex].parameters[2].label;
-  m_param1 = kStartParam1;
-  m_param2 = kStartParam2;
-  m_param3 = kStartParam3;
+  SetStartValues(MethodFieldsOf());
   CopyParametersToDocument();
 
   m_methodList->Clear();
@@ -126,7 +97,7 @@ void CInputForm::OnInitialUpdate() {
 void CInputForm::OnUpdate(DocumentPane*, wxObject*) {
   const CKEPDoc* document = GetDocument();
   if (!document || document->m_method < 0 || document->m_method >= kMethodCount) return;
-  SetMethodLabelsAndDefaults(document->m_method);
+  SetMethodDefaults(document->m_method, MethodFieldsOf());
   CopyParametersToDocument();
   m_fields.ToControls();
 }
@@ -145,15 +116,8 @@ void CInputForm::OnChange() {
   }
 }
 
-void CInputForm::SetMethodLabelsAndDefaults(std::int32_t method) {
-  const std::array<ParameterDefault, 3>& parameters =
-      kMethods[static_cast<std::size_t>(method)].parameters;
-  m_label1 = parameters[0].label;
-  m_label2 = parameters[1].label;
-  m_label3 = parameters[2].label;
-  m_param1 = parameters[0].value;
-  m_param2 = parameters[1].value;
-  m_param3 = parameters[2].value;
+MethodFields CInputForm::MethodFieldsOf() {
+  return {m_label1, m_param1, m_label2, m_param2, m_label3, m_param3};
 }
 
 void CInputForm::CopyParametersToDocument() {
@@ -162,7 +126,5 @@ void CInputForm::CopyParametersToDocument() {
   document->m_param2 = m_param2;
   document->m_param3 = m_param3;
 }
-
-void CInputForm::NotifyOtherPanes() { GetDocument()->UpdateAllViews(GetView()); }
 
 }  // namespace kep

@@ -12,6 +12,7 @@ class wxChoice;
 namespace kep {
 
 class CKEPDoc;
+struct MethodFields;
 
 // The controls of the input form, by the numbers tests and tools find them by.
 enum InputFormControl : int {
@@ -95,14 +96,10 @@ class CInputForm final : public FormPane {
  private:
   void BuildControls();
   void BindCommands();
-  // Runs a command unless another one is running.
-  void RunCommand(void (CInputForm::*command)());
-  void SetMethodLabelsAndDefaults(std::int32_t method);
+  MethodFields MethodFieldsOf();
   void CopyParametersToDocument();
   bool BothImagesPresent() const;
   bool GetEdges();
-  // Tells every pane of the document but this form that the document changed.
-  void NotifyOtherPanes();
 
   FormFields m_fields;
   wxChoice* m_methodList = nullptr;

@@ -11,6 +11,7 @@
 
 #include "app/accessible_label.h"
 #include "app/form_layout.h"
+#include "app/method_fields.h"
 #include "interactive/input_form.h"
 
 namespace kep {
@@ -19,38 +20,14 @@ namespace {
 
 constexpr int kGap = kFormGap;
 // The digits of the longest value each kind of field takes.
-constexpr int kParameterDigits = 5;
 constexpr int kPercentDigits = 5;
 constexpr int kBrightnessDigits = 3;
 constexpr int kSizeDigits = 7;
 
-// A group box whose controls keep a gap from its frame; they are added to the
-// returned sizer, as children of `box`.
-wxSizer* NewGroup(wxWindow* form, const wxString& title, wxSizer*& outer, wxStaticBox*& box) {
-  auto* group = new wxStaticBoxSizer(wxVERTICAL, form, title);
-  box = group->GetStaticBox();
-  auto* content = new wxBoxSizer(wxVERTICAL);
-  group->Add(content, 1, wxEXPAND | wxALL, kGap);
-  outer = group;
-  return content;
-}
-
 wxSizer* NewCalculationGroup(wxWindow* form, wxChoice*& methodList) {
-  wxSizer* outer = nullptr;
-  wxStaticBox* box = nullptr;
-  wxSizer* group = NewGroup(form, "Fractal Dimension Calculation", outer, box);
-  auto* methodLabel = new wxStaticText(box, wxID_ANY, "Fractal Dimension (FD) Method :");
-  methodList = new wxChoice(box, kIdMethod);
-  // The longest method name needs more than the form's width; the list shows it
-  // shortened, and in full when it drops down.
-  methodList->SetMinSize(wxSize(box->FromDIP(120), -1));
-  LabelControl(*methodLabel, *methodList);
-  group->Add(methodLabel, 0, wxBOTTOM, kGap / 2);
-  group->Add(methodList, 0, wxEXPAND | wxBOTTOM, kGap);
-
-  AddLabelledEdit(box, *group, "From Radius :", kParameterDigits, kIdParam1, kIdLabel1);
-  AddLabelledEdit(box, *group, "To Radius :", kParameterDigits, kIdParam2, kIdLabel2);
-  AddLabelledEdit(box, *group, "Step Size :", kParameterDigits, kIdParam3, kIdLabel3);
+  const auto [box, group, outer] = NewFormGroup(form, "Fractal Dimension Calculation");
+  methodList = AddMethodControls(
+      box, *group, {kIdMethod, kIdLabel1, kIdParam1, kIdLabel2, kIdParam2, kIdLabel3, kIdParam3});
 
   auto* calculate = new wxBoxSizer(wxHORIZONTAL);
   calculate->Add(new wxButton(box, kIdCalculateFD, "Calculate FD"));
@@ -63,9 +40,7 @@ wxSizer* NewCalculationGroup(wxWindow* form, wxChoice*& methodList) {
 // The five tools in a column, with Swap beside them: it exchanges the two images
 // that the tools read and write.
 wxSizer* NewToolsGroup(wxWindow* form) {
-  wxSizer* outer = nullptr;
-  wxStaticBox* box = nullptr;
-  wxSizer* group = NewGroup(form, "Analysis Tools ", outer, box);
+  const auto [box, group, outer] = NewFormGroup(form, "Analysis Tools ");
   auto* tools = new wxBoxSizer(wxVERTICAL);
   const std::pair<int, const char*> toolButtons[] = {{kIdHistogram, "Histogram"},
                                                      {kIdThreshold, "Threshold"},

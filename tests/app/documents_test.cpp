@@ -65,23 +65,6 @@ TEST_F(DocumentsTest, ResetForgetsImagesAndResult) {
   EXPECT_EQ(document->m_errorValueText, " ");
 }
 
-TEST_F(DocumentsTest, ClearResultsEmptiesAllThreeLists) {
-  auto* document = dynamic_cast<CKepProjectDoc*>(NewDocument(1));
-  ASSERT_TRUE(document != nullptr);
-  EXPECT_EQ(document->m_method, 0);
-  document->m_imageNumbers = {1.0, 3.0};
-  document->m_dimensions = {1.2, -1.0};
-  document->m_series.push_back(std::make_unique<PointSeries>());
-  document->m_series.push_back(std::make_unique<PointSeries>());
-
-  document->ClearResults();
-
-  EXPECT_TRUE(document->m_imageNumbers.empty());
-  EXPECT_TRUE(document->m_dimensions.empty());
-  EXPECT_TRUE(document->m_series.empty());
-  EXPECT_EQ(document->m_series.capacity(), 0u);
-}
-
 TEST_F(DocumentsTest, SaveWritesAnEmptyFileOverWhateverWasThere) {
   for (int type : {0, 1}) {
     wxDocument* document = NewDocument(type);

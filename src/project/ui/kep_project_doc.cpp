@@ -7,12 +7,6 @@
 
 namespace kep {
 
-void CKepProjectDoc::ClearResults() {
-  std::vector<double>().swap(m_imageNumbers);
-  std::vector<double>().swap(m_dimensions);
-  std::vector<std::unique_ptr<PointSeries>>().swap(m_series);
-}
-
 void CKepProjectDoc::ForgetPane(const DocumentPane* pane) {
   ReplaceLeavingPane(m_pInputForm, pane);
   ReplaceLeavingPane(m_pImageView, pane);

@@ -1,12 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
-#include <vector>
 
 #include "app/kep_document.h"
 #include "image/image_buffer.h"
-#include "image/point_series.h"
+#include "project/batch_results.h"
 
 namespace kep {
 
@@ -17,15 +15,13 @@ class CProjectView;
 
 // The project document: the run settings that the project form edits and the
 // results of the last batch run, one entry per measured image in file-list
-// order. The list of files itself lives in the form.
-class CKepProjectDoc final : public KepDocument {
+// order. The list of files itself lives in the form. It has no file of its own
+// and never counts as modified.
+class CKepProjectDoc final : public KepDocument, public BatchResults {
  public:
-  // Empties the three result lists and frees their storage.
-  void ClearResults();
-
   void ForgetPane(const DocumentPane* pane) override;
 
-  // The image the image pane shows; reloaded at every repaint.
+  // The image the image pane shows.
   ImageBuffer m_image;
 
   // Set by each pane on its first update.
@@ -38,12 +34,6 @@ class CKepProjectDoc final : public KepDocument {
   std::int32_t m_param1 = 0;
   std::int32_t m_param2 = 0;
   std::int32_t m_param3 = 0;
-
-  // Per measured image: its position in the file list counted from 1, its
-  // dimension (or -1.0), and the series the dimension was fitted from.
-  std::vector<double> m_imageNumbers;
-  std::vector<double> m_dimensions;
-  std::vector<std::unique_ptr<PointSeries>> m_series;
 };
 
 }  // namespace kep

@@ -1,0 +1,53 @@
+#include "project/ui/multi_select_list_box.h"
+
+#include <algorithm>
+
+#include <gtk/gtk.h>
+
+namespace kep {
+
+CMultiSelectListBox::CMultiSelectListBox(wxWindow* parent, wxWindowID id)
+    : wxListBox(parent, id, wxDefaultPosition, wxDefaultSize, 0, nullptr,
+                wxLB_EXTENDED | wxLB_NEEDED_SB) {
+  Bind(wxEVT_LISTBOX, [this](wxCommandEvent& event) {
+    if (!m_changing) event.Skip();
+  });
+}
+
+// The caret is the toolkit's cursor row.
+int CMultiSelectListBox::GetCaretIndex() const {
+  GtkTreePath* path = nullptr;
+  gtk_tree_view_get_cursor(m_treeview, &path, nullptr);
+  if (path == nullptr) return -1;
+  const int index = gtk_tree_path_get_indices(path)[0];
+  gtk_tree_path_free(path);
+  return index < static_cast<int>(GetCount()) ? index : -1;
+}
+
+void CMultiSelectListBox::SelectOnly(int index) {
+  if (index < 0 || index >= static_cast<int>(GetCount())) return;
+  m_changing = true;
+  GtkTreePath* path = gtk_tree_path_new_from_indices(index, -1);
+  gtk_tree_view_set_cursor(m_treeview, path, nullptr, false);
+  gtk_tree_selection_unselect_all(gtk_tree_view_get_selection(m_treeview));
+  gtk_tree_selection_select_path(gtk_tree_view_get_selection(m_treeview), path);
+  gtk_tree_view_scroll_to_cell(m_treeview, path, nullptr, false, 0, 0);
+  gtk_tree_path_free(path);
+  m_changing = false;
+}
+
+void CMultiSelectListBox::AddToSelection(int index) {
+  m_changing = true;
+  SetSelection(index);
+  m_changing = false;
+}
+
+std::vector<int> CMultiSelectListBox::SelectedIndices() const {
+  wxArrayInt selections;
+  GetSelections(selections);
+  std::vector<int> indices(selections.begin(), selections.end());
+  std::sort(indices.begin(), indices.end());
+  return indices;
+}
+
+}  // namespace kep
