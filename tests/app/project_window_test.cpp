@@ -23,13 +23,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Each test browses a home directory of its own.
 class ProjectWindowTest : public AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
+    setenv("HOME", m_home.Path().c_str(), 1);
     m_document = dynamic_cast<CKepProjectDoc*>(NewDocument(1));
     ASSERT_TRUE(m_document != nullptr);
   }
+
+  void TearDown() override {
+    AppTest::TearDown();
+    setenv("HOME", kep::test::Home().utf8_str(), 1);
+  }
+
+  wxString Home() const { return wxString::FromUTF8(m_home.Path().string()); }
 
   CProjectInputForm& Form() const { return *m_document->m_pInputForm; }
   CMultiSelectListBox& Listing() const { return *Form().m_dirList; }
@@ -77,6 +86,7 @@ class ProjectWindowTest : public AppTest {
     return (fs::path(Home().utf8_string()) / name).string();
   }
 
+  TempDir m_home;
   CKepProjectDoc* m_document = nullptr;
 };
 
