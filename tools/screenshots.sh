@@ -2,7 +2,7 @@
 # Takes the README's pictures of the desktop program: `kep` on a virtual screen
 # of 1280 x 1024, driven with keys as a user would drive it, written to
 # docs/images/: an interactive window at each stage of an analysis, and a
-# project window. $1 is the build directory (default: build); kep is built first.
+# project window after a run over the samples. $1 is the build directory (default: build); kep is built first.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "${1:-$root/build}" && pwd)"
@@ -17,11 +17,20 @@ if [ -z "${KEP_ON_VIRTUAL_SCREEN:-}" ]; then
 fi
 
 # Everything below runs on the virtual screen, with a home of its own so that
-# no recent-file list or settings leak in or out.
+# no recent-file list or settings leak in or out; the project is built from the
+# samples, copied there.
 home="$(mktemp -d)"
-HOME="$home" "$kep" "$root/samples/noisy-blobs-8bit.bmp" 2> /dev/null &
-pid=$!
+cp "$root"/samples/*.bmp "$root"/samples/*.tif "$home"
+cd "$home"
+pid=
 trap 'kill $pid 2> /dev/null; rm -rf "$home"' EXIT
+
+# Starts kep with the arguments, ending the one that runs.
+start_kep() {
+  [ -n "$pid" ] && kill "$pid" && wait "$pid" 2> /dev/null || true
+  HOME="$home" "$kep" "$@" 2> /dev/null &
+  pid=$!
+}
 
 # Waits for a window with exactly this title and gives it the keyboard.
 focus_window() {
@@ -45,6 +54,7 @@ photograph() {
 # The keyboard starts on "Load File..."; Tab walks the form in this order:
 # Load File, method, the three parameters, Calculate FD, Animate, Histogram,
 # Threshold, Delete SP, Fill Holes, Get Edge, Swap, then the values.
+start_kep "$root/samples/noisy-blobs-8bit.bmp"
 focus_window "KEP - KEP1\\*"
 photograph interactive-loaded.png
 press Tab 7 && xdotool key space
@@ -57,7 +67,21 @@ press Tab 1 && xdotool key space
 press shift+Tab 7 && xdotool key space
 photograph interactive-result.png
 
-xdotool key ctrl+n
+# A project of the samples' TIFF files, by keys: the keyboard starts on the
+# method list; Tab walks on through the three parameters, Calculate FD, the
+# directory box, the listing, the file type and Add. The home directory is the
+# second entry of the directory box; the listing's first entry, [..], is no
+# image, so Add says so once. The report goes into the home directory.
+start_kep
 focus_window "New"
 xdotool key Down Return
+focus_window "KEP - PROJECT1"
+press Tab 6 && xdotool key space && sleep 0.7
+xdotool key Up Return && sleep 1
+xdotool key Tab Home Down shift+End
+xdotool key Tab Tab space && sleep 1
+xdotool key Return && sleep 1
+press shift+Tab 4 && xdotool key space && sleep 1.5
+xdotool type report.txt && sleep 0.7
+xdotool key Return && sleep 3
 photograph project-window.png

@@ -8,7 +8,7 @@ namespace kep {
 
 CMultiSelectListBox::CMultiSelectListBox(wxWindow* parent, wxWindowID id)
     : wxListBox(parent, id, wxDefaultPosition, wxDefaultSize, 0, nullptr,
-                wxLB_EXTENDED | wxLB_NEEDED_SB) {
+                wxLB_EXTENDED | wxLB_NEEDED_SB | wxLB_HSCROLL) {
   Bind(wxEVT_LISTBOX, [this](wxCommandEvent& event) {
     if (!m_changing) event.Skip();
   });
