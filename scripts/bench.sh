@@ -57,7 +57,7 @@ if [ -x "$desktop_bench" ]; then
   echo
   echo "== Commands of the interactive window"
   GDK_BACKEND=x11 NO_AT_BRIDGE=1 xvfb-run -a -s "-screen 0 1280x1024x24" \
-    "$desktop_bench" "$work/desktop.md" 2> /dev/null
+    "$desktop_bench" "$work/desktop.md" "$cli" 2> /dev/null
 fi
 
 {

@@ -6,6 +6,8 @@
 
 #include "app/form_fields.h"
 #include "app/form_pane.h"
+#include "fractal/fractal_engine.h"
+#include "image/image_buffer.h"
 
 class wxChoice;
 
@@ -103,6 +105,12 @@ class CInputForm final : public FormPane {
 
   FormFields m_fields;
   wxChoice* m_methodList = nullptr;
+  // The engine and the working images of Get Edge and Calculate FD, kept from
+  // command to command so that the copies of a large image find their memory
+  // ready.
+  FractalEngine m_engine;
+  ImageBuffer m_workingImage;
+  ImageBuffer m_preparedImage;
 };
 
 }  // namespace kep

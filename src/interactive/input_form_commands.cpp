@@ -118,18 +118,18 @@ void CInputForm::OnGetEdge() {
 bool CInputForm::GetEdges() {
   if (!BothImagesPresent()) return false;
   CKEPDoc* document = GetDocument();
-  ImageBuffer loaded;
-  ImageBuffer prepared;
-  if (!loaded.CopyFrom(document->m_leftImage)) return false;
+  if (!m_workingImage.CopyFrom(document->m_leftImage)) return false;
   const PreprocessSettings settings{m_brightPercent,      m_lowerBrightness, m_higherBrightness,
                                     m_particleBrightness, m_minParticleSize, m_minHoleSize};
-  if (RunPreprocessSequence(loaded, prepared, settings) != PreprocessOutcome::kDone) return false;
-  FractalEngine engine;
-  if (!engine.PrepareImage(&prepared, static_cast<std::uint32_t>(m_particleBrightness),
-                           m_background)) {
+  if (RunPreprocessSequence(m_workingImage, m_preparedImage, settings) !=
+      PreprocessOutcome::kDone) {
     return false;
   }
-  document->m_rightImage.CopyFrom(engine.outlineImage);
+  if (!m_engine.PrepareImage(&m_preparedImage, static_cast<std::uint32_t>(m_particleBrightness),
+                             m_background)) {
+    return false;
+  }
+  document->m_rightImage.CopyFrom(m_engine.outlineImage);
   return true;
 }
 
@@ -154,17 +154,16 @@ void CInputForm::OnCalculateFD() {
                                  static_cast<std::uint32_t>(m_particleBrightness),
                                  m_background};
   CImageRView* animationPane = m_animate ? document->m_pRightView : nullptr;
-  FractalEngine engine;
   Measurement measured;
   {
     BusyScope busy(animationPane ? BusyScope::Painting::kKept : BusyScope::Painting::kBlocked);
     DrawContext* animation = animationPane ? &animationPane->BeginLiveDrawing() : nullptr;
-    measured = MeasureImage(engine, document->m_leftImage, settings, animation);
+    measured = MeasureImage(m_engine, document->m_leftImage, settings, animation);
   }
   document->m_fractalDimension = measured.fd;
   document->m_resultSeries = std::move(measured.points);
   if (measured.fd >= 0.0) {
-    document->m_rightImage.CopyFrom(engine.outlineImage);
+    document->m_rightImage.CopyFrom(m_engine.outlineImage);
   } else {
     Dialogs().ShowMessage(this, kNoDimensionMessage);
   }
