@@ -3,11 +3,12 @@
 // from the gathered results. Every path runs the core's batch code, so every
 // front end writes the same report.
 
+#include <pybind11/stl.h>
+
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <pybind11/stl.h>
 
 #include "argument_errors.h"
 #include "bindings.h"
@@ -118,7 +119,8 @@ void OpenReport(ReportFile& report, const std::string& path) {
 class BatchJob {
  public:
   BatchJob(py::handle files, py::handle report, const BatchSettings& settings)
-      : m_files(PathsArgument(files)), m_reportPath(PathArgument("report", report)),
+      : m_files(PathsArgument(files)),
+        m_reportPath(PathArgument("report", report)),
         m_settings(settings) {
     OpenReport(m_report, m_reportPath);
   }
@@ -133,13 +135,16 @@ class BatchJob {
 
   // Writes the report from the results of the files, in the files' order.
   void Record(const std::vector<FileResult>& results) {
-    bool theirs = results.size() == m_files.size();
-    for (std::size_t i = 0; theirs && i < results.size(); ++i) theirs = results[i].path == m_files[i];
+    const bool theirs = std::equal(
+        results.begin(), results.end(), m_files.begin(), m_files.end(),
+        [](const FileResult& result, const std::string& file) { return result.path == file; });
     if (!theirs) throw py::value_error("the results are not those of this batch's files, in order");
     BatchResults recorded;
     BatchSummary summary;
     const auto source = [&](const FileObserver& record) {
-      for (std::size_t i = 0; i < results.size(); ++i) record(i, m_files[i], results[i].measurement);
+      for (std::size_t i = 0; i < results.size(); ++i) {
+        record(i, m_files[i], results[i].measurement);
+      }
     };
     if (!RecordBatch(source, m_report, recorded, summary, nullptr)) {
       RaiseOSError(m_reportPath + ": " + m_report.Error());
@@ -196,10 +201,11 @@ void AddBatchFunctions(py::module_& module) {
                          "system's messages for the file, as kep-cli batch prints them).")
       .def_property_readonly("file", [](const FileResult& r) { return PathText(r.path); })
       .def_property_readonly("dimension", &Dimension)
-      .def_property_readonly("points",
-                             [](const FileResult& r) { return ArrayFromPoints(r.measurement.series); })
+      .def_property_readonly(
+          "points", [](const FileResult& r) { return ArrayFromPoints(r.measurement.series); })
       .def_property_readonly("skipped", &Skipped)
-      .def_property_readonly("messages", [](const FileResult& r) { return py::cast(r.measurement.messages); })
+      .def_property_readonly("messages",
+                             [](const FileResult& r) { return py::cast(r.measurement.messages); })
       .def("__repr__", &Describe)
       .def(py::pickle(&FileResultState, &FileResultFromState));
 
@@ -229,7 +235,9 @@ void AddBatchFunctions(py::module_& module) {
       "Measures every file with one method on `jobs` threads (None: every core) and writes\n"
       "the tab-separated report exactly as kep-cli batch does. Returns a FileResult per\n"
       "file, in list order. method, params and particle as for measure; the keyword\n"
-      "pre-processing values: " + PreprocessValuesText() + ".\n"
+      "pre-processing values: " +
+      PreprocessValuesText() +
+      ".\n"
       "A report that cannot be written raises OSError; bad arguments raise ValueError.";
   module.def("batch", &Batch, py::arg("files"), py::arg("report"), py::arg("method") = 0,
              py::arg("params") = py::none(), py::arg("particle") = 255,

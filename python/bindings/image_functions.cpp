@@ -64,9 +64,9 @@ void AddImageFunctions(py::module_& module) {
       "The image after the batch pre-processing: the brightest percentage kept within\n"
       "the brightness window, a two-pixel frame, small particles removed, small holes\n"
       "filled. particle is the particles' grey value, 0 or 255; the keyword values, with\n"
-      "their defaults: " + PreprocessValuesText() + ".";
-  module.def("prep", &Prep, py::arg("image"), py::arg("particle") = 255,
-             prepDoc.c_str());
+      "their defaults: " +
+      PreprocessValuesText() + ".";
+  module.def("prep", &Prep, py::arg("image"), py::arg("particle") = 255, prepDoc.c_str());
   module.def("outline", &Outline, py::arg("image"), py::arg("particle") = 255,
              py::arg("prep") = py::none(),
              "The outline image the engine measures: every particle replaced by its outline.\n"

@@ -19,16 +19,19 @@ std::string MethodChoices() {
 
 // One named pre-processing value, checked against its range.
 void SetPreprocessValue(PreprocessSettings& settings, const std::string& name, py::handle value) {
+  const auto upTo = [&](std::int32_t high) {
+    return static_cast<std::int32_t>(IntegerArgument(name, value, 0, high));
+  };
   if (name == "percent") {
     settings.brightPercent = NumberArgument(name, value, 0.0, kMaxBrightPercent);
   } else if (name == "lower") {
-    settings.lowerBrightness = static_cast<std::int32_t>(IntegerArgument(name, value, 0, kMaxBrightness));
+    settings.lowerBrightness = upTo(kMaxBrightness);
   } else if (name == "higher") {
-    settings.higherBrightness = static_cast<std::int32_t>(IntegerArgument(name, value, 0, kMaxBrightness));
+    settings.higherBrightness = upTo(kMaxBrightness);
   } else if (name == "min_particle") {
-    settings.minParticleSize = static_cast<std::int32_t>(IntegerArgument(name, value, 0, kMaxRegionSize));
+    settings.minParticleSize = upTo(kMaxRegionSize);
   } else if (name == "min_hole") {
-    settings.minHoleSize = static_cast<std::int32_t>(IntegerArgument(name, value, 0, kMaxRegionSize));
+    settings.minHoleSize = upTo(kMaxRegionSize);
   } else {
     throw py::value_error("unknown pre-processing value " + name + "; the values are " +
                           PreprocessValuesText());
@@ -60,7 +63,9 @@ std::uint32_t MethodArgument(py::handle method) {
 std::array<std::int32_t, 3> ParamsArgument(py::handle params, std::uint32_t method) {
   std::array<std::int32_t, 3> values{};
   if (params.is_none()) {
-    for (std::size_t i = 0; i < values.size(); ++i) values[i] = kMethods[method].parameters[i].value;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      values[i] = kMethods[method].parameters[i].value;
+    }
     return values;
   }
   const bool sequence = py::isinstance<py::sequence>(params) && !py::isinstance<py::str>(params) &&
@@ -87,7 +92,9 @@ PreprocessSettings PreprocessArgument(const py::dict& values, std::int32_t parti
   PreprocessSettings settings;
   settings.particleBrightness = particle;
   for (const auto& [name, value] : values) {
-    if (!py::isinstance<py::str>(name)) RefuseArgument("a pre-processing value's name", "a str", name);
+    if (!py::isinstance<py::str>(name)) {
+      RefuseArgument("a pre-processing value's name", "a str", name);
+    }
     SetPreprocessValue(settings, name.cast<std::string>(), value);
   }
   return settings;

@@ -1,11 +1,11 @@
 #pragma once
 
+#include <pybind11/pybind11.h>
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
-
-#include <pybind11/pybind11.h>
 
 #include "preprocess/preprocess_sequence.h"
 #include "project/batch_settings.h"

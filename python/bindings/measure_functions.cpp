@@ -10,8 +10,8 @@
 #include "image_array.h"
 #include "measure_arguments.h"
 #include "preprocessed_image.h"
-#include "result_values.h"
 #include "project/measurement.h"
+#include "result_values.h"
 
 namespace kep::python {
 
@@ -100,8 +100,14 @@ py::tuple MeasureState(const MeasureResult& r) {
 
 MeasureResult MeasureFromState(const py::tuple& state) {
   if (state.size() != 8) throw py::value_error("not the state of a kep.Measurement");
-  return {state[0], state[1], state[2], state[3], state[4], state[5],
-          state[6].cast<std::size_t>(), state[7].cast<std::int64_t>()};
+  return {state[0],
+          state[1],
+          state[2],
+          state[3],
+          state[4],
+          state[5],
+          state[6].cast<std::size_t>(),
+          state[7].cast<std::int64_t>()};
 }
 
 }  // namespace
@@ -132,7 +138,8 @@ void AddMeasureFunctions(py::module_& module) {
       "the method's defaults (parameters outside 1 to 10000 give no dimension, as in\n"
       "kep-cli); particle: the particles' grey value, 0 or 255; prep: None to measure\n"
       "the image as given, True for the batch pre-processing with its defaults, or a\n"
-      "dict of its values: " + PreprocessValuesText() + ".\nBad arguments raise ValueError.";
+      "dict of its values: " +
+      PreprocessValuesText() + ".\nBad arguments raise ValueError.";
   module.def("measure", &Measure, py::arg("image"), py::arg("method") = 0,
              py::arg("params") = py::none(), py::arg("particle") = 255,
              py::arg("prep") = py::none(), measureDoc.c_str());

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <cstdint>
-
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
+
+#include <cstdint>
 
 #include "image/point_series.h"
 

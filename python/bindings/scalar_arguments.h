@@ -1,10 +1,10 @@
 #pragma once
 
+#include <pybind11/pybind11.h>
+
 #include <cstdint>
 #include <optional>
 #include <string>
-
-#include <pybind11/pybind11.h>
 
 namespace kep::python {
 
