@@ -51,6 +51,15 @@ read -r two_jobs _ < <(timed "$cli" batch --report "$work/report-2.txt" -j 2 "${
 speedup=$(awk -v a="$one_job" -v b="$two_jobs" 'BEGIN { printf "%.2f", a / b }')
 echo "batch over ${#batch_files[@]} files: -j 1 $one_job s, -j 2 $two_jobs s ($speedup x)"
 
+# The Python module, where the build has it, with the Python it was built for.
+python=$(sed -n 's/^Python3_EXECUTABLE:FILEPATH=//p' "$build/CMakeCache.txt")
+if [ -d "$build/python/kep" ]; then
+  echo
+  echo "== The Python module"
+  PYTHONPATH="$build/python" "$python" "$root/bench/python_bench.py" "$build/bench/kep_bench" \
+    "$work" "$work/python.md"
+fi
+
 {
   echo "# Benchmark results"
   echo
@@ -83,6 +92,16 @@ echo "batch over ${#batch_files[@]} files: -j 1 $one_job s, -j 2 $two_jobs s ($s
   echo
   echo "\`kep-cli batch\` with the default method over ${#batch_files[@]} generated 1024-pixel pictures of"
   echo "random particles: -j 1 $one_job s, -j 2 $two_jobs s, $speedup times the throughput."
+  if [ -f "$work/python.md" ]; then
+    echo
+    echo "## The Python module"
+    echo
+    echo "\`kep.measure\` on the 4096-pixel snowflake as a numpy array (its one copy of the"
+    echo "array included) against the same measurement in C++, each the fastest of five"
+    echo "runs in each of three alternating rounds:"
+    echo
+    cat "$work/python.md"
+  fi
 } > "$results"
 echo
 echo "Wrote $results"
