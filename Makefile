@@ -6,7 +6,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 FUZZ_SECONDS ?= 60
 DIFFERENTIAL_CASES ?= 100000
 
-.PHONY: all deps configure build run test test-long test-sanitize test-tsan fuzz bench clean
+.PHONY: all deps configure build run python test test-long test-sanitize test-tsan fuzz bench clean
 
 all: build
 
@@ -23,6 +23,12 @@ build: configure
 run: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target kep-cli kep
 	@bash scripts/run.sh $(BUILD)
+
+# The Python module kep, built for Debian's python3 and made importable by it for
+# this user (scripts/python-path.sh).
+python: configure
+	@cmake --build $(BUILD) --target kep_python -j $(JOBS)
+	@bash scripts/python-path.sh $(BUILD)
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

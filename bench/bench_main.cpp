@@ -140,6 +140,7 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   kep::bench::RegisterPreprocessBenchmarks();
   kep::bench::RegisterMethodBenchmarks();
+  kep::bench::RegisterMeasureBenchmarks();
   TableReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

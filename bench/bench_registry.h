@@ -22,6 +22,7 @@ void RegisterTimed(const std::string& name, BenchmarkBody body, int repetitions 
 const std::vector<std::string>& RegisteredNames();
 
 void RegisterMethodBenchmarks();
+void RegisterMeasureBenchmarks();
 void RegisterPreprocessBenchmarks();
 
 }  // namespace kep::bench

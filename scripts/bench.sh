@@ -60,6 +60,15 @@ if [ -x "$desktop_bench" ]; then
     "$desktop_bench" "$work/desktop.md" "$cli" 2> /dev/null
 fi
 
+# The Python module, where the build has it, with the Python it was built for.
+python=$(sed -n 's/^Python3_EXECUTABLE:FILEPATH=//p' "$build/CMakeCache.txt")
+if [ -d "$build/python/kep" ]; then
+  echo
+  echo "== The Python module"
+  PYTHONPATH="$build/python" "$python" "$root/bench/python_bench.py" "$build/bench/kep_bench" \
+    "$work" "$work/python.md"
+fi
+
 {
   echo "# Benchmark results"
   echo
@@ -98,9 +107,22 @@ fi
     echo
     echo "Each command of the input form on the 4096-pixel snowflake, from the click to the last"
     echo "of the four panes drawn (1280 x 1024 virtual screen), without animation; Calculate FD"
-    echo "with each method's defaults on the loaded picture. The fastest of five runs."
+    echo "with each method's defaults on the loaded picture. Then a project's run over 64 pictures"
+    echo "of 1024 pixels, from the save dialog to the last pane drawn, beside kep-cli batch over"
+    echo "the same files on as many threads, and another file selected in a list of 1000, the"
+    echo "three display panes redrawn. The fastest of five runs."
     echo
     cat "$work/desktop.md"
+  fi
+  if [ -f "$work/python.md" ]; then
+    echo
+    echo "## The Python module"
+    echo
+    echo "\`kep.measure\` on the 4096-pixel snowflake as a numpy array (its one copy of the"
+    echo "array included) against the same measurement in C++, each the fastest of five"
+    echo "runs in each of three alternating rounds:"
+    echo
+    cat "$work/python.md"
   fi
 } > "$results"
 echo

@@ -14,6 +14,10 @@ PACKAGES=(
   libcairo2-dev fonts-dejavu-core
   # desktop program and its headless tests and screenshots
   libwxgtk3.2-dev libgtk-3-dev libx11-dev xvfb xauth x11-apps xdotool imagemagick
+  # the Python module, its tests, its Dask batches, the README's plots, and
+  # `pip install .` into a virtual environment
+  pybind11-dev python3-dev python3-numpy python3-pytest python3-distributed python3-matplotlib
+  python3-venv python3-pip python3-setuptools python3-wheel
 )
 
 missing=()

@@ -7,7 +7,6 @@
 #include <iostream>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -31,7 +30,7 @@ struct BatchOptions {
   std::string report;
   MethodOptions method;
   PreprocessSettings preprocess;
-  unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+  unsigned threads = DefaultBatchThreads();
   std::string plot;
   bool json = false;
   std::vector<std::string> files;
@@ -121,7 +120,7 @@ void AddBatchCommand(CLI::App& app) {
   AddPreprocessOptions(*command, options->preprocess);
   command->add_option("-j,--jobs", options->threads, "Files measured at once (default: the cores)")
       ->capture_default_str()
-      ->check(CLI::Range(1u, 256u));
+      ->check(CLI::Range(1u, kMaxBatchThreads));
   command->add_option("--plot", options->plot,
                       "Also draw the dimension against the image number (.png or .svg)");
   command->add_flag("--json", options->json, "Write every file's result as JSON");

@@ -20,20 +20,20 @@ std::vector<CLI::Option*> AddPreprocessOptions(CLI::App& command, PreprocessSett
       command.add_option("--percent", settings.brightPercent,
                          "Percentage of the brightest pixels that the threshold keeps")
           ->capture_default_str()
-          ->check(CLI::Range(0.0, 100.0)),
+          ->check(CLI::Range(0.0, kMaxBrightPercent)),
       command.add_option("--lower", settings.lowerBrightness, "Lowest brightness the threshold keeps")
           ->capture_default_str()
-          ->check(CLI::Range(0, 255)),
+          ->check(CLI::Range(0, kMaxBrightness)),
       command.add_option("--higher", settings.higherBrightness, "Highest brightness the threshold keeps")
           ->capture_default_str()
-          ->check(CLI::Range(0, 255)),
+          ->check(CLI::Range(0, kMaxBrightness)),
       command.add_option("--min-particle", settings.minParticleSize,
                          "Particles of at most this many pixels are removed")
           ->capture_default_str()
-          ->check(CLI::Range(0, 1000000)),
+          ->check(CLI::Range(0, kMaxRegionSize)),
       command.add_option("--min-hole", settings.minHoleSize, "Holes of at most this many pixels are filled")
           ->capture_default_str()
-          ->check(CLI::Range(0, 1000000)),
+          ->check(CLI::Range(0, kMaxRegionSize)),
   };
 }
 

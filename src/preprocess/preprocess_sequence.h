@@ -16,6 +16,13 @@ struct PreprocessSettings {
   std::int32_t minHoleSize = 300;
 };
 
+// The values every front end accepts for those fields, each from 0: the
+// percentage up to 100, the two brightness values up to 255, the particle and
+// hole sizes up to a million pixels.
+inline constexpr double kMaxBrightPercent = 100.0;
+inline constexpr std::int32_t kMaxBrightness = 255;
+inline constexpr std::int32_t kMaxRegionSize = 1000000;
+
 enum class PreprocessOutcome {
   kDone,
   kBrightnessOutOfRange,  // lower or higher brightness outside 0..255: skipped silently

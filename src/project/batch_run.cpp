@@ -4,7 +4,6 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
-#include <new>
 #include <optional>
 #include <thread>
 
@@ -13,17 +12,6 @@
 namespace kep {
 
 namespace {
-
-FileMeasurement MeasureGuarded(BatchWorker& worker, const std::string& path) {
-  try {
-    return worker.Measure(path);
-  } catch (const std::bad_alloc&) {
-    FileMeasurement measurement;
-    measurement.outcome = FileOutcome::kUnreadable;
-    measurement.failure = kNotEnoughMemory;
-    return measurement;
-  }
-}
 
 // Finished measurements waiting to be handed on in file-list order.
 class OrderedResults {
@@ -54,12 +42,14 @@ class OrderedResults {
 
 }  // namespace
 
+unsigned DefaultBatchThreads() { return std::max(1u, std::thread::hardware_concurrency()); }
+
 void MeasureFiles(const std::vector<std::string>& files, const BatchSettings& settings,
                   unsigned threads, const FileObserver& onFile) {
   const std::size_t workerCount = std::min<std::size_t>(std::max(threads, 1u), files.size());
   if (workerCount <= 1) {
     BatchWorker worker(settings);
-    for (std::size_t i = 0; i < files.size(); ++i) onFile(i, files[i], MeasureGuarded(worker, files[i]));
+    for (std::size_t i = 0; i < files.size(); ++i) onFile(i, files[i], worker.Measure(files[i]));
     return;
   }
 
@@ -70,33 +60,38 @@ void MeasureFiles(const std::vector<std::string>& files, const BatchSettings& se
     workers.emplace_back([&] {
       BatchWorker worker(settings);
       for (std::size_t i = next++; i < files.size(); i = next++) {
-        results.Put(i, MeasureGuarded(worker, files[i]));
+        results.Put(i, worker.Measure(files[i]));
       }
     });
   }
   for (std::size_t i = 0; i < files.size(); ++i) onFile(i, files[i], results.Take(i));
 }
 
-bool RunBatch(const std::vector<std::string>& files, const BatchSettings& settings,
-              unsigned threads, ReportFile& report, BatchResults& results, BatchSummary& summary,
-              const FileObserver& onFile) {
+bool RecordBatch(const MeasurementSource& measure, ReportFile& report, BatchResults& results,
+                 BatchSummary& summary, const FileObserver& onFile) {
   summary = BatchSummary{};
   if (!report.Write(ReportHeader())) return false;
   results.ClearResults();
   bool written = true;
-  MeasureFiles(files, settings, threads,
-               [&](std::size_t index, const std::string& path, const FileMeasurement& measurement) {
-                 if (measurement.outcome != FileOutcome::kMeasured) {
-                   ++summary.skipped;
-                 } else {
-                   ++(measurement.dimension == kNoDimension ? summary.failed : summary.measured);
-                   results.Append(static_cast<double>(index + 1), measurement.dimension,
-                                  measurement.series);
-                   written = written && report.Write(ReportLine(path, measurement.dimension));
-                 }
-                 if (onFile) onFile(index, path, measurement);
-               });
+  measure([&](std::size_t index, const std::string& path, const FileMeasurement& measurement) {
+    if (measurement.outcome != FileOutcome::kMeasured) {
+      ++summary.skipped;
+    } else {
+      ++(measurement.dimension == kNoDimension ? summary.failed : summary.measured);
+      results.Append(static_cast<double>(index + 1), measurement.dimension, measurement.series);
+      written = written && report.Write(ReportLine(path, measurement.dimension));
+    }
+    if (onFile) onFile(index, path, measurement);
+  });
   return written && report.Commit();
+}
+
+bool RunBatch(const std::vector<std::string>& files, const BatchSettings& settings,
+              unsigned threads, ReportFile& report, BatchResults& results, BatchSummary& summary,
+              const FileObserver& onFile) {
+  return RecordBatch(
+      [&](const FileObserver& record) { MeasureFiles(files, settings, threads, record); }, report,
+      results, summary, onFile);
 }
 
 }  // namespace kep

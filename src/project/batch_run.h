@@ -12,6 +12,11 @@
 
 namespace kep {
 
+// The threads a batch run takes unless told otherwise: one per core.
+unsigned DefaultBatchThreads();
+// The most threads a front end lets a batch run take.
+inline constexpr unsigned kMaxBatchThreads = 256;
+
 struct BatchSummary {
   std::size_t measured = 0;  // dimension found
   std::size_t failed = 0;    // measured, but the engine answered -1.0
@@ -28,10 +33,19 @@ using FileObserver =
 void MeasureFiles(const std::vector<std::string>& files, const BatchSettings& settings,
                   unsigned threads, const FileObserver& onFile);
 
-// The batch run: writes the header, clears the results, then per measured file
-// appends its entry (image number = position in the list + 1) and writes its
-// report line. Returns false when the report could not be written; `results` and
-// `summary` then hold what was measured before the failure.
+// Hands every file's measurement to the observer it is given, in file-list order.
+using MeasurementSource = std::function<void(const FileObserver&)>;
+
+// The bookkeeping of a batch run over measurements from any source (threads of
+// this process, or other processes and machines): writes the header, clears the
+// results, then per measured file appends its entry (image number = position in
+// the list + 1) and writes its report line, and commits the report. Returns false
+// when the report could not be written; `results` and `summary` then hold what was
+// recorded before the failure.
+bool RecordBatch(const MeasurementSource& measure, ReportFile& report, BatchResults& results,
+                 BatchSummary& summary, const FileObserver& onFile);
+
+// The batch run of this process: RecordBatch over MeasureFiles.
 bool RunBatch(const std::vector<std::string>& files, const BatchSettings& settings,
               unsigned threads, ReportFile& report, BatchResults& results, BatchSummary& summary,
               const FileObserver& onFile);

@@ -1,5 +1,6 @@
 #include "project/file_measurement.h"
 
+#include <new>
 #include <utility>
 
 #include "draw/message_sink.h"
@@ -30,6 +31,17 @@ class CollectingSink : public MessageSink {
 BatchWorker::BatchWorker(const BatchSettings& settings) : m_settings(settings) {}
 
 FileMeasurement BatchWorker::Measure(const std::string& path) {
+  try {
+    return MeasureUnguarded(path);
+  } catch (const std::bad_alloc&) {
+    FileMeasurement measurement;
+    measurement.outcome = FileOutcome::kUnreadable;
+    measurement.failure = kNotEnoughMemory;
+    return measurement;
+  }
+}
+
+FileMeasurement BatchWorker::MeasureUnguarded(const std::string& path) {
   FileMeasurement measurement;
   CollectingSink sink(measurement.messages);
 

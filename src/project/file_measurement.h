@@ -37,10 +37,13 @@ struct FileMeasurement {
 class BatchWorker {
  public:
   explicit BatchWorker(const BatchSettings& settings);
-  // Reads, pre-processes and measures one file.
+  // Reads, pre-processes and measures one file. Never throws: a file whose image
+  // or working copies do not fit in memory is skipped with kNotEnoughMemory.
   FileMeasurement Measure(const std::string& path);
 
  private:
+  FileMeasurement MeasureUnguarded(const std::string& path);
+
   BatchSettings m_settings;
   FractalEngine m_engine;
   ImageBuffer m_imageA;
