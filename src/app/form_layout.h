@@ -13,6 +13,12 @@ namespace kep {
 // The gap between the controls of a form, in pixels.
 inline constexpr int kFormGap = 6;
 
+// The digits of the longest value each kind of field takes, which its edit is
+// made wide enough for.
+inline constexpr int kPercentDigits = 5;
+inline constexpr int kBrightnessDigits = 3;
+inline constexpr int kSizeDigits = 7;
+
 // A group box on a form whose controls keep a gap from its frame: they are made
 // as children of `box` and added to `content`; `outer` goes into the form's sizer.
 struct FormGroup {

@@ -20,6 +20,11 @@ class FormPane : public DocumentPane {
   void RunCommand(const std::function<void()>& command);
   // Tells every pane of the document but this form that the document changed.
   void NotifyOtherPanes();
+  // The control of the form with the id.
+  template <class Control>
+  Control& ControlOf(int id) const {
+    return *dynamic_cast<Control*>(FindWindow(id));
+  }
   // Runs the command, as RunCommand does, when the control sends the event.
   template <typename Event>
   void OnControl(const wxEventTypeTag<Event>& type, int id, std::function<void()> command) {

@@ -4,17 +4,15 @@
 
 #include <wx/string.h>
 
-#include "app/form_fields.h"
-#include "app/form_pane.h"
+#include "app/method_form.h"
 #include "fractal/fractal_engine.h"
 #include "image/image_buffer.h"
 
-class wxChoice;
+class wxSizer;
 
 namespace kep {
 
 class CKEPDoc;
-struct MethodFields;
 
 // The controls of the input form, by the numbers tests and tools find them by.
 enum InputFormControl : int {
@@ -52,15 +50,12 @@ inline constexpr const char* kLoadFileFilter =
 // image pair, picks the method with its parameters and starts the calculation.
 // Every command reads the left image, writes the right one, and asks the other
 // panes to redraw.
-class CInputForm final : public FormPane {
+class CInputForm final : public MethodForm {
  public:
   bool Create(wxWindow* parent, wxDocument& document, wxWindow& frame) override;
 
   CKEPDoc* GetDocument() const;
   void OnInitialUpdate() override;
-  // The document's change notification, when it includes this form: the labels
-  // and defaults of the document's method.
-  void OnUpdate(DocumentPane* sender, wxObject* hint) override;
 
   // Reads an image file into the document, as Load File does with the path its
   // dialog gives.
@@ -78,33 +73,25 @@ class CInputForm final : public FormPane {
   // After any edit, a method choice or a click on "Animate".
   void OnChange();
 
-  // The form's values, in the order they move between fields and controls.
-  std::uint32_t m_background = 0;
+  // The form's values besides those of the method choice.
   wxString m_fileName;
   std::int32_t m_lowerBrightness = 50;
   std::int32_t m_higherBrightness = 255;
   std::int32_t m_minParticleSize = 300;
   std::int32_t m_minHoleSize = 300;
-  std::int32_t m_particleBrightness = 255;
   bool m_animate = false;
-  wxString m_label1;
-  std::int32_t m_param2 = 0;
-  wxString m_label2;
-  std::int32_t m_param3 = 0;
-  wxString m_label3;
-  std::int32_t m_param1 = 0;
   double m_brightPercent = 10.0;
+
+ protected:
+  MethodChoice& Choice() const override;
 
  private:
   void BuildControls();
+  wxSizer* NewCalculationGroup();
   void BindCommands();
-  MethodFields MethodFieldsOf();
-  void CopyParametersToDocument();
   bool BothImagesPresent() const;
   bool GetEdges();
 
-  FormFields m_fields;
-  wxChoice* m_methodList = nullptr;
   // The engine and the working images of Get Edge and Calculate FD, kept from
   // command to command so that the copies of a large image find their memory
   // ready.

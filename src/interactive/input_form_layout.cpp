@@ -11,7 +11,6 @@
 
 #include "app/accessible_label.h"
 #include "app/form_layout.h"
-#include "app/method_fields.h"
 #include "interactive/input_form.h"
 
 namespace kep {
@@ -19,23 +18,6 @@ namespace kep {
 namespace {
 
 constexpr int kGap = kFormGap;
-// The digits of the longest value each kind of field takes.
-constexpr int kPercentDigits = 5;
-constexpr int kBrightnessDigits = 3;
-constexpr int kSizeDigits = 7;
-
-wxSizer* NewCalculationGroup(wxWindow* form, wxChoice*& methodList) {
-  const auto [box, group, outer] = NewFormGroup(form, "Fractal Dimension Calculation");
-  methodList = AddMethodControls(
-      box, *group, {kIdMethod, kIdLabel1, kIdParam1, kIdLabel2, kIdParam2, kIdLabel3, kIdParam3});
-
-  auto* calculate = new wxBoxSizer(wxHORIZONTAL);
-  calculate->Add(new wxButton(box, kIdCalculateFD, "Calculate FD"));
-  calculate->Add(new wxCheckBox(box, kIdAnimate, "Animate"), 0, wxALIGN_CENTRE_VERTICAL | wxLEFT,
-                 2 * kGap);
-  group->Add(calculate);
-  return outer;
-}
 
 // The five tools in a column, with Swap beside them: it exchanges the two images
 // that the tools read and write.
@@ -79,6 +61,18 @@ wxSizer* NewParticleFields(wxWindow* form) {
 
 }  // namespace
 
+wxSizer* CInputForm::NewCalculationGroup() {
+  const auto [box, group, outer] = NewFormGroup(this, "Fractal Dimension Calculation");
+  AddMethodControls(box, *group,
+                    {kIdMethod, kIdLabel1, kIdParam1, kIdLabel2, kIdParam2, kIdLabel3, kIdParam3});
+  auto* calculate = new wxBoxSizer(wxHORIZONTAL);
+  calculate->Add(new wxButton(box, kIdCalculateFD, "Calculate FD"));
+  calculate->Add(new wxCheckBox(box, kIdAnimate, "Animate"), 0, wxALIGN_CENTRE_VERTICAL | wxLEFT,
+                 2 * kGap);
+  group->Add(calculate);
+  return outer;
+}
+
 void CInputForm::BuildControls() {
   auto* form = new wxBoxSizer(wxVERTICAL);
   form->Add(new wxButton(this, kIdLoadFile, "Load File..."), 0, wxALL, kGap);
@@ -86,8 +80,7 @@ void CInputForm::BuildControls() {
   auto* fileName = new wxStaticText(this, kIdFileName, "No File Selected", wxDefaultPosition,
                                     wxDefaultSize, wxST_ELLIPSIZE_START | wxST_NO_AUTORESIZE);
   form->Add(fileName, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, kGap);
-  form->Add(NewCalculationGroup(this, m_methodList), 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM,
-            kGap);
+  form->Add(NewCalculationGroup(), 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, kGap);
   form->Add(NewToolsGroup(this), 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, kGap);
   form->Add(new wxStaticText(this, wxID_ANY, "Note :   SP--Small Particles"), 0, wxLEFT | wxRIGHT,
             kGap);

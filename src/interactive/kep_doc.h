@@ -5,6 +5,7 @@
 #include <wx/string.h>
 
 #include "app/kep_document.h"
+#include "app/method_form.h"
 #include "fractal/fractal_engine.h"
 #include "image/image_buffer.h"
 #include "image/point_series.h"
@@ -25,7 +26,7 @@ inline constexpr std::int32_t kRightPanePlot = 2;
 // The interactive document: one image under analysis in three versions, the
 // chosen method with its parameters, and the last result. Every command reads
 // the left image and writes the right one.
-class CKEPDoc final : public KepDocument, public ResultDocument {
+class CKEPDoc final : public KepDocument, public ResultDocument, public MethodChoice {
  public:
   // Back to the state before a file is read: no result, no images, the right pane
   // on its image.
@@ -65,10 +66,6 @@ class CKEPDoc final : public KepDocument, public ResultDocument {
   CImageRView* m_pRightView = nullptr;
 
   std::int32_t m_rightPaneMode = kRightPaneImage;
-  std::int32_t m_method = 0;
-  std::int32_t m_param1 = 0;
-  std::int32_t m_param2 = 0;
-  std::int32_t m_param3 = 0;
   double m_fractalDimension = kNoDimension;
   PointSeries m_resultSeries;
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "app/kep_document.h"
+#include "app/method_form.h"
 #include "image/image_buffer.h"
 #include "project/batch_results.h"
 
@@ -17,7 +18,7 @@ class CProjectView;
 // results of the last batch run, one entry per measured image in file-list
 // order. The list of files itself lives in the form. It has no file of its own
 // and never counts as modified.
-class CKepProjectDoc final : public KepDocument, public BatchResults {
+class CKepProjectDoc final : public KepDocument, public BatchResults, public MethodChoice {
  public:
   void ForgetPane(const DocumentPane* pane) override;
 
@@ -29,11 +30,6 @@ class CKepProjectDoc final : public KepDocument, public BatchResults {
   CProjectView* m_pImageView = nullptr;
   CProject2DSingleView* m_pSingleView = nullptr;
   CProject2DOutputView* m_pOutputView = nullptr;
-
-  std::int32_t m_method = 0;
-  std::int32_t m_param1 = 0;
-  std::int32_t m_param2 = 0;
-  std::int32_t m_param3 = 0;
 };
 
 }  // namespace kep

@@ -10,7 +10,6 @@
 #include <wx/utils.h>
 
 #include "app/dialog_service.h"
-#include "app/method_fields.h"
 #include "fractal/method_table.h"
 #include "image/image_file.h"
 #include "project/ui/directory_listing.h"
@@ -28,35 +27,28 @@ constexpr const char* kFileTypes[] = {"Tiff (*.TIF)", "Bitmap (*.BMP)", "All Fil
 constexpr const char* kFileTypeError = "File Type Error!  SKIP THIS FILE!";
 constexpr const char* kFileAlreadySelected = "File Already Selected! SKIP THIS FILE!";
 
-template <class Control>
-Control& ControlOf(const wxWindow& form, int id) {
-  return *dynamic_cast<Control*>(form.FindWindow(id));
-}
-
 std::string Utf8(const wxString& text) { return text.utf8_string(); }
 
 }  // namespace
 
 bool CProjectInputForm::Create(wxWindow* parent, wxDocument& document, wxWindow& frame) {
-  if (!FormPane::Create(parent, document, frame)) return false;
+  if (!MethodForm::Create(parent, document, frame)) return false;
   BuildControls();
   BindCommands();
   // The higher brightness and the particle brightness have no control: they
   // keep 255.
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(*this, kIdProjectParam1), m_param1);
-  m_fields.AddText(ControlOf<wxStaticText>(*this, kIdProjectLabel1), m_label1);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(*this, kIdProjectParam2), m_param2);
-  m_fields.AddText(ControlOf<wxStaticText>(*this, kIdProjectLabel2), m_label2);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(*this, kIdProjectParam3), m_param3);
-  m_fields.AddText(ControlOf<wxStaticText>(*this, kIdProjectLabel3), m_label3);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(*this, kIdProjectLowerBrightness), m_lowerBrightness,
+  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdProjectParam1), m_param1);
+  m_fields.AddText(ControlOf<wxStaticText>(kIdProjectLabel1), m_label1);
+  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdProjectParam2), m_param2);
+  m_fields.AddText(ControlOf<wxStaticText>(kIdProjectLabel2), m_label2);
+  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdProjectParam3), m_param3);
+  m_fields.AddText(ControlOf<wxStaticText>(kIdProjectLabel3), m_label3);
+  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdProjectLowerBrightness), m_lowerBrightness,
                       kBrightnessRange);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(*this, kIdProjectMinHoleSize), m_minHoleSize,
+  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdProjectMinHoleSize), m_minHoleSize, kSizeRange);
+  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdProjectMinParticleSize), m_minParticleSize,
                       kSizeRange);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(*this, kIdProjectMinParticleSize), m_minParticleSize,
-                      kSizeRange);
-  m_fields.AddNumber(ControlOf<wxTextCtrl>(*this, kIdProjectBrightPercent), m_brightPercent, 0.0,
-                     100.0);
+  m_fields.AddNumber(ControlOf<wxTextCtrl>(kIdProjectBrightPercent), m_brightPercent, 0.0, 100.0);
   return true;
 }
 
@@ -83,18 +75,9 @@ CKepProjectDoc* CProjectInputForm::GetDocument() const {
 // The "drives" of this system are the root and the home directory; the browser
 // starts in the directory of the program itself.
 void CProjectInputForm::OnInitialUpdate() {
-  FormPane::OnInitialUpdate();
-  CKepProjectDoc* document = GetDocument();
-  document->m_pInputForm = this;
-
-  m_background = 0;
-  SetStartValues(MethodFieldsOf());
-  CopyParametersToDocument();
-
-  m_methodList->Clear();
-  for (const MethodInfo& method : kMethods) m_methodList->Append(method.listText);
-  m_methodList->SetSelection(0);
-  document->m_method = 0;
+  MethodForm::OnInitialUpdate();
+  GetDocument()->m_pInputForm = this;
+  StartMethodChoice();
 
   m_fileTypeBox->Clear();
   for (const char* type : kFileTypes) m_fileTypeBox->Append(type);
@@ -113,38 +96,10 @@ void CProjectInputForm::OnInitialUpdate() {
   m_fields.ToControls();
 }
 
-void CProjectInputForm::OnUpdate(DocumentPane*, wxObject*) {
-  const CKepProjectDoc* document = GetDocument();
-  if (!document || document->m_method < 0 || document->m_method >= kMethodCount) return;
-  SetMethodDefaults(document->m_method, MethodFieldsOf());
-  CopyParametersToDocument();
-  m_fields.ToControls();
-}
+MethodChoice& CProjectInputForm::Choice() const { return *GetDocument(); }
 
 // The project document is never marked modified.
-void CProjectInputForm::OnChange() {
-  if (!m_fields.FromControls()) return;
-  if (m_particleBrightness == 0) m_background = 255;
-  if (m_particleBrightness == 255) m_background = 0;
-  CKepProjectDoc* document = GetDocument();
-  CopyParametersToDocument();
-  const int method = m_methodList->GetSelection();
-  if (method != wxNOT_FOUND && method != document->m_method) {
-    document->m_method = method;
-    document->UpdateAllViews();
-  }
-}
-
-MethodFields CProjectInputForm::MethodFieldsOf() {
-  return {m_label1, m_param1, m_label2, m_param2, m_label3, m_param3};
-}
-
-void CProjectInputForm::CopyParametersToDocument() {
-  CKepProjectDoc* document = GetDocument();
-  document->m_param1 = m_param1;
-  document->m_param2 = m_param2;
-  document->m_param3 = m_param3;
-}
+void CProjectInputForm::OnChange() { TakeValues(); }
 
 // The last entry of the directory box is the current directory.
 void CProjectInputForm::SetCurrentDirectory(const wxString& directory) {

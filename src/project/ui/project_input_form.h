@@ -6,8 +6,7 @@
 
 #include <wx/string.h>
 
-#include "app/form_fields.h"
-#include "app/form_pane.h"
+#include "app/method_form.h"
 
 class wxChoice;
 
@@ -15,7 +14,6 @@ namespace kep {
 
 class CKepProjectDoc;
 class CMultiSelectListBox;
-struct MethodFields;
 
 // The controls of the project form, by the numbers tests and tools find them by.
 enum ProjectFormControl : int {
@@ -45,16 +43,14 @@ inline constexpr const char* kReportFilter = "Text (*.txt)|*.txt|All Files (*.*)
 // The form on the left of a project window: the method and its parameters, a
 // small file browser that feeds the project's file list, the pre-processing
 // values, and "Calculate FD", which runs the batch over the file list.
-class CProjectInputForm final : public FormPane {
+class CProjectInputForm final : public MethodForm {
  public:
   bool Create(wxWindow* parent, wxDocument& document, wxWindow& frame) override;
 
   CKepProjectDoc* GetDocument() const;
+  // Its change notification includes this form after a method change and at
+  // the end of each batch run: the method's labels and defaults come back.
   void OnInitialUpdate() override;
-  // The document's change notification, when it includes this form (after a
-  // method change and at the end of each batch run): the method's labels and
-  // defaults.
-  void OnUpdate(DocumentPane* sender, wxObject* hint) override;
 
   // The commands.
   void OnChange();
@@ -69,35 +65,26 @@ class CProjectInputForm final : public FormPane {
   // The project's file list, in report order.
   std::vector<std::string> ProjectFiles() const;
 
-  // The form's values, in the order they move between fields and controls.
+  // The form's values besides those of the method choice.
   CMultiSelectListBox* m_dirList = nullptr;
   CMultiSelectListBox* m_fileList = nullptr;
-  std::int32_t m_param1 = 0;
-  wxString m_label1;
-  std::int32_t m_param2 = 0;
-  wxString m_label2;
-  std::int32_t m_param3 = 0;
-  wxString m_label3;
   std::int32_t m_higherBrightness = 255;
   std::int32_t m_lowerBrightness = 50;
   std::int32_t m_minHoleSize = 300;
   std::int32_t m_minParticleSize = 300;
-  std::int32_t m_particleBrightness = 255;
   double m_brightPercent = 10.0;
-  std::uint32_t m_background = 0;
   // The directory of each entry of the directory box; the last is the current
   // directory.
   std::vector<wxString> m_dirs;
 
+ protected:
+  MethodChoice& Choice() const override;
+
  private:
   void BuildControls();
   void BindCommands();
-  MethodFields MethodFieldsOf();
   void SetCurrentDirectory(const wxString& directory);
-  void CopyParametersToDocument();
 
-  FormFields m_fields;
-  wxChoice* m_methodList = nullptr;
   wxChoice* m_directoryBox = nullptr;
   wxChoice* m_fileTypeBox = nullptr;
 };

@@ -9,7 +9,6 @@
 
 #include "app/accessible_label.h"
 #include "app/form_layout.h"
-#include "app/method_fields.h"
 #include "project/ui/multi_select_list_box.h"
 #include "project/ui/project_input_form.h"
 
@@ -18,9 +17,6 @@ namespace kep {
 namespace {
 
 constexpr int kGap = kFormGap;
-constexpr int kBrightnessDigits = 3;
-constexpr int kPercentDigits = 5;
-constexpr int kSizeDigits = 7;
 // Rows the two lists show without scrolling.
 constexpr int kListingRows = 9;
 constexpr int kFileListRows = 6;
@@ -41,10 +37,9 @@ void CProjectInputForm::BuildControls() {
   auto* form = new wxBoxSizer(wxVERTICAL);
 
   const auto [calcBox, calc, calcOuter] = NewFormGroup(this, "Fractal Dimension Calculation");
-  m_methodList =
-      AddMethodControls(calcBox, *calc,
-                        {kIdProjectMethod, kIdProjectLabel1, kIdProjectParam1, kIdProjectLabel2,
-                         kIdProjectParam2, kIdProjectLabel3, kIdProjectParam3});
+  AddMethodControls(calcBox, *calc,
+                    {kIdProjectMethod, kIdProjectLabel1, kIdProjectParam1, kIdProjectLabel2,
+                     kIdProjectParam2, kIdProjectLabel3, kIdProjectParam3});
   calc->Add(new wxButton(calcBox, kIdProjectCalculateFD, "Calculate FD"));
   form->Add(calcOuter, 0, wxEXPAND | wxALL, kGap);
 
