@@ -73,13 +73,15 @@ TEST_F(TiffReaderTest, OnlyThreeHeaderBytesAreTested) {
   EXPECT_EQ(LoadedPixels(image), kFiveByTwo);
 }
 
-TEST_F(TiffReaderTest, AFileThatIsNotTiffIsRefusedWithALineOnStandardError) {
+TEST_F(TiffReaderTest, AFileThatIsNotTiffIsRefusedWithItsReasonAndNothingPrinted) {
   testing::internal::CaptureStdout();
   testing::internal::CaptureStderr();
-  EXPECT_EQ(Load(Bytes{'B', 'M', 42, 42, 0, 0, 0, 0}), 0);
+  TiffReader reader;
+  EXPECT_EQ(reader.Load(dir.Write("bitmap.tif", Bytes{'B', 'M', 42, 42, 0, 0, 0, 0}), image), 0);
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), path + ", is not a TIFF file\n");
-  EXPECT_EQ(image.Width(), 2);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(reader.Details().refusal, "not a TIFF file");
+  EXPECT_FALSE(reader.LeavesFileToLibtiff());
 }
 
 TEST_F(TiffReaderTest, CompressionDepthAndDirectoryProblemsAreRefused) {

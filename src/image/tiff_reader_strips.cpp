@@ -1,0 +1,79 @@
+// The built-in TIFF reader's pixels: strips of whole rows, each strip at its own
+// offset, turned into grey levels row by row.
+
+#include <algorithm>
+#include <array>
+
+#include "image/grey.h"
+#include "image/tiff_reader.h"
+
+namespace kep {
+
+// The colour map holds all red values, then all green, then all blue, each a
+// 16-bit number of which the high byte counts. Bytes past the end of the file
+// are 0.
+void TiffReader::ReadColourMap() {
+  constexpr std::size_t kEntries = 256;
+  std::array<std::uint8_t, 3 * kEntries * 2> bytes{};
+  m_file.ReadAt(ReadLong(m_colourMap.valueField), bytes.data(), bytes.size());
+  const std::size_t high = m_littleEndian ? 1 : 0;
+  auto level = [&](std::size_t value) { return bytes[2 * value + high]; };
+  for (std::size_t i = 0; i < kEntries; ++i) {
+    m_paletteGrey[i] = GreyFromRgb(level(i), level(kEntries + i), level(2 * kEntries + i));
+  }
+}
+
+// Strip s holds rows s * RowsPerStrip onwards (one strip for the whole image when
+// the tag is missing or 0). A strip beyond the listed offsets follows the one
+// before it, so that a file whose strips follow each other reads the same
+// whether or not all its offsets are listed.
+void TiffReader::ReadStrips(ImageBuffer& image) {
+  const std::int64_t height = image.Height();
+  const std::uint32_t rowsPerStrip = FirstValue(m_rowsPerStrip);
+  const std::int64_t stripRows = rowsPerStrip == 0 ? std::max<std::int64_t>(height, 1) : rowsPerStrip;
+  const std::uint64_t rowBytes = std::uint64_t{m_bytesPerPixel} * static_cast<std::uint64_t>(image.Width());
+  m_rowBytes.resize(rowBytes);
+  std::uint64_t offset = 0;
+  std::uint32_t strip = 0;
+  for (std::int64_t first = 0; first < height; first += stripRows, ++strip) {
+    if (strip < m_stripOffsets.count) offset = ValueAt(m_stripOffsets, strip);
+    const std::int64_t end = std::min(height, first + stripRows);
+    ReadRows(offset, first, end, image);
+    offset += static_cast<std::uint64_t>(end - first) * rowBytes;
+  }
+}
+
+// Single-byte pixels go straight into the image row; wider ones through a row
+// of samples. Only complete pixels are converted.
+void TiffReader::ReadRows(std::uint64_t offset, std::int64_t first, std::int64_t end,
+                          ImageBuffer& image) {
+  m_file.Seek(offset);
+  for (std::int64_t y = first; y < end; ++y) {
+    std::uint8_t* row = image.PixelAddress(0, static_cast<std::int32_t>(y));
+    std::uint8_t* samples = m_bytesPerPixel == 1 ? row : m_rowBytes.data();
+    const std::size_t got = m_file.Read(samples, m_rowBytes.size());
+    ConvertRow(samples, got / m_bytesPerPixel, row);
+    if (got < m_rowBytes.size()) return;
+  }
+}
+
+void TiffReader::ConvertRow(const std::uint8_t* samples, std::size_t pixels, std::uint8_t* row) const {
+  const std::size_t step = m_bytesPerPixel;
+  switch (m_form) {
+    case PixelForm::kFirstSample:
+      if (step == 1) return;  // read in place
+      for (std::size_t x = 0; x < pixels; ++x) row[x] = samples[x * step];
+      return;
+    case PixelForm::kPalette:
+      for (std::size_t x = 0; x < pixels; ++x) row[x] = m_paletteGrey[samples[x * step]];
+      return;
+    case PixelForm::kRedGreenBlue:
+      for (std::size_t x = 0; x < pixels; ++x) {
+        const std::uint8_t* pixel = samples + x * step;
+        row[x] = GreyFromRgb(pixel[0], pixel[1], pixel[2]);
+      }
+      return;
+  }
+}
+
+}  // namespace kep
