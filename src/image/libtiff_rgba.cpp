@@ -1,10 +1,10 @@
 #include "image/libtiff_rgba.h"
 
 #include <algorithm>
-#include <memory>
 #include <new>
 
 #include "image/grey.h"
+#include "image/zeroed_array.h"
 
 namespace kep {
 namespace {
@@ -46,7 +46,8 @@ std::string ReadThroughRgb(const LibtiffFile& file, ImageBuffer& image) {
   const std::uint32_t height = rgba.height;
   const std::uint32_t band = BandRows(tiff, height);
   try {
-    const std::unique_ptr<std::uint32_t[]> raster(new std::uint32_t[std::uint64_t{width} * band]);
+    // A damaged strip may leave part of the band unwritten.
+    const ZeroedArray<std::uint32_t> raster = MakeZeroedArray<std::uint32_t>(std::uint64_t{width} * band);
     image.Create(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height), 1);
     for (std::uint32_t y = 0; y < height; y += band) {
       const std::uint32_t rows = std::min(band, height - y);

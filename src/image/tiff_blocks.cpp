@@ -1,7 +1,8 @@
 #include "image/tiff_blocks.h"
 
 #include <algorithm>
-#include <memory>
+
+#include "image/zeroed_array.h"
 
 namespace kep {
 namespace {
@@ -49,7 +50,8 @@ bool ForEachBlock(TIFF* tiff, const std::vector<std::uint16_t>& planes,
   if (width == 0 || height == 0) return true;
   if (shape.width == 0 || shape.height == 0 || bytes == 0) return false;
   const auto size = static_cast<tmsize_t>(bytes);
-  const std::unique_ptr<std::uint8_t[]> buffer(new std::uint8_t[bytes]);
+  // A codec may leave part of a damaged block unwritten.
+  const ZeroedArray<std::uint8_t> buffer = MakeZeroedArray<std::uint8_t>(bytes);
   for (const std::uint16_t plane : planes) {
     for (std::uint32_t y = 0; y < height; y += std::min(shape.height, height - y)) {
       for (std::uint32_t x = 0; x < width; x += std::min(shape.width, width - x)) {

@@ -130,10 +130,12 @@ std::uint32_t TiffReader::ValueAt(const Entry& entry, std::uint32_t i) {
   }
 }
 
+// Entries that start past the end of the file have no tag to read and are
+// skipped without looking.
 int TiffReader::ParseDirectory() {
   const std::uint32_t entries = ReadShort(m_directoryOffset);
   if (entries < 1) return 0;
-  for (std::uint32_t i = 0; i < entries; ++i) ParseEntry(i);
+  for (std::uint32_t i = 0; i < entries && EntryOffset(i) < m_file.Size(); ++i) ParseEntry(i);
   return 1;
 }
 
