@@ -17,6 +17,7 @@
 #include <array>
 #include <cstdlib>
 #include <new>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -105,15 +106,30 @@ std::int32_t ImageRow(const BmpHeader& header, const ImageBuffer& image, std::in
   return header.height < 0 ? n : image.Height() - 1 - n;
 }
 
+bool IsIdentity(const GreyTable& grey) {
+  for (std::size_t i = 0; i < grey.size(); ++i) {
+    if (grey[i] != i) return false;
+  }
+  return true;
+}
+
+// The rows go straight into the image, padding and all; then each index read
+// becomes its grey level, which a grey palette leaves as it is.
 void Read8BitRows(BinaryFile& file, const BmpHeader& header, ImageBuffer& image,
                   const GreyTable& grey) {
   const auto rowBytes = static_cast<std::size_t>(image.Stride());
   const auto width = static_cast<std::size_t>(image.Width());
+  std::vector<std::span<std::uint8_t>> rows;
   for (std::int32_t n = 0; n < image.Height(); ++n) {
-    std::uint8_t* row = image.PixelAddress(0, ImageRow(header, image, n));
-    const std::size_t got = file.Read(row, rowBytes);
-    for (std::size_t x = 0; x < std::min(got, width); ++x) row[x] = grey[row[x]];
+    rows.emplace_back(image.PixelAddress(0, ImageRow(header, image, n)), rowBytes);
+  }
+  std::size_t got = file.ReadAtInto(header.pixelOffset, rows);
+  if (IsIdentity(grey)) return;
+  for (std::span<std::uint8_t> row : rows) {
+    const std::size_t pixels = std::min(got, width);
+    for (std::size_t x = 0; x < pixels; ++x) row[x] = grey[row[x]];
     if (got < rowBytes) return;
+    got -= rowBytes;
   }
 }
 
@@ -156,7 +172,6 @@ int ImageBuffer::LoadBmp(const std::string& path, ImageFileDetails& details) {
     if (header.bitsPerPixel == 8) {
       file.Seek(kFileHeaderSize + std::uint64_t{header.infoHeaderSize});
       const GreyTable grey = ReadGreyPalette(file);
-      file.Seek(header.pixelOffset);
       Read8BitRows(file, header, *this, grey);
     } else {
       file.Seek(header.pixelOffset);

@@ -116,22 +116,22 @@ std::uint64_t TiffReader::EntryOffset(std::uint32_t entryIndex) const {
   return std::uint64_t{m_directoryOffset} + 2 + std::uint64_t{kEntrySize} * entryIndex;
 }
 
-std::uint32_t TiffReader::ValueAt(const Entry& entry, std::uint32_t i) {
-  if (entry.count == 0) return 0;
-  switch (entry.type) {
-    case kShort:
-      return ReadShort(entry.count <= 2 ? entry.valueField + 2 * i
-                                        : ReadLong(entry.valueField) + std::uint64_t{2} * i);
-    case kLong:
-      return ReadLong(entry.count <= 1 ? entry.valueField
-                                       : ReadLong(entry.valueField) + std::uint64_t{4} * i);
-    default:
-      return kNotRead;
+std::vector<std::uint32_t> TiffReader::Values(const Entry& entry, std::uint32_t count) {
+  std::vector<std::uint32_t> values(count, entry.count == 0 ? 0 : kNotRead);
+  if (entry.count == 0 || (entry.type != kShort && entry.type != kLong)) return values;
+  const std::size_t size = entry.type == kShort ? 2 : 4;
+  const bool inField = entry.count * size <= 4;
+  const std::uint64_t start = inField ? entry.valueField : ReadLong(entry.valueField);
+  std::vector<std::uint8_t> bytes(count * size);
+  const std::size_t got = m_file.ReadAt(start, bytes.data(), bytes.size());
+  for (std::size_t i = 0; (i + 1) * size <= got; ++i) {
+    const std::uint8_t* value = &bytes[i * size];
+    const int length = static_cast<int>(size);
+    values[i] = m_littleEndian ? LittleEndianValue(value, length) : BigEndianValue(value, length);
   }
+  return values;
 }
 
-// Entries that start past the end of the file have no tag to read and are
-// skipped without looking.
 int TiffReader::ParseDirectory() {
   const std::uint32_t entries = ReadShort(m_directoryOffset);
   if (entries < 1) return 0;
@@ -185,11 +185,8 @@ TiffReader::Entry* TiffReader::TagEntry(std::uint32_t tag) {
 void TiffReader::Describe() {
   m_details.compression = FirstValue(m_compression);
   m_details.samplesPerPixel = m_samplesPerPixel.count == 0 ? 1 : FirstValue(m_samplesPerPixel);
-  m_details.bitsPerSample.clear();
   const std::uint32_t listed = std::min<std::uint32_t>(m_bitsPerSample.count, kMaxListedSamples);
-  for (std::uint32_t i = 0; i < listed; ++i) {
-    m_details.bitsPerSample.push_back(ValueAt(m_bitsPerSample, i));
-  }
+  m_details.bitsPerSample = Values(m_bitsPerSample, listed);
 }
 
 std::string TiffReader::ChoosePixelForm() {
@@ -240,11 +237,8 @@ std::string TiffReader::ChooseEightBitForm() {
 // A list shorter than the samples (one value for all of them) counts as given.
 bool TiffReader::AllSamplesHaveEightBits() {
   const std::uint32_t listed = std::min(m_bitsPerSample.count, m_details.samplesPerPixel);
-  if (listed == 0) return false;
-  for (std::uint32_t i = 0; i < listed; ++i) {
-    if (ValueAt(m_bitsPerSample, i) != 8) return false;
-  }
-  return true;
+  const std::vector<std::uint32_t> bits = Values(m_bitsPerSample, listed);
+  return listed > 0 && std::all_of(bits.begin(), bits.end(), [](std::uint32_t b) { return b == 8; });
 }
 
 }  // namespace kep

@@ -48,11 +48,12 @@ class TiffReader {
   // Values read from the file in its byte order; 65535 when the file ends first.
   std::uint32_t ReadShort(std::uint64_t offset);
   std::uint32_t ReadLong(std::uint64_t offset);
-  // Value i of an entry: values that fit the 4-byte value field are stored
-  // there, longer lists at the offset the field holds. 65535 for the types that
-  // are not decoded (BYTE, ASCII, RATIONAL).
-  std::uint32_t ValueAt(const Entry& entry, std::uint32_t i);
-  std::uint32_t FirstValue(const Entry& entry) { return ValueAt(entry, 0); }
+  // The first `count` values of an entry, read in one go: values that fit the
+  // 4-byte value field are stored there, longer lists at the offset the field
+  // holds. 0 for a missing tag; 65535 for the types that are not decoded (BYTE,
+  // ASCII, RATIONAL) and for values past the end of the file.
+  std::vector<std::uint32_t> Values(const Entry& entry, std::uint32_t count);
+  std::uint32_t FirstValue(const Entry& entry) { return Values(entry, 1)[0]; }
   // 0 when the directory claims no entries, else parses every entry and gives 1.
   int ParseDirectory();
   void ParseEntry(std::uint32_t entryIndex);

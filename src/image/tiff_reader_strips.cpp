@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
+#include <vector>
 
 #include "image/grey.h"
 #include "image/tiff_reader.h"
@@ -33,27 +35,42 @@ void TiffReader::ReadStrips(ImageBuffer& image) {
   const std::int64_t stripRows = rowsPerStrip == 0 ? std::max<std::int64_t>(height, 1) : rowsPerStrip;
   const std::uint64_t rowBytes = std::uint64_t{m_bytesPerPixel} * static_cast<std::uint64_t>(image.Width());
   m_rowBytes.resize(rowBytes);
+  const std::int64_t strips = (height + stripRows - 1) / stripRows;
+  const std::vector<std::uint32_t> offsets =
+      Values(m_stripOffsets, static_cast<std::uint32_t>(std::min<std::int64_t>(m_stripOffsets.count, strips)));
   std::uint64_t offset = 0;
-  std::uint32_t strip = 0;
+  std::size_t strip = 0;
   for (std::int64_t first = 0; first < height; first += stripRows, ++strip) {
-    if (strip < m_stripOffsets.count) offset = ValueAt(m_stripOffsets, strip);
+    if (strip < offsets.size()) offset = offsets[strip];
     const std::int64_t end = std::min(height, first + stripRows);
     ReadRows(offset, first, end, image);
     offset += static_cast<std::uint64_t>(end - first) * rowBytes;
   }
 }
 
-// Single-byte pixels go straight into the image row; wider ones through a row
-// of samples. Only complete pixels are converted.
+// Single-byte pixels go straight into the image rows, all rows of the strip at
+// once; wider ones through a row of samples. Only complete pixels are converted.
 void TiffReader::ReadRows(std::uint64_t offset, std::int64_t first, std::int64_t end,
                           ImageBuffer& image) {
+  const std::size_t rowBytes = m_rowBytes.size();
+  if (m_bytesPerPixel == 1) {
+    std::vector<std::span<std::uint8_t>> rows;
+    for (std::int64_t y = first; y < end; ++y) {
+      rows.emplace_back(image.PixelAddress(0, static_cast<std::int32_t>(y)), rowBytes);
+    }
+    std::size_t got = m_file.ReadAtInto(offset, rows);
+    for (std::span<std::uint8_t> row : rows) {
+      ConvertRow(row.data(), std::min(got, rowBytes), row.data());
+      if (got < rowBytes) return;
+      got -= rowBytes;
+    }
+    return;
+  }
   m_file.Seek(offset);
   for (std::int64_t y = first; y < end; ++y) {
-    std::uint8_t* row = image.PixelAddress(0, static_cast<std::int32_t>(y));
-    std::uint8_t* samples = m_bytesPerPixel == 1 ? row : m_rowBytes.data();
-    const std::size_t got = m_file.Read(samples, m_rowBytes.size());
-    ConvertRow(samples, got / m_bytesPerPixel, row);
-    if (got < m_rowBytes.size()) return;
+    const std::size_t got = m_file.Read(m_rowBytes.data(), rowBytes);
+    ConvertRow(m_rowBytes.data(), got / m_bytesPerPixel, image.PixelAddress(0, static_cast<std::int32_t>(y)));
+    if (got < rowBytes) return;
   }
 }
 
