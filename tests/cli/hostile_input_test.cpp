@@ -18,6 +18,7 @@
 
 #include "fractal/method_table.h"
 #include "support/image_file_bytes.h"
+#include "support/libtiff_writer.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 
@@ -143,6 +144,21 @@ TEST(HostileInputTest, PixelsMissingFromAShortFileAreZero) {
   EXPECT_EQ(counts[200], 16);
 }
 
+// A 16-bit LZW picture as libtiff writes it: compressed strips first, the
+// directory at the end.
+Bytes LzwTiff(const TempDir& dir) {
+  LibtiffPage page;
+  page.width = page.height = 16;
+  page.bitsPerSample = 16;
+  page.compression = COMPRESSION_LZW;
+  std::vector<std::uint16_t> samples(16 * 16);
+  for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<std::uint16_t>(997 * i);
+  page.rows = NativeSamples(samples);
+  const std::string path = dir.File("lzw.tif");
+  EXPECT_TRUE(WriteWithLibtiff(path, {page}));
+  return ReadFileBytes(path);
+}
+
 TEST(HostileInputTest, BitFlippedFilesLoadOrAreRefusedWithOneLine) {
   TempDir dir;
   Bytes rgb;
@@ -152,6 +168,7 @@ TEST(HostileInputTest, BitFlippedFilesLoadOrAreRefusedWithOneLine) {
       {"flip24.bmp", BmpBuilder(4, -4).Bits(24).Rows(rgb).Build()},
       {"flip-ii.tif", Grey200Tiff(true)},
       {"flip-mm.tif", BuildPictureTiff(false, 4, 4, 24, rgb)},
+      {"flip-lzw.tif", LzwTiff(dir)},
   };
   std::mt19937 random(20261206);
   for (const auto& [name, original] : originals) {
