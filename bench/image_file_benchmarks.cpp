@@ -32,7 +32,8 @@ class ImageFiles {
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     m_dir = pattern;
     const ImageBuffer& picture = PictureImage(PictureNamed("snowflake-4096"));
-    if (!WriteGreyBmp(picture, Bmp()) || !WriteGreyTiff(picture, Tiff()) || !WriteDeepLzwTiff(picture, DeepLzw())) {
+    if (!WriteGreyBmp(picture, Bmp()) || !WriteGreyTiff(picture, Tiff()) ||
+        !WriteDeepLzwTiff(picture, DeepLzw())) {
       throw std::runtime_error("cannot write the benchmark's image files");
     }
   }
@@ -60,7 +61,8 @@ class ImageFiles {
     const std::size_t rowBytes = rows.size() / kSide;
     bool written = true;
     for (std::uint32_t y = 0; y < kSide && written; ++y) {
-      written = TIFFWriteScanline(tiff, const_cast<std::uint8_t*>(rows.data() + y * rowBytes), y, 0) >= 0;
+      written =
+          TIFFWriteScanline(tiff, const_cast<std::uint8_t*>(rows.data() + y * rowBytes), y, 0) >= 0;
     }
     TIFFClose(tiff);
     return written;
@@ -83,12 +85,14 @@ class ImageFiles {
     samples.reserve(std::size_t{kSide} * kSide);
     for (std::uint32_t y = 0; y < kSide; ++y) {
       for (std::uint32_t x = 0; x < kSide; ++x) {
-        const bool particle = picture.GetPixel(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)) != 0;
+        const bool particle =
+            picture.GetPixel(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)) != 0;
         samples.push_back(static_cast<std::uint16_t>((particle ? 40000 : 8000) + random() % 512));
       }
     }
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(samples.data());
-    return WriteTiff(path, 16, COMPRESSION_LZW, std::vector<std::uint8_t>(bytes, bytes + 2 * samples.size()));
+    return WriteTiff(path, 16, COMPRESSION_LZW,
+                     std::vector<std::uint8_t>(bytes, bytes + 2 * samples.size()));
   }
 
   std::filesystem::path m_dir;
@@ -128,7 +132,8 @@ void DecodeStrips(benchmark::State& state, const std::string& path) {
     std::vector<std::uint8_t> strip(TIFFStripSize(tiff));
     const auto size = static_cast<tmsize_t>(strip.size());
     for (std::uint32_t s = 0; s < TIFFNumberOfStrips(tiff); ++s) {
-      if (TIFFReadEncodedStrip(tiff, s, strip.data(), size) < 0) state.SkipWithError("decode failed");
+      if (TIFFReadEncodedStrip(tiff, s, strip.data(), size) < 0)
+        state.SkipWithError("decode failed");
       benchmark::DoNotOptimize(strip.data());
     }
     TIFFClose(tiff);
@@ -138,15 +143,18 @@ void DecodeStrips(benchmark::State& state, const std::string& path) {
 }  // namespace
 
 void RegisterImageFileBenchmarks() {
-  RegisterComparison({"load/bmp-8bit-4096", "read-bytes/bmp-8bit-4096", 2.0},
-                     [](benchmark::State& state) { LoadFile(state, Files().Bmp()); },
-                     [](benchmark::State& state) { ReadBytes(state, Files().Bmp()); });
-  RegisterComparison({"load/tiff-8bit-4096", "read-bytes/tiff-8bit-4096", 2.0},
-                     [](benchmark::State& state) { LoadFile(state, Files().Tiff()); },
-                     [](benchmark::State& state) { ReadBytes(state, Files().Tiff()); });
-  RegisterComparison({"load/tiff-16bit-lzw-4096", "libtiff-strips/tiff-16bit-lzw-4096", 1.5},
-                     [](benchmark::State& state) { LoadFile(state, Files().DeepLzw()); },
-                     [](benchmark::State& state) { DecodeStrips(state, Files().DeepLzw()); });
+  RegisterComparison(
+      {"load/bmp-8bit-4096", "read-bytes/bmp-8bit-4096", 2.0},
+      [](benchmark::State& state) { LoadFile(state, Files().Bmp()); },
+      [](benchmark::State& state) { ReadBytes(state, Files().Bmp()); });
+  RegisterComparison(
+      {"load/tiff-8bit-4096", "read-bytes/tiff-8bit-4096", 2.0},
+      [](benchmark::State& state) { LoadFile(state, Files().Tiff()); },
+      [](benchmark::State& state) { ReadBytes(state, Files().Tiff()); });
+  RegisterComparison(
+      {"load/tiff-16bit-lzw-4096", "libtiff-strips/tiff-16bit-lzw-4096", 1.5},
+      [](benchmark::State& state) { LoadFile(state, Files().DeepLzw()); },
+      [](benchmark::State& state) { DecodeStrips(state, Files().DeepLzw()); });
 }
 
 }  // namespace kep::bench

@@ -19,7 +19,8 @@ struct Input {
     if (offset > size || size - offset < static_cast<std::uint64_t>(bytes)) return 0;
     std::uint64_t value = 0;
     for (int i = 0; i < bytes; ++i) {
-      const std::uint64_t byte = data[offset + static_cast<std::uint64_t>(littleEndian ? bytes - 1 - i : i)];
+      const std::uint64_t byte =
+          data[offset + static_cast<std::uint64_t>(littleEndian ? bytes - 1 - i : i)];
       value = (value << 8) | byte;
     }
     return value;
@@ -51,7 +52,8 @@ std::uint64_t DeclaredBmpPixels(const std::uint8_t* data, std::size_t size) {
   const Input in{data, size, true};
   const auto width = static_cast<std::int32_t>(in.Value(18, 4));
   const auto height = static_cast<std::int32_t>(in.Value(22, 4));
-  return static_cast<std::uint64_t>(std::llabs(width)) * static_cast<std::uint64_t>(std::llabs(height));
+  return static_cast<std::uint64_t>(std::llabs(width)) *
+         static_cast<std::uint64_t>(std::llabs(height));
 }
 
 std::uint64_t DeclaredTiffPixels(const std::uint8_t* data, std::size_t size) {

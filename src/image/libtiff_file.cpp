@@ -37,7 +37,8 @@ LibtiffFile::~LibtiffFile() {
 }
 
 std::string LibtiffFile::DamageReason() const {
-  return "damaged TIFF file: " + (m_firstError.empty() ? "libtiff found no readable image" : m_firstError);
+  return "damaged TIFF file: " +
+         (m_firstError.empty() ? "libtiff found no readable image" : m_firstError);
 }
 
 // Returning 1 keeps libtiff from passing the message on to its process-wide

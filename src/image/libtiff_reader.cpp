@@ -55,7 +55,8 @@ std::string ReadPalette(TIFF* tiff, SampleLayout& layout) {
   std::uint16_t* red = nullptr;
   std::uint16_t* green = nullptr;
   std::uint16_t* blue = nullptr;
-  if (!TIFFGetField(tiff, TIFFTAG_COLORMAP, &red, &green, &blue)) return "a palette without a colour map";
+  if (!TIFFGetField(tiff, TIFFTAG_COLORMAP, &red, &green, &blue))
+    return "a palette without a colour map";
   layout.paletteGrey.assign(bits <= 8 ? 256 : 65536, 0);
   for (std::size_t i = 0; i < (std::size_t{1} << bits); ++i) {
     layout.paletteGrey[i] = GreyFromRgb(static_cast<std::uint8_t>(red[i] >> 8),

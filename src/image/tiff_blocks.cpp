@@ -57,10 +57,15 @@ bool ForEachBlock(TIFF* tiff, const std::vector<std::uint16_t>& planes,
       for (std::uint32_t x = 0; x < width; x += std::min(shape.width, width - x)) {
         const tmsize_t got =
             shape.tiled
-                ? TIFFReadEncodedTile(tiff, TIFFComputeTile(tiff, x, y, 0, plane), buffer.get(), size)
+                ? TIFFReadEncodedTile(tiff, TIFFComputeTile(tiff, x, y, 0, plane), buffer.get(),
+                                      size)
                 : TIFFReadEncodedStrip(tiff, TIFFComputeStrip(tiff, y, plane), buffer.get(), size);
-        const DecodedBlock block{x,     y,     std::min(shape.width, width - x),
-                                 std::min(shape.height, height - y), plane, shape.rowBytes,
+        const DecodedBlock block{x,
+                                 y,
+                                 std::min(shape.width, width - x),
+                                 std::min(shape.height, height - y),
+                                 plane,
+                                 shape.rowBytes,
                                  buffer.get()};
         if (got < 0 || static_cast<std::uint64_t>(got) < block.rows * shape.rowBytes) return false;
         take(block);

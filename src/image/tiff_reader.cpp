@@ -4,7 +4,6 @@
 #include "image/tiff_reader.h"
 
 #include <algorithm>
-#include <new>
 
 #include "image/byte_order.h"
 #include "image/image_size_limit.h"
@@ -53,32 +52,24 @@ int TiffReader::Load(const std::string& path, ImageBuffer& image) {
     m_details.refusal = "the file cannot be opened";
     return 0;
   }
-  std::string refusal = ReadHeader();
-  const bool tiff = refusal != kNotTiff;
-  if (refusal.empty()) {
-    if (ParseDirectory() == 1) {
-      Describe();
-      refusal = ChoosePixelForm();
-    } else {
-      refusal = "the directory has no entries";
-    }
-  }
-  const std::uint32_t width = FirstValue(m_imageWidth);
-  const std::uint32_t height = FirstValue(m_imageHeight);
-  if (refusal.empty() && !IsAcceptedImageSize(width, height)) refusal = SizeRefusal(width, height);
-  m_leavesToLibtiff = tiff && !refusal.empty();
-  if (refusal.empty()) {
-    try {
-      if (m_form == PixelForm::kPalette) ReadColourMap();
-      image.Create(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height), 1);
-      ReadStrips(image);
-    } catch (const std::bad_alloc&) {
-      refusal = "not enough memory";
-    }
-  }
+  std::string refusal = Examine();
+  m_leavesToLibtiff = !refusal.empty() && refusal != kNotTiff;
+  if (refusal.empty()) refusal = ReadPixels(image);
   m_file = BinaryFile{};
   m_details.refusal = refusal;
   return refusal.empty() ? 1 : 0;
+}
+
+std::string TiffReader::Examine() {
+  std::string refusal = ReadHeader();
+  if (!refusal.empty()) return refusal;
+  if (ParseDirectory() != 1) return "the directory has no entries";
+  Describe();
+  refusal = ChoosePixelForm();
+  if (!refusal.empty()) return refusal;
+  const std::uint32_t width = FirstValue(m_imageWidth);
+  const std::uint32_t height = FirstValue(m_imageHeight);
+  return IsAcceptedImageSize(width, height) ? "" : SizeRefusal(width, height);
 }
 
 // Only three header bytes are tested: "II" with 42 at position 2, or "MM" with

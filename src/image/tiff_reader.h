@@ -62,13 +62,16 @@ class TiffReader {
   // The reason the header is not one the reader reads; empty when it is.
   std::string ReadHeader();
 
-  // Settles how pixels are stored; the reason when the reader leaves the file.
+  // Reads the header and the directory and settles how pixels are stored; the
+  // reason when the reader does not read the file.
+  std::string Examine();
   std::string ChoosePixelForm();
   std::string ChooseEightBitForm();
   bool AllSamplesHaveEightBits();
   void Describe();
 
   // Pixel reading (tiff_reader_strips.cpp).
+  std::string ReadPixels(ImageBuffer& image);
   void ReadColourMap();
   void ReadStrips(ImageBuffer& image);
   // Reads rows [first, end) from offset; stops where the file ends.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <new>
 #include <span>
 #include <vector>
 
@@ -10,6 +11,18 @@
 #include "image/tiff_reader.h"
 
 namespace kep {
+
+std::string TiffReader::ReadPixels(ImageBuffer& image) {
+  try {
+    if (m_form == PixelForm::kPalette) ReadColourMap();
+    image.Create(static_cast<std::int32_t>(FirstValue(m_imageWidth)),
+                 static_cast<std::int32_t>(FirstValue(m_imageHeight)), 1);
+    ReadStrips(image);
+  } catch (const std::bad_alloc&) {
+    return "not enough memory";
+  }
+  return "";
+}
 
 // The colour map holds all red values, then all green, then all blue, each a
 // 16-bit number of which the high byte counts. Bytes past the end of the file
@@ -32,12 +45,15 @@ void TiffReader::ReadColourMap() {
 void TiffReader::ReadStrips(ImageBuffer& image) {
   const std::int64_t height = image.Height();
   const std::uint32_t rowsPerStrip = FirstValue(m_rowsPerStrip);
-  const std::int64_t stripRows = rowsPerStrip == 0 ? std::max<std::int64_t>(height, 1) : rowsPerStrip;
-  const std::uint64_t rowBytes = std::uint64_t{m_bytesPerPixel} * static_cast<std::uint64_t>(image.Width());
+  const std::int64_t stripRows =
+      rowsPerStrip == 0 ? std::max<std::int64_t>(height, 1) : rowsPerStrip;
+  const std::uint64_t rowBytes =
+      std::uint64_t{m_bytesPerPixel} * static_cast<std::uint64_t>(image.Width());
   m_rowBytes.resize(rowBytes);
   const std::int64_t strips = (height + stripRows - 1) / stripRows;
   const std::vector<std::uint32_t> offsets =
-      Values(m_stripOffsets, static_cast<std::uint32_t>(std::min<std::int64_t>(m_stripOffsets.count, strips)));
+      Values(m_stripOffsets,
+             static_cast<std::uint32_t>(std::min<std::int64_t>(m_stripOffsets.count, strips)));
   std::uint64_t offset = 0;
   std::size_t strip = 0;
   for (std::int64_t first = 0; first < height; first += stripRows, ++strip) {
@@ -69,12 +85,14 @@ void TiffReader::ReadRows(std::uint64_t offset, std::int64_t first, std::int64_t
   m_file.Seek(offset);
   for (std::int64_t y = first; y < end; ++y) {
     const std::size_t got = m_file.Read(m_rowBytes.data(), rowBytes);
-    ConvertRow(m_rowBytes.data(), got / m_bytesPerPixel, image.PixelAddress(0, static_cast<std::int32_t>(y)));
+    ConvertRow(m_rowBytes.data(), got / m_bytesPerPixel,
+               image.PixelAddress(0, static_cast<std::int32_t>(y)));
     if (got < rowBytes) return;
   }
 }
 
-void TiffReader::ConvertRow(const std::uint8_t* samples, std::size_t pixels, std::uint8_t* row) const {
+void TiffReader::ConvertRow(const std::uint8_t* samples, std::size_t pixels,
+                            std::uint8_t* row) const {
   const std::size_t step = m_bytesPerPixel;
   switch (m_form) {
     case PixelForm::kFirstSample:

@@ -127,7 +127,8 @@ void WriteGrey(const SampleGrid<T>& grid, const Level& level, ImageBuffer& image
     using Index = std::make_unsigned_t<T>;
     std::vector<std::uint8_t> table(std::size_t{1} << (8 * sizeof(T)));
     for (std::size_t i = 0; i < table.size(); ++i) table[i] = level(static_cast<T>(i));
-    WritePixels(grid, [&table](T value) { return table[static_cast<Index>(value)]; }, image);
+    WritePixels(
+        grid, [&table](T value) { return table[static_cast<Index>(value)]; }, image);
   } else {
     WritePixels(grid, level, image);
   }
@@ -138,16 +139,19 @@ void ToGrey(const SampleGrid<T>& grid, const SampleLayout& layout, ImageBuffer& 
   if constexpr (std::is_integral_v<T> && sizeof(T) <= 2) {
     using Index = std::make_unsigned_t<T>;
     if (!layout.paletteGrey.empty()) {
-      WriteGrey(grid, [&](T index) { return layout.paletteGrey[static_cast<Index>(index)]; }, image);
+      WriteGrey(
+          grid, [&](T index) { return layout.paletteGrey[static_cast<Index>(index)]; }, image);
       return;
     }
   }
   const unsigned bits = layout.bitsPerSample;
   if (bits < 8) {
     const unsigned top = (1u << bits) - 1;
-    WriteGrey(grid, [top](T value) { return static_cast<std::uint8_t>(value * 255u / top); }, image);
+    WriteGrey(
+        grid, [top](T value) { return static_cast<std::uint8_t>(value * 255u / top); }, image);
   } else if (bits == 8) {
-    WriteGrey(grid, [](T value) { return static_cast<std::uint8_t>(value); }, image);
+    WriteGrey(
+        grid, [](T value) { return static_cast<std::uint8_t>(value); }, image);
   } else {
     WriteGrey(grid, StretchOf(grid), image);
   }
@@ -164,11 +168,11 @@ std::string Read(const LibtiffFile& file, const SampleLayout& layout, ImageBuffe
   grid.Allocate();
   const std::vector<std::uint16_t> planes =
       layout.separatePlanes ? layout.used : std::vector<std::uint16_t>{0};
-  const bool decoded = ForEachBlock(file.Handle(), planes, [&](const DecodedBlock& block) {
-    TakeBlock(block, layout, grid);
-  });
+  const bool decoded = ForEachBlock(
+      file.Handle(), planes, [&](const DecodedBlock& block) { TakeBlock(block, layout, grid); });
   if (!decoded) return file.DamageReason();
-  image.Create(static_cast<std::int32_t>(layout.width), static_cast<std::int32_t>(layout.height), 1);
+  image.Create(static_cast<std::int32_t>(layout.width), static_cast<std::int32_t>(layout.height),
+               1);
   ToGrey(grid, layout, image);
   return "";
 }
@@ -188,12 +192,14 @@ const char* SampleFormatName(std::uint16_t format) {
 
 }  // namespace
 
-std::string ReadSamplesAsGrey(const LibtiffFile& file, const SampleLayout& layout, ImageBuffer& image) {
+std::string ReadSamplesAsGrey(const LibtiffFile& file, const SampleLayout& layout,
+                              ImageBuffer& image) {
   const unsigned bits = layout.bitsPerSample;
   try {
     switch (layout.sampleFormat) {
       case SAMPLEFORMAT_UINT:
-        if (bits == 1 || bits == 2 || bits == 4 || bits == 8) return Read<std::uint8_t>(file, layout, image);
+        if (bits == 1 || bits == 2 || bits == 4 || bits == 8)
+          return Read<std::uint8_t>(file, layout, image);
         if (bits == 16) return Read<std::uint16_t>(file, layout, image);
         if (bits == 32) return Read<std::uint32_t>(file, layout, image);
         break;

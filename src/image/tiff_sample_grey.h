@@ -34,6 +34,7 @@ inline constexpr std::uint64_t kMaxDecodedBytes = std::uint64_t{1} << 30;
 // largest finite value of the picture's used samples onto 0..255, truncated (0
 // for a picture of one value). Red, green and blue levels become grey by
 // GreyFromRgb. The reason when it cannot; the image is untouched then.
-std::string ReadSamplesAsGrey(const LibtiffFile& file, const SampleLayout& layout, ImageBuffer& image);
+std::string ReadSamplesAsGrey(const LibtiffFile& file, const SampleLayout& layout,
+                              ImageBuffer& image);
 
 }  // namespace kep

@@ -58,8 +58,8 @@ std::vector<Case> Cases() {
   whiteIsZero.orientation = ORIENTATION_BOTLEFT;
 
   // A 4-bit palette: red, green, and a grey whose low bytes must not count.
-  LibtiffPage palette = Colour(With(Page(3, 1, {0x01, 0x20}), COMPRESSION_PACKBITS, 4),
-                               PHOTOMETRIC_PALETTE, 1);
+  LibtiffPage palette =
+      Colour(With(Page(3, 1, {0x01, 0x20}), COMPRESSION_PACKBITS, 4), PHOTOMETRIC_PALETTE, 1);
   palette.colourMap.assign(3 * 16, 0);
   palette.colourMap[0] = palette.colourMap[16 + 1] = 0xFFFF;
   palette.colourMap[2] = palette.colourMap[16 + 2] = palette.colourMap[32 + 2] = 0x80FF;
@@ -71,7 +71,8 @@ std::vector<Case> Cases() {
   tiled.tileSide = 16;
 
   // Cyan, black and white ink; stored bottom row first, which changes nothing.
-  LibtiffPage cmyk = Colour(Page(1, 3, {255, 0, 0, 0, 0, 0, 0, 255, 0, 0, 0, 0}), PHOTOMETRIC_SEPARATED, 4);
+  LibtiffPage cmyk =
+      Colour(Page(1, 3, {255, 0, 0, 0, 0, 0, 0, 255, 0, 0, 0, 0}), PHOTOMETRIC_SEPARATED, 4);
   cmyk.orientation = ORIENTATION_BOTLEFT;
 
   const float nan = std::numeric_limits<float>::quiet_NaN();
@@ -79,19 +80,35 @@ std::vector<Case> Cases() {
   return {
       {"lzw-grey", {With(Page(3, 2, grey), COMPRESSION_LZW)}, grey},
       {"deflate-white-is-zero", {whiteIsZero}, grey},
-      {"deflate-rgb", {Colour(With(Page(2, 1, {255, 0, 0, 0, 255, 0}), COMPRESSION_ADOBE_DEFLATE), PHOTOMETRIC_RGB, 3)}, {45, 206}},
+      {"deflate-rgb",
+       {Colour(With(Page(2, 1, {255, 0, 0, 0, 255, 0}), COMPRESSION_ADOBE_DEFLATE), PHOTOMETRIC_RGB,
+               3)},
+       {45, 206}},
       {"packbits-palette", {palette}, {45, 206, 128}},
       {"separate-planes", {planes}, {45, 2}},
       {"tiled", {tiled}, Ramp(20 * 18)},
       {"two-pages", {With(Page(2, 1, {7, 8}), COMPRESSION_LZW), Page(3, 3, Bytes(9, 99))}, {7, 8}},
       {"cmyk", {cmyk}, {209, 0, 255}},
       // Deep samples are stretched between the picture's own extremes, truncated.
-      {"16-bit", {With(Page(4, 1, NativeSamples<std::uint16_t>({1000, 2000, 4999, 5000})), COMPRESSION_LZW, 16)}, {0, 63, 254, 255}},
-      {"16-bit-signed", {With(Page(3, 1, NativeSamples<std::int16_t>({-100, 0, 100})), COMPRESSION_NONE, 16, SAMPLEFORMAT_INT)}, {0, 127, 255}},
-      {"16-bit-constant", {With(Page(2, 1, NativeSamples<std::uint16_t>({700, 700})), COMPRESSION_NONE, 16)}, {0, 0}},
-      {"float", {With(Page(5, 1, NativeSamples<float>({-1.5f, 0.5f, 2.5f, nan, inf})), COMPRESSION_ADOBE_DEFLATE, 32, SAMPLEFORMAT_IEEEFP)}, {0, 127, 255, 0, 255}},
+      {"16-bit",
+       {With(Page(4, 1, NativeSamples<std::uint16_t>({1000, 2000, 4999, 5000})), COMPRESSION_LZW,
+             16)},
+       {0, 63, 254, 255}},
+      {"16-bit-signed",
+       {With(Page(3, 1, NativeSamples<std::int16_t>({-100, 0, 100})), COMPRESSION_NONE, 16,
+             SAMPLEFORMAT_INT)},
+       {0, 127, 255}},
+      {"16-bit-constant",
+       {With(Page(2, 1, NativeSamples<std::uint16_t>({700, 700})), COMPRESSION_NONE, 16)},
+       {0, 0}},
+      {"float",
+       {With(Page(5, 1, NativeSamples<float>({-1.5f, 0.5f, 2.5f, nan, inf})),
+             COMPRESSION_ADOBE_DEFLATE, 32, SAMPLEFORMAT_IEEEFP)},
+       {0, 127, 255, 0, 255}},
       // Shallow samples are scaled by 255 / (2^bits - 1).
-      {"1-bit", {With(Page(8, 1, {0b10110000}), COMPRESSION_NONE, 1)}, {255, 0, 255, 255, 0, 0, 0, 0}},
+      {"1-bit",
+       {With(Page(8, 1, {0b10110000}), COMPRESSION_NONE, 1)},
+       {255, 0, 255, 255, 0, 0, 0, 0}},
       {"2-bit", {With(Page(4, 1, {0b00011011}), COMPRESSION_NONE, 2)}, {0, 85, 170, 255}},
       {"4-bit", {With(Page(2, 1, {0x3F}), COMPRESSION_LZW, 4)}, {51, 255}},
   };
@@ -104,7 +121,8 @@ TEST(LibtiffReaderTest, FilesTheBuiltInReaderLeavesLoadWithTheirExactGreyLevels)
     ASSERT_TRUE(WriteWithLibtiff(path, c.pages)) << c.name;
     ImageBuffer image;
     ImageFileDetails details;
-    ASSERT_EQ(LoadImageFile(path, image, &details), ImageLoadResult::kLoaded) << c.name << ": " << details.refusal;
+    ASSERT_EQ(LoadImageFile(path, image, &details), ImageLoadResult::kLoaded)
+        << c.name << ": " << details.refusal;
     EXPECT_EQ(details.decoder, ImageDecoder::kLibtiff) << c.name;
     EXPECT_EQ(image.Width(), static_cast<std::int32_t>(c.pages[0].width)) << c.name;
     EXPECT_EQ(LoadedPixels(image), c.expected) << c.name;
@@ -115,7 +133,8 @@ TEST(LibtiffReaderTest, DetailsAreTheFilesOwn) {
   TempDir dir;
   const std::string path = dir.File("rgb16.tif");
   const Bytes rows = NativeSamples<std::uint16_t>({0, 0, 0, 65535, 65535, 65535});
-  ASSERT_TRUE(WriteWithLibtiff(path, {Colour(With(Page(2, 1, rows), COMPRESSION_LZW, 16), PHOTOMETRIC_RGB, 3)}));
+  ASSERT_TRUE(WriteWithLibtiff(
+      path, {Colour(With(Page(2, 1, rows), COMPRESSION_LZW, 16), PHOTOMETRIC_RGB, 3)}));
   ImageBuffer image;
   ImageFileDetails details;
   ASSERT_EQ(LoadImageFile(path, image, &details), ImageLoadResult::kLoaded);
@@ -154,12 +173,21 @@ TEST(LibtiffReaderTest, FilesLibtiffCannotReadAreRefusedWithTheirReason) {
   ASSERT_TRUE(WriteWithLibtiff(lzw, {page}));
   Bytes cut = ReadFileBytes(lzw);
   std::fill(cut.begin() + 20, cut.begin() + 200, std::uint8_t{0xFF});
-  EXPECT_EQ(refusal(dir.Write("cut.tif", cut)).rfind("damaged TIFF file: ", 0), 0u) << details.refusal;
+  EXPECT_EQ(refusal(dir.Write("cut.tif", cut)).rfind("damaged TIFF file: ", 0), 0u)
+      << details.refusal;
 
-  const Bytes jpeg2000 = BuildTiff(true, {{256, 3, 1, 1}, {257, 3, 1, 1}, {258, 3, 1, 8}, {259, 3, 1, 34712},
-                                          {262, 3, 1, 1}, {273, 4, 1, 0, true}, {278, 3, 1, 1}, {279, 3, 1, 1}},
+  const Bytes jpeg2000 = BuildTiff(true,
+                                   {{256, 3, 1, 1},
+                                    {257, 3, 1, 1},
+                                    {258, 3, 1, 8},
+                                    {259, 3, 1, 34712},
+                                    {262, 3, 1, 1},
+                                    {273, 4, 1, 0, true},
+                                    {278, 3, 1, 1},
+                                    {279, 3, 1, 1}},
                                    {0});
-  EXPECT_EQ(refusal(dir.Write("jpeg2000.tif", jpeg2000)), "compression 34712 is not supported by this build");
+  EXPECT_EQ(refusal(dir.Write("jpeg2000.tif", jpeg2000)),
+            "compression 34712 is not supported by this build");
 }
 
 }  // namespace

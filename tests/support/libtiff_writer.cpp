@@ -30,15 +30,16 @@ void SetTags(TIFF* tiff, const LibtiffPage& page) {
   if (!page.colourMap.empty()) {
     const std::size_t entries = page.colourMap.size() / 3;
     std::vector<std::uint16_t> map = page.colourMap;
-    TIFFSetField(tiff, TIFFTAG_COLORMAP, map.data(), map.data() + entries, map.data() + 2 * entries);
+    TIFFSetField(tiff, TIFFTAG_COLORMAP, map.data(), map.data() + entries,
+                 map.data() + 2 * entries);
   }
 }
 
 // Whole rows of the page; tiles are cut from them, padded with zeros.
 bool WriteTiles(TIFF* tiff, const LibtiffPage& page, std::uint16_t planes, std::uint64_t rowBytes) {
   const std::uint64_t tileRowBytes = TIFFTileRowSize64(tiff);
-  const std::uint64_t pixelBits = std::uint64_t{page.bitsPerSample} *
-                                  (page.separatePlanes ? 1 : page.samplesPerPixel);
+  const std::uint64_t pixelBits =
+      std::uint64_t{page.bitsPerSample} * (page.separatePlanes ? 1 : page.samplesPerPixel);
   std::vector<std::uint8_t> tile(TIFFTileSize64(tiff));
   for (std::uint16_t plane = 0; plane < planes; ++plane) {
     const std::uint8_t* planeRows = page.rows.data() + plane * rowBytes * page.height;
@@ -62,7 +63,8 @@ bool WritePage(TIFF* tiff, const LibtiffPage& page) {
   const std::uint16_t planes = page.separatePlanes ? page.samplesPerPixel : 1;
   const std::uint64_t rowBytes = TIFFScanlineSize64(tiff);
   if (page.rows.size() != rowBytes * page.height * planes) return false;
-  if (page.tileSide != 0) return WriteTiles(tiff, page, planes, rowBytes) && TIFFWriteDirectory(tiff);
+  if (page.tileSide != 0)
+    return WriteTiles(tiff, page, planes, rowBytes) && TIFFWriteDirectory(tiff);
   std::vector<std::uint8_t> row(rowBytes);
   for (std::uint16_t plane = 0; plane < planes; ++plane) {
     for (std::uint32_t y = 0; y < page.height; ++y) {
