@@ -41,7 +41,8 @@ void TiffReader::ReadColourMap() {
 // Strip s holds rows s * RowsPerStrip onwards (one strip for the whole image when
 // the tag is missing or 0). A strip beyond the listed offsets follows the one
 // before it, so that a file whose strips follow each other reads the same
-// whether or not all its offsets are listed.
+// whether or not all its offsets are listed. Strips that follow each other are
+// read as one run of rows.
 void TiffReader::ReadStrips(ImageBuffer& image) {
   const std::int64_t height = image.Height();
   const std::uint32_t rowsPerStrip = FirstValue(m_rowsPerStrip);
@@ -54,14 +55,18 @@ void TiffReader::ReadStrips(ImageBuffer& image) {
   const std::vector<std::uint32_t> offsets =
       Values(m_stripOffsets,
              static_cast<std::uint32_t>(std::min<std::int64_t>(m_stripOffsets.count, strips)));
-  std::uint64_t offset = 0;
-  std::size_t strip = 0;
-  for (std::int64_t first = 0; first < height; first += stripRows, ++strip) {
-    if (strip < offsets.size()) offset = offsets[strip];
-    const std::int64_t end = std::min(height, first + stripRows);
-    ReadRows(offset, first, end, image);
-    offset += static_cast<std::uint64_t>(end - first) * rowBytes;
+  std::uint64_t runOffset = offsets.empty() ? 0 : offsets[0];
+  std::int64_t runFirst = 0;
+  for (std::int64_t first = stripRows; first < height; first += stripRows) {
+    const auto strip = static_cast<std::size_t>(first / stripRows);
+    const std::uint64_t following =
+        runOffset + static_cast<std::uint64_t>(first - runFirst) * rowBytes;
+    if (strip >= offsets.size() || offsets[strip] == following) continue;
+    ReadRows(runOffset, runFirst, first, image);
+    runOffset = offsets[strip];
+    runFirst = first;
   }
+  ReadRows(runOffset, runFirst, height, image);
 }
 
 // Single-byte pixels go straight into the image rows, all rows of the strip at

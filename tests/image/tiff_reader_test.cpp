@@ -112,15 +112,21 @@ TEST_F(TiffReaderTest, PaletteIndicesTakeTheGreyOfTheirColourMapEntry) {
   }
 }
 
-// Three strips of one row, stored bottom row first; a file that lists only the
-// first offset has its strips following each other.
+// Three strips of one row: stored bottom row first; stored in order with a gap
+// before the last; and listed by their first offset only, following each other.
 TEST_F(TiffReaderTest, EachStripIsReadFromItsOwnOffset) {
-  const std::vector<TiffEntry> tags = {{256, 3, 1, 2}, {257, 3, 1, 3}, {258, 3, 1, 8}, {259, 3, 1, 1}, {278, 3, 1, 1}};
-  std::vector<TiffEntry> reversed = tags;
-  reversed.push_back({273, 4, 3, 0, true});
+  const std::vector<TiffEntry> tags = {
+      {256, 3, 1, 2}, {257, 3, 1, 3}, {258, 3, 1, 8}, {259, 3, 1, 1}, {278, 3, 1, 1}};
+  std::vector<TiffEntry> threeOffsets = tags;
+  threeOffsets.push_back({273, 4, 3, 0, true});
   const std::uint32_t data = 8 + 2 + 12 * 6 + 4;  // where the block after the directory starts
-  const Bytes offsets = ByteWriter().U32(data + 16).U32(data + 14).U32(data + 12).Data();
-  ASSERT_EQ(Load(BuildTiff(true, reversed, ByteWriter().Append(offsets).Append({5, 6, 3, 4, 1, 2}).Data())), 1);
+  auto withOffsets = [&](std::uint32_t a, std::uint32_t b, std::uint32_t c, const Bytes& rows) {
+    const Bytes offsets = ByteWriter().U32(data + a).U32(data + b).U32(data + c).Data();
+    return BuildTiff(true, threeOffsets, ByteWriter().Append(offsets).Append(rows).Data());
+  };
+  ASSERT_EQ(Load(withOffsets(16, 14, 12, {5, 6, 3, 4, 1, 2})), 1);
+  EXPECT_EQ(LoadedPixels(image), (Pixels{1, 2, 3, 4, 5, 6}));
+  ASSERT_EQ(Load(withOffsets(12, 14, 18, {1, 2, 3, 4, 9, 9, 5, 6})), 1);
   EXPECT_EQ(LoadedPixels(image), (Pixels{1, 2, 3, 4, 5, 6}));
   std::vector<TiffEntry> firstOnly = tags;
   firstOnly.push_back({273, 4, 1, 0, true});
