@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 #include <type_traits>
+#include <vector>
 
 #include "image/grey.h"
 #include "image/pixel_allocator.h"
@@ -13,25 +14,14 @@ namespace kep {
 namespace {
 
 // The used samples of every pixel, row by row, in storage like an image's.
-// Left uninitialised: the blocks, which cover the image, write every value.
 template <typename T>
-class SampleGrid {
- public:
-  SampleGrid(std::uint64_t width, std::uint64_t height, std::uint64_t channels)
-      : width(width), height(height), channels(channels) {}
-  ~SampleGrid() {
-    if (values != nullptr) PixelAllocator<T>().deallocate(values, Count());
-  }
-  SampleGrid(const SampleGrid&) = delete;
-  SampleGrid& operator=(const SampleGrid&) = delete;
+struct SampleGrid {
+  std::uint64_t width = 0;
+  std::uint64_t height = 0;
+  std::uint64_t channels = 1;
+  std::vector<T, PixelAllocator<T>> values;
 
-  void Allocate() { values = PixelAllocator<T>().allocate(Count()); }
   std::uint64_t Count() const { return width * height * channels; }
-
-  const std::uint64_t width;
-  const std::uint64_t height;
-  const std::uint64_t channels;
-  T* values = nullptr;
 };
 
 // Sample `index` of a decoded row. Samples of fewer than 8 bits are packed from
@@ -61,7 +51,7 @@ void TakeBlock(const DecodedBlock& block, const SampleLayout& layout, SampleGrid
     const std::uint64_t first = layout.separatePlanes ? 0 : layout.used[c];
     for (std::uint32_t r = 0; r < block.rows; ++r) {
       const std::uint8_t* row = block.data + r * block.rowBytes;
-      T* out = grid.values + ((block.y + r) * grid.width + block.x) * grid.channels + c;
+      T* out = grid.values.data() + ((block.y + r) * grid.width + block.x) * grid.channels + c;
       if (copyRows && grid.channels == 1) {
         std::memcpy(out, row, block.columns * sizeof(T));
         continue;
@@ -108,7 +98,7 @@ template <typename T, typename Level>
 void WritePixels(const SampleGrid<T>& grid, const Level& level, ImageBuffer& image) {
   for (std::uint64_t y = 0; y < grid.height; ++y) {
     std::uint8_t* row = image.PixelAddress(0, static_cast<std::int32_t>(y));
-    const T* values = grid.values + y * grid.width * grid.channels;
+    const T* values = grid.values.data() + y * grid.width * grid.channels;
     if (grid.channels == 1) {
       for (std::uint64_t x = 0; x < grid.width; ++x) row[x] = level(values[x]);
     } else {
@@ -159,13 +149,13 @@ void ToGrey(const SampleGrid<T>& grid, const SampleLayout& layout, ImageBuffer& 
 
 template <typename T>
 std::string Read(const LibtiffFile& file, const SampleLayout& layout, ImageBuffer& image) {
-  SampleGrid<T> grid(layout.width, layout.height, layout.used.size());
+  SampleGrid<T> grid{layout.width, layout.height, layout.used.size(), {}};
   const std::uint64_t bytes = grid.Count() * sizeof(T) + BlockBytes(file.Handle());
   if (bytes > kMaxDecodedBytes) {
     return "too large to decode: " + std::to_string(bytes >> 20) + " MiB of samples, at most " +
            std::to_string(kMaxDecodedBytes >> 20);
   }
-  grid.Allocate();
+  grid.values.resize(grid.Count());
   const std::vector<std::uint16_t> planes =
       layout.separatePlanes ? layout.used : std::vector<std::uint16_t>{0};
   const bool decoded = ForEachBlock(
