@@ -47,7 +47,7 @@ std::string ReadThroughRgb(const LibtiffFile& file, ImageBuffer& image) {
   const std::uint32_t band = BandRows(tiff, height);
   try {
     // A damaged strip may leave part of the band unwritten.
-    const ZeroedArray<std::uint32_t> raster =
+    const MallocArray<std::uint32_t> raster =
         MakeZeroedArray<std::uint32_t>(std::uint64_t{width} * band);
     image.Create(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height), 1);
     for (std::uint32_t y = 0; y < height; y += band) {

@@ -51,7 +51,7 @@ bool ForEachBlock(TIFF* tiff, const std::vector<std::uint16_t>& planes,
   if (shape.width == 0 || shape.height == 0 || bytes == 0) return false;
   const auto size = static_cast<tmsize_t>(bytes);
   // A codec may leave part of a damaged block unwritten.
-  const ZeroedArray<std::uint8_t> buffer = MakeZeroedArray<std::uint8_t>(bytes);
+  const MallocArray<std::uint8_t> buffer = MakeZeroedArray<std::uint8_t>(bytes);
   for (const std::uint16_t plane : planes) {
     for (std::uint32_t y = 0; y < height; y += std::min(shape.height, height - y)) {
       for (std::uint32_t x = 0; x < width; x += std::min(shape.width, width - x)) {

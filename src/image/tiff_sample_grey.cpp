@@ -1,27 +1,47 @@
 #include "image/tiff_sample_grey.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <new>
 #include <type_traits>
-#include <vector>
 
 #include "image/grey.h"
 #include "image/pixel_allocator.h"
 #include "image/tiff_blocks.h"
+#include "image/zeroed_array.h"
 
 namespace kep {
 namespace {
 
-// The used samples of every pixel, row by row, in storage like an image's.
+// The used samples of every pixel, row by row, and the smallest and largest
+// finite sample among them, which deep samples are stretched between. The values
+// live in storage like an image's, left uninitialised: the blocks, which cover
+// the image, write every one, and the memory is touched only once.
 template <typename T>
 struct SampleGrid {
   std::uint64_t width = 0;
   std::uint64_t height = 0;
   std::uint64_t channels = 1;
-  std::vector<T, PixelAllocator<T>> values;
+  MallocArray<T> values;
+  T min = std::numeric_limits<T>::max();
+  T max = std::numeric_limits<T>::lowest();
 
   std::uint64_t Count() const { return width * height * channels; }
+
+  // Takes in every step-th of the count values from `first` on, while they are
+  // still in the cache after being written.
+  void Extend(const T* first, std::uint64_t count, std::uint64_t step) {
+    for (std::uint64_t i = 0; i < count; ++i) {
+      const T value = first[i * step];
+      if constexpr (std::is_floating_point_v<T>) {
+        if (!std::isfinite(value)) continue;
+      }
+      min = std::min(min, value);
+      max = std::max(max, value);
+    }
+  }
 };
 
 // Sample `index` of a decoded row. Samples of fewer than 8 bits are packed from
@@ -45,20 +65,22 @@ template <typename T>
 void TakeBlock(const DecodedBlock& block, const SampleLayout& layout, SampleGrid<T>& grid) {
   const std::uint64_t step = layout.separatePlanes ? 1 : layout.samplesPerPixel;
   // Rows of whole samples that are all used are copied as they are.
-  const bool copyRows = step == 1 && layout.bitsPerSample == 8 * sizeof(T);
+  const bool copyRows = step == 1 && grid.channels == 1 && layout.bitsPerSample == 8 * sizeof(T);
+  const bool deep = layout.bitsPerSample > 8;
   for (std::uint64_t c = 0; c < grid.channels; ++c) {
     if (layout.separatePlanes && layout.used[c] != block.plane) continue;
     const std::uint64_t first = layout.separatePlanes ? 0 : layout.used[c];
     for (std::uint32_t r = 0; r < block.rows; ++r) {
       const std::uint8_t* row = block.data + r * block.rowBytes;
-      T* out = grid.values.data() + ((block.y + r) * grid.width + block.x) * grid.channels + c;
-      if (copyRows && grid.channels == 1) {
+      T* out = grid.values.get() + ((block.y + r) * grid.width + block.x) * grid.channels + c;
+      if (copyRows) {
         std::memcpy(out, row, block.columns * sizeof(T));
-        continue;
+      } else {
+        for (std::uint64_t x = 0; x < block.columns; ++x) {
+          out[x * grid.channels] = SampleAt<T>(row, x * step + first, layout.bitsPerSample);
+        }
       }
-      for (std::uint64_t x = 0; x < block.columns; ++x) {
-        out[x * grid.channels] = SampleAt<T>(row, x * step + first, layout.bitsPerSample);
-      }
+      if (deep) grid.Extend(out, block.columns, grid.channels);
     }
   }
 }
@@ -79,26 +101,16 @@ struct Stretch {
 
 template <typename T>
 Stretch StretchOf(const SampleGrid<T>& grid) {
-  bool found = false;
-  T min{};
-  T max{};
-  for (std::uint64_t i = 0; i < grid.Count(); ++i) {
-    const T value = grid.values[i];
-    if constexpr (std::is_floating_point_v<T>) {
-      if (!std::isfinite(value)) continue;
-    }
-    if (!found || value < min) min = value;
-    if (!found || value > max) max = value;
-    found = true;
-  }
-  return {static_cast<double>(min), static_cast<double>(max) - static_cast<double>(min)};
+  if (grid.min > grid.max) return {};  // no finite sample at all
+  return {static_cast<double>(grid.min),
+          static_cast<double>(grid.max) - static_cast<double>(grid.min)};
 }
 
 template <typename T, typename Level>
 void WritePixels(const SampleGrid<T>& grid, const Level& level, ImageBuffer& image) {
   for (std::uint64_t y = 0; y < grid.height; ++y) {
     std::uint8_t* row = image.PixelAddress(0, static_cast<std::int32_t>(y));
-    const T* values = grid.values.data() + y * grid.width * grid.channels;
+    const T* values = grid.values.get() + y * grid.width * grid.channels;
     if (grid.channels == 1) {
       for (std::uint64_t x = 0; x < grid.width; ++x) row[x] = level(values[x]);
     } else {
@@ -155,7 +167,7 @@ std::string Read(const LibtiffFile& file, const SampleLayout& layout, ImageBuffe
     return "too large to decode: " + std::to_string(bytes >> 20) + " MiB of samples, at most " +
            std::to_string(kMaxDecodedBytes >> 20);
   }
-  grid.values.resize(grid.Count());
+  grid.values.reset(PixelAllocator<T>().allocate(grid.Count()));
   const std::vector<std::uint16_t> planes =
       layout.separatePlanes ? layout.used : std::vector<std::uint16_t>{0};
   const bool decoded = ForEachBlock(
