@@ -88,10 +88,25 @@ class TableReporter : public benchmark::ConsoleReporter {
       }
       std::fprintf(file, "\n");
     }
+    WriteComparisons(file);
     return std::fclose(file) == 0;
   }
 
  private:
+  void WriteComparisons(std::FILE* file) const {
+    if (kep::bench::Comparisons().empty()) return;
+    std::fprintf(file, "\n| Operation | Time (ms) | Yardstick | Yardstick (ms) | Ratio | Target |\n");
+    std::fprintf(file, "|---|---:|---|---:|---:|---:|\n");
+    for (const kep::bench::Comparison& comparison : kep::bench::Comparisons()) {
+      const auto time = m_milliseconds.find(comparison.name);
+      const auto yardstick = m_milliseconds.find(comparison.yardstick);
+      if (time == m_milliseconds.end() || yardstick == m_milliseconds.end()) continue;
+      std::fprintf(file, "| %s | %.3f | %s | %.3f | %.2f | %.1f |\n", comparison.name.c_str(),
+                   time->second, comparison.yardstick.c_str(), yardstick->second,
+                   time->second / yardstick->second, comparison.target);
+    }
+  }
+
   // Subjects in the order they were registered, each with its pictures in that order.
   std::vector<std::pair<std::string, std::vector<std::string>>> Rows() const {
     std::vector<std::pair<std::string, std::vector<std::string>>> rows;
@@ -141,6 +156,7 @@ int main(int argc, char** argv) {
   kep::bench::RegisterPreprocessBenchmarks();
   kep::bench::RegisterMethodBenchmarks();
   kep::bench::RegisterMeasureBenchmarks();
+  kep::bench::RegisterImageFileBenchmarks();
   TableReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

@@ -9,12 +9,12 @@ std::vector<std::string>& Names() {
   return names;
 }
 
-}  // namespace
+std::vector<Comparison>& ComparisonList() {
+  static std::vector<Comparison> comparisons;
+  return comparisons;
+}
 
-const std::vector<std::string>& RegisteredNames() { return Names(); }
-
-void RegisterTimed(const std::string& name, BenchmarkBody body, int repetitions) {
-  Names().push_back(name);
+void Register(const std::string& name, BenchmarkBody body, int repetitions) {
   benchmark::RegisterBenchmark(name.c_str(), std::move(body))
       ->Unit(benchmark::kMillisecond)
       ->UseRealTime()
@@ -22,5 +22,22 @@ void RegisterTimed(const std::string& name, BenchmarkBody body, int repetitions)
       ->Repetitions(repetitions)
       ->ReportAggregatesOnly(false);
 }
+
+}  // namespace
+
+const std::vector<std::string>& RegisteredNames() { return Names(); }
+
+void RegisterTimed(const std::string& name, BenchmarkBody body, int repetitions) {
+  Names().push_back(name);
+  Register(name, std::move(body), repetitions);
+}
+
+void RegisterComparison(const Comparison& comparison, BenchmarkBody body, BenchmarkBody yardstick) {
+  ComparisonList().push_back(comparison);
+  Register(comparison.name, std::move(body), 5);
+  Register(comparison.yardstick, std::move(yardstick), 5);
+}
+
+const std::vector<Comparison>& Comparisons() { return ComparisonList(); }
 
 }  // namespace kep::bench

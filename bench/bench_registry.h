@@ -21,8 +21,20 @@ void RegisterTimed(const std::string& name, BenchmarkBody body, int repetitions 
 // The names given to RegisterTimed, in the order they were registered.
 const std::vector<std::string>& RegisteredNames();
 
+// An operation timed against a yardstick measured in the same run, such as
+// loading an image file against reading its bytes; the results table gives
+// their ratio beside the target it should stay within.
+struct Comparison {
+  std::string name;
+  std::string yardstick;
+  double target;
+};
+void RegisterComparison(const Comparison& comparison, BenchmarkBody body, BenchmarkBody yardstick);
+const std::vector<Comparison>& Comparisons();
+
 void RegisterMethodBenchmarks();
 void RegisterMeasureBenchmarks();
 void RegisterPreprocessBenchmarks();
+void RegisterImageFileBenchmarks();
 
 }  // namespace kep::bench

@@ -2,15 +2,23 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
+#include "declared_size.h"
 #include "image/image_buffer.h"
+#include "image/image_file_details.h"
 #include "memory_file.h"
 #include "reload_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (kep::fuzz::DeclaredBmpPixels(data, size) > kep::fuzz::kMaxFuzzedPixels) return 0;
   static kep::fuzz::MemoryFile file;
   file.Replace(data, size);
-  kep::fuzz::CheckLoadIgnoresOldContents(
-      [](kep::ImageBuffer& image) { return image.LoadBmp(file.Path()); });
+  kep::fuzz::CheckLoadIgnoresOldContents([](kep::ImageBuffer& image) {
+    kep::ImageFileDetails details;
+    const int loaded = image.LoadBmp(file.Path(), details);
+    if (loaded == 0 && details.refusal.empty()) std::abort();  // every refusal has a reason
+    return loaded;
+  });
   return 0;
 }

@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
 """Writes the small seed inputs of the fuzz targets into fuzz/corpus/<target>/:
 a few valid bitmap and TIFF files (8 and 24 bits, both row orders, both byte
-orders) and one measurement input per method. The fuzzers grow their working
-corpora from these; the seeds themselves are committed.
+orders, and the compressed, tiled, deep and colour forms that go to libtiff,
+written by ImageMagick) and one measurement input per method. The fuzzers grow
+their working corpora from these; the seeds themselves are committed.
 
 Usage: python3 fuzz/make_seed_corpus.py
 """
 
 import os
 import struct
+import subprocess
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -37,6 +39,32 @@ def with_bits_per_sample(tiff, bits):
     return tiff
 
 
+# ImageMagick's options for the TIFF forms that the built-in reader leaves to libtiff.
+LIBTIFF_FORMS = {
+    'lzw.tif': ['-compress', 'lzw'],
+    'deflate-rgb.tif': ['-type', 'TrueColor', '-compress', 'zip'],
+    'packbits.tif': ['-compress', 'rle'],
+    'tiled.tif': ['-define', 'tiff:tile-geometry=16x16', '-compress', 'lzw'],
+    'planes.tif': ['-type', 'TrueColor', '-interlace', 'plane'],
+    'deep16.tif': ['-depth', '16', '-compress', 'zip'],
+    'palette.tif': ['-type', 'Palette', '-colors', '16', '-compress', 'lzw'],
+    'cmyk.tif': ['-colorspace', 'CMYK'],
+    'jpeg.tif': ['-compress', 'jpeg'],
+    'float.tif': ['-define', 'quantum:format=floating-point', '-depth', '32', '-compress', 'zip'],
+    'bilevel.tif': ['-monochrome', '-compress', 'group4'],
+}
+
+
+def written_by_imagemagick(pixels, options, file_format='tiff'):
+    """The picture as a file that ImageMagick writes with the given options,
+    without the metadata (dates, software) that would change on every run."""
+    height, width = len(pixels), len(pixels[0])
+    pgm = b'P5 %d %d 255\n' % (width, height) + bytes(v for row in pixels for v in row)
+    command = ['convert', 'pgm:-', '-strip', *options, '-define', 'tiff:exif-properties=false',
+               '+set', 'date:create', '+set', 'date:modify', file_format + ':-']
+    return subprocess.run(command, input=pgm, stdout=subprocess.PIPE, check=True).stdout
+
+
 def disc_bits(size, radius):
     """A size x size binary picture of a disc, one bit per pixel, row by row."""
     bits = [(x - size / 2) ** 2 + (y - size / 2) ** 2 <= radius ** 2
@@ -58,11 +86,14 @@ def main():
             'grey-8bit.bmp': bmp_bytes(ramp(5, 3), 8),
             'grey-24bit.bmp': bmp_bytes(ramp(3, 2), 24),
             'top-down-8bit.bmp': top_down(bmp_bytes(ramp(4, 4), 8)),
+            # A palette after the longest information header, as tools write it today.
+            'palette-124.bmp': written_by_imagemagick(ramp(7, 5), ['-type', 'Palette', '-compress', 'none'], 'bmp'),
         },
         'tiff_reader_fuzzer': {
             'grey-ii.tif': tiff_bytes(ramp(5, 3), '<'),
             'grey-mm.tif': tiff_bytes(ramp(4, 4), '>'),
             'rgb-ii.tif': with_bits_per_sample(tiff_bytes(ramp(6, 2), '<'), 24),
+            **{name: written_by_imagemagick(ramp(20, 18), options) for name, options in LIBTIFF_FORMS.items()},
         },
         'measure_fuzzer': {},
     }

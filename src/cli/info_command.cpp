@@ -51,6 +51,11 @@ void PrintJson(const InfoOptions& options, const ImageFileDetails& details, cons
   json["width"] = image.Width();
   json["height"] = image.Height();
   json["bits_per_pixel"] = details.bitsPerPixel;
+  json["reader"] = DecoderName(details.decoder);
+  json["compression"] = details.compression;
+  json["compression_name"] = CompressionName(details.format, details.compression);
+  json["samples_per_pixel"] = details.samplesPerPixel;
+  json["bits_per_sample"] = details.bitsPerSample;
   json["min"] = stats.min;
   json["max"] = stats.max;
   json["mean"] = stats.mean;
@@ -64,6 +69,13 @@ void PrintText(const InfoOptions& options, const ImageFileDetails& details, cons
   std::printf("file: %s\nformat: %s\nwidth: %d\nheight: %d\nbits per pixel: %d\n",
               options.image.c_str(), FormatName(details.format), image.Width(), image.Height(),
               details.bitsPerPixel);
+  const std::string name = CompressionName(details.format, details.compression);
+  const std::string named = name.empty() ? "" : " (" + name + ")";
+  std::printf("reader: %s\ncompression: %u%s\nsamples per pixel: %u\nbits per sample:",
+              DecoderName(details.decoder), details.compression, named.c_str(),
+              details.samplesPerPixel);
+  for (std::uint32_t bits : details.bitsPerSample) std::printf(" %u", bits);
+  std::printf("\n");
   std::printf("min: %d\nmax: %d\nmean: %.3f\nhistogram:", stats.min, stats.max, stats.mean);
   for (std::uint32_t count : histogram) std::printf(" %u", count);
   std::printf("\n");
@@ -89,7 +101,7 @@ int RunInfo(const InfoOptions& options) {
 void AddInfoCommand(CLI::App& app) {
   auto options = std::make_shared<InfoOptions>();
   CLI::App* command = app.add_subcommand(
-      "info", "Show the format, size and bits per pixel of an image file and its grey statistics");
+      "info", "Show how an image file is stored and read, and the grey statistics of the image");
   command->add_option("IMAGE", options->image, "Image file (.bmp, .BMP, .tif or .TIF)")->required();
   command->add_flag("--json", options->json, "Write the result as JSON");
   SetCommandAction(*command, [options] { return RunInfo(*options); });

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <span>
 #include <string>
 
 namespace kep {
@@ -20,6 +21,10 @@ class BinaryFile {
 
   // Reads up to count bytes from offset; returns how many were read.
   std::size_t ReadAt(std::uint64_t offset, void* dest, std::size_t count);
+  // Reads the bytes from offset on into the pieces one after another, as
+  // consecutive reads would, but in a few system calls: rows of a picture go
+  // straight to their places in the image. Returns how many bytes were read.
+  std::size_t ReadAtInto(std::uint64_t offset, std::span<const std::span<std::uint8_t>> pieces);
   // Sequential reading from the current position, which Seek may move anywhere.
   std::size_t Read(void* dest, std::size_t count);
   void Seek(std::uint64_t offset) { m_position = offset; }

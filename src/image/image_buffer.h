@@ -11,6 +11,7 @@
 namespace kep {
 
 class DrawContext;
+struct ImageFileDetails;
 struct Rect;
 
 // An 8-bit grey image, one byte per pixel, row 0 at the top, each row padded to a
@@ -71,9 +72,9 @@ class ImageBuffer {
   void Dilate(std::uint8_t value, std::int32_t radius, const ImageBuffer& src);
 
   // Reads a Windows bitmap file; 1 on success, 0 on failure. The second form also
-  // gives the file's bits per pixel (8 or 24) on success.
+  // says what the file holds and, on failure, why it was refused.
   int LoadBmp(const std::string& path);
-  int LoadBmp(const std::string& path, std::int32_t& bitsPerPixel);
+  int LoadBmp(const std::string& path, ImageFileDetails& details);
 
   // Stretches the source rectangle of the image over the destination rectangle.
   void Draw(DrawContext& dc, const Rect& dest, const Rect& source) const;

@@ -1,6 +1,8 @@
 #include "image/image_file.h"
 
-#include "image/tiff_reader.h"
+#include <tiffio.h>
+
+#include "image/tiff_file.h"
 
 namespace kep {
 
@@ -28,6 +30,25 @@ const char* FormatName(ImageFileFormat format) {
   return "";
 }
 
+const char* DecoderName(ImageDecoder decoder) {
+  switch (decoder) {
+    case ImageDecoder::kBuiltIn:
+      return "built-in";
+    case ImageDecoder::kLibtiff:
+      return "libtiff";
+    case ImageDecoder::kNone:
+      break;
+  }
+  return "";
+}
+
+std::string CompressionName(ImageFileFormat format, std::uint32_t compression) {
+  if (format == ImageFileFormat::kBmp) return compression == 0 ? "none" : "";
+  if (format != ImageFileFormat::kTiff || compression > 0xFFFF) return "";
+  const TIFFCodec* codec = TIFFFindCODEC(static_cast<std::uint16_t>(compression));
+  return codec != nullptr ? codec->name : "";
+}
+
 ImageLoadResult LoadImageFile(const std::string& path, ImageBuffer& image,
                               ImageFileDetails* details) {
   ImageFileDetails found;
@@ -37,14 +58,11 @@ ImageLoadResult LoadImageFile(const std::string& path, ImageBuffer& image,
     case ImageFileFormat::kNone:
       return ImageLoadResult::kWrongExtension;
     case ImageFileFormat::kBmp:
-      loaded = image.LoadBmp(path, found.bitsPerPixel);
+      loaded = image.LoadBmp(path, found);
       break;
-    case ImageFileFormat::kTiff: {
-      TiffReader reader;
-      loaded = reader.Load(path, image);
-      found.bitsPerPixel = static_cast<std::int32_t>(reader.BitsPerSample());
+    case ImageFileFormat::kTiff:
+      loaded = LoadTiffFile(path, image, found);
       break;
-    }
   }
   if (details != nullptr) *details = found;
   return loaded == 1 ? ImageLoadResult::kLoaded : ImageLoadResult::kUnreadable;

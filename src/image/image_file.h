@@ -4,26 +4,17 @@
 #include <string>
 
 #include "image/image_buffer.h"
+#include "image/image_file_details.h"
 
 namespace kep {
 
 // What every front end says when a file to load has neither extension.
 inline constexpr const char* kSelectBitmapOrTiffMessage = "Please Select Bitmap or TIFF";
 
-enum class ImageFileFormat { kNone, kBmp, kTiff };
-
 enum class ImageLoadResult {
   kLoaded,          // the image holds the file's picture (possibly 0 x 0)
   kWrongExtension,  // neither "BMP"/"bmp" nor "TIF"/"tif": nothing was read
   kUnreadable,      // the reader refused the file
-};
-
-// What was learnt about a file while loading it.
-struct ImageFileDetails {
-  ImageFileFormat format = ImageFileFormat::kNone;
-  // Bits per pixel as the reader took them: 8 or 24 (for TIFF, the first
-  // bits-per-sample value).
-  std::int32_t bitsPerPixel = 0;
 };
 
 // The text after the last "." of the path, empty without one. The whole path
@@ -37,6 +28,12 @@ ImageFileFormat FormatForPath(const std::string& path);
 
 // "BMP" or "TIFF"; empty for kNone.
 const char* FormatName(ImageFileFormat format);
+// "built-in" or "libtiff"; empty for kNone.
+const char* DecoderName(ImageDecoder decoder);
+// The name of a file's compression scheme: "none" for an uncompressed bitmap,
+// libtiff's name for a TIFF scheme ("None", "LZW", "AdobeDeflate", ...); empty
+// when the scheme is unknown.
+std::string CompressionName(ImageFileFormat format, std::uint32_t compression);
 
 // Loads a file with the reader its extension picks.
 ImageLoadResult LoadImageFile(const std::string& path, ImageBuffer& image,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace kep {
 
@@ -12,6 +13,12 @@ inline constexpr std::int64_t kMaxImageSide = 16384;
 
 inline bool IsAcceptedImageSize(std::int64_t width, std::int64_t height) {
   return width >= 0 && height >= 0 && width <= kMaxImageSide && height <= kMaxImageSide;
+}
+
+// The readers' reason for refusing a claimed size.
+inline std::string SizeRefusal(std::int64_t width, std::int64_t height) {
+  return "the image size " + std::to_string(width) + " x " + std::to_string(height) +
+         " is outside 0 to " + std::to_string(kMaxImageSide) + " pixels a side";
 }
 
 }  // namespace kep

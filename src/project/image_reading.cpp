@@ -10,21 +10,17 @@ namespace kep {
 
 namespace {
 
-// Why a file that the reader refused could not be read: the system's reason when
-// the file cannot be opened at all, else the reader's.
-std::string UnreadableReason(const std::string& path, ImageFileFormat format) {
+// Why the system cannot read the file at all; empty when it can, and the
+// reader's own reason for refusing it then counts.
+std::string SystemReason(const std::string& path) {
   struct stat status {};
   if (::stat(path.c_str(), &status) != 0) return std::strerror(errno);
   if (S_ISDIR(status.st_mode)) return std::strerror(EISDIR);
   if (!S_ISREG(status.st_mode)) return "not a regular file";
-  if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-    std::fclose(file);
-  } else {
-    return std::strerror(errno);
-  }
-  return format == ImageFileFormat::kBmp
-             ? "not a readable BMP file (uncompressed, 8 or 24 bits per pixel)"
-             : "not a readable TIFF file (uncompressed, 8 or 24 bits per sample)";
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return std::strerror(errno);
+  std::fclose(file);
+  return "";
 }
 
 }  // namespace
@@ -43,7 +39,8 @@ ImageRead ReadImage(const std::string& path, ImageBuffer& image) {
       return read;
     case ImageLoadResult::kUnreadable:
       read.status = ImageReadStatus::kUnreadable;
-      read.reason = UnreadableReason(path, read.details.format);
+      read.reason = SystemReason(path);
+      if (read.reason.empty()) read.reason = read.details.refusal;
       return read;
     case ImageLoadResult::kLoaded:
       break;

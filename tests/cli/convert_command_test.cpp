@@ -86,8 +86,7 @@ TEST(ConvertCommandTest, ProblemsAreReportedOnOneLineWithTheirExitStatus) {
   result = RunKepCli({"convert", notTiff, out});
   EXPECT_EQ(result.exitStatus, 2);
   EXPECT_EQ(result.out, "");
-  EXPECT_EQ(result.err, notTiff + ", is not a TIFF file\n" + notTiff +
-                            ": not a readable TIFF file (uncompressed, 8 or 24 bits per sample)\n");
+  EXPECT_EQ(result.err, notTiff + ": not a TIFF file\n");
 
   result = RunKepCli({"convert", dir.Write("empty.bmp", BmpBuilder(0, 4).Bits(24).Build()), out});
   EXPECT_EQ(result.exitStatus, 2);

@@ -33,7 +33,8 @@ TEST(InfoCommandTest, DescribesTheFileAndItsGreyLevels) {
   EXPECT_EQ(result.exitStatus, 0) << result.err;
   EXPECT_EQ(result.out, "file: " + path +
                             "\nformat: TIFF\nwidth: 3\nheight: 2\nbits per pixel: 24\n"
-                            "min: 10\nmax: 60\nmean: 30.000\n" +
+                            "reader: built-in\ncompression: 1 (None)\nsamples per pixel: 3\n"
+                            "bits per sample: 24\nmin: 10\nmax: 60\nmean: 30.000\n" +
                             HistogramText());
 }
 
@@ -46,13 +47,20 @@ TEST(InfoCommandTest, JsonHasExactlyTheDocumentedKeys) {
   std::vector<std::string> keys;
   for (const auto& item : json.items()) keys.push_back(item.key());
   std::sort(keys.begin(), keys.end());
-  EXPECT_EQ(keys, (std::vector<std::string>{"bits_per_pixel", "file", "format", "height", "histogram",
-                                            "max", "mean", "min", "width"}));
+  EXPECT_EQ(keys, (std::vector<std::string>{"bits_per_pixel", "bits_per_sample", "compression",
+                                            "compression_name", "file", "format", "height",
+                                            "histogram", "max", "mean", "min", "reader",
+                                            "samples_per_pixel", "width"}));
   EXPECT_EQ(json["file"], path);
   EXPECT_EQ(json["format"], "TIFF");
   EXPECT_EQ(json["width"], 3);
   EXPECT_EQ(json["height"], 2);
   EXPECT_EQ(json["bits_per_pixel"], 24);
+  EXPECT_EQ(json["reader"], "built-in");
+  EXPECT_EQ(json["compression"], 1);
+  EXPECT_EQ(json["compression_name"], "None");
+  EXPECT_EQ(json["samples_per_pixel"], 3);
+  EXPECT_EQ(json["bits_per_sample"], nlohmann::json::array({24}));
   EXPECT_EQ(json["min"], 10);
   EXPECT_EQ(json["max"], 60);
   EXPECT_EQ(json["mean"], 30.0);

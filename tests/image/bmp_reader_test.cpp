@@ -4,6 +4,7 @@
 
 #include "image/grey.h"
 #include "image/image_buffer.h"
+#include "image/image_file_details.h"
 #include "loaded_pixels.h"
 #include "support/image_file_bytes.h"
 #include "support/temp_dir.h"
@@ -20,7 +21,7 @@ class BmpReaderTest : public ::testing::Test {
   int Load(const Bytes& bytes) {
     image.Create(2, 2, 1);
     std::fill(image.Data(), image.Data() + image.ByteCount(), std::uint8_t{99});
-    return image.LoadBmp(dir.Write("picture.bmp", bytes));
+    return image.LoadBmp(dir.Write("picture.bmp", bytes), details);
   }
   void ExpectUntouched() {
     EXPECT_EQ(image.Width(), 2);
@@ -29,6 +30,7 @@ class BmpReaderTest : public ::testing::Test {
 
   TempDir dir;
   ImageBuffer image;
+  ImageFileDetails details;
 };
 
 TEST(GreyFromRgbTest, UsesTheSystemsWeights) {
@@ -77,18 +79,22 @@ TEST_F(BmpReaderTest, TwentyFourBitRowsArePaddedToTwelveBytesForThreePixels) {
   }
 }
 
-TEST_F(BmpReaderTest, OtherDepthsCompressionAndOtherFilesAreRefusedUntouched) {
+TEST_F(BmpReaderTest, OtherDepthsCompressionAndOtherFilesAreRefusedUntouchedWithTheirReason) {
   for (std::uint16_t bits : {1, 4, 16, 32}) {
     EXPECT_EQ(Load(BmpBuilder(1, 1).Bits(bits).Rows(Bytes(4)).Build()), 0);
+    EXPECT_EQ(details.refusal, std::to_string(bits) + " bits per pixel are not read (8 or 24)");
     ExpectUntouched();
   }
   const Bytes rle = BmpBuilder(1, 1).Compression(1).Palette(GreyPalette()).Rows(Bytes(4)).Build();
   EXPECT_EQ(Load(rle), 0);
+  EXPECT_EQ(details.refusal, "compressed bitmaps are not read (compression 1)");
   ExpectUntouched();
   Bytes notBm = BmpBuilder(1, 1).Palette(GreyPalette()).Rows(Bytes(4)).Build();
   notBm[1] = 'A';
   EXPECT_EQ(Load(notBm), 0);
-  EXPECT_EQ(Load(Bytes{'B', 'M', 0, 0}), 0);  // headers cut short
+  EXPECT_EQ(details.refusal, "not a BMP file");
+  EXPECT_EQ(Load(Bytes{'B', 'M', 0, 0}), 0);
+  EXPECT_EQ(details.refusal, "the bitmap headers are cut short");
   ExpectUntouched();
   EXPECT_EQ(image.LoadBmp(dir.File("missing.bmp")), 0);
   EXPECT_EQ(image.LoadBmp(dir.Path().string()), 0);  // a directory
@@ -131,7 +137,22 @@ TEST_F(BmpReaderTest, PixelsWithoutCompleteDataAreZero) {
   EXPECT_EQ(LoadedPixels(image), Pixels(4, 0));
 }
 
-// The palette is always read as 1024 bytes from offset 54; here the file holds
+// Tools write longer information headers than the first version's 40 bytes; the
+// palette follows the header whatever its size. Read from offset 54 instead, the
+// grey levels of this reversed palette would come from the header's zero tail.
+TEST_F(BmpReaderTest, ThePaletteFollowsTheInformationHeaderWhateverItsSize) {
+  ByteWriter reversed;
+  for (std::uint32_t i = 0; i < 256; ++i) reversed.U8(255 - i).U8(255 - i).U8(255 - i).U8(0);
+  for (std::uint32_t size : {40, 52, 56, 108, 124}) {
+    ASSERT_EQ(Load(BmpBuilder(3, 1).InfoHeaderSize(size).Palette(reversed.Data()).Rows({0, 1, 200, 0}).Build()), 1);
+    EXPECT_EQ(LoadedPixels(image), (Pixels{255, 254, 55})) << "header of " << size << " bytes";
+  }
+  EXPECT_EQ(Load(BmpBuilder(1, 1).InfoHeaderSize(12).Palette(GreyPalette()).Rows(Bytes(4)).Build()), 0);
+  EXPECT_EQ(details.refusal, "an information header of 12 bytes is not read (40 or more)");
+  ExpectUntouched();
+}
+
+// The palette is always read as 1024 bytes after the header; here the file holds
 // three entries, the pixel data begins right after them and so also serves as
 // entry 3, and entry 200 lies beyond the end of the file.
 TEST_F(BmpReaderTest, PaletteEntriesMissingFromAShortFileAreZero) {

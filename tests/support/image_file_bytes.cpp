@@ -1,5 +1,7 @@
 #include "support/image_file_bytes.h"
 
+#include <algorithm>
+
 namespace kep::test {
 
 ByteWriter& ByteWriter::U8(std::uint32_t value) {
@@ -30,6 +32,11 @@ BmpBuilder& BmpBuilder::Compression(std::uint32_t compression) {
   return *this;
 }
 
+BmpBuilder& BmpBuilder::InfoHeaderSize(std::uint32_t size) {
+  m_infoHeaderSize = size;
+  return *this;
+}
+
 BmpBuilder& BmpBuilder::Palette(const Bytes& palette) {
   m_palette = palette;
   return *this;
@@ -46,14 +53,15 @@ BmpBuilder& BmpBuilder::PixelOffset(std::uint32_t offset) {
 }
 
 Bytes BmpBuilder::Build() const {
-  constexpr std::uint32_t kHeaders = 14 + 40;
-  const auto dataOffset = static_cast<std::uint32_t>(kHeaders + m_palette.size());
+  const std::uint32_t infoBytes = std::max<std::uint32_t>(m_infoHeaderSize, 40);
+  const auto dataOffset = static_cast<std::uint32_t>(14 + infoBytes + m_palette.size());
   ByteWriter out;
   out.U8('B').U8('M').U32(static_cast<std::uint32_t>(dataOffset + m_rows.size())).U32(0);
   out.U32(m_pixelOffset.value_or(dataOffset));
-  out.U32(40).U32(static_cast<std::uint32_t>(m_width)).U32(static_cast<std::uint32_t>(m_height));
+  out.U32(m_infoHeaderSize).U32(static_cast<std::uint32_t>(m_width)).U32(static_cast<std::uint32_t>(m_height));
   out.U16(1).U16(m_bitsPerPixel).U32(m_compression);
   out.U32(static_cast<std::uint32_t>(m_rows.size())).U32(2835).U32(2835).U32(0).U32(0);
+  out.Append(Bytes(infoBytes - 40, 0));
   return out.Append(m_palette).Append(m_rows).Data();
 }
 

@@ -26,14 +26,16 @@ class ByteWriter {
   Bytes m_bytes;
 };
 
-// A bitmap: file header, 40-byte information header, the palette bytes (blue,
-// green, red, reserved per entry; 8-bit files), then the rows exactly as given:
-// in file order, padding included. A negative height stores the top row first.
+// A bitmap: file header, information header (40 bytes unless told otherwise,
+// later fields zero), the palette bytes (blue, green, red, reserved per entry;
+// 8-bit files), then the rows exactly as given: in file order, padding included.
+// A negative height stores the top row first.
 class BmpBuilder {
  public:
   BmpBuilder(std::int32_t width, std::int32_t height) : m_width(width), m_height(height) {}
   BmpBuilder& Bits(std::uint16_t bitsPerPixel);
   BmpBuilder& Compression(std::uint32_t compression);
+  BmpBuilder& InfoHeaderSize(std::uint32_t size);
   BmpBuilder& Palette(const Bytes& palette);
   BmpBuilder& Rows(const Bytes& rows);
   // Default: right after the palette.
@@ -45,6 +47,7 @@ class BmpBuilder {
   std::int32_t m_height;
   std::uint16_t m_bitsPerPixel = 8;
   std::uint32_t m_compression = 0;
+  std::uint32_t m_infoHeaderSize = 40;
   Bytes m_palette;
   Bytes m_rows;
   std::optional<std::uint32_t> m_pixelOffset;
