@@ -43,6 +43,12 @@ py::array CheckedImageArray(py::handle object) {
 }  // namespace
 
 ImageBuffer ImageFromArray(py::handle object) {
+  ImageBuffer image;
+  CopyArrayInto(object, image);
+  return image;
+}
+
+void CopyArrayInto(py::handle object, ImageBuffer& image) {
   const py::array array = CheckedImageArray(object);
   const auto height = static_cast<std::int32_t>(array.shape(0));
   const auto width = static_cast<std::int32_t>(array.shape(1));
@@ -50,7 +56,6 @@ ImageBuffer ImageFromArray(py::handle object) {
   const py::ssize_t columnStep = array.strides(1);
   const auto* first = static_cast<const std::uint8_t*>(array.data());
 
-  ImageBuffer image;
   image.Create(width, height, 0);
   for (std::int32_t y = 0; y < height; ++y) {
     const std::uint8_t* row = first + y * rowStep;
@@ -61,7 +66,6 @@ ImageBuffer ImageFromArray(py::handle object) {
       for (std::int32_t x = 0; x < width; ++x) target[x] = row[x * columnStep];
     }
   }
-  return image;
 }
 
 py::array ArrayFromImage(ImageBuffer&& image) {

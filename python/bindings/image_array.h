@@ -13,6 +13,8 @@ namespace py = pybind11;
 // image. ValueError for any other object, for an array without pixels and for
 // one larger than the image readers accept.
 ImageBuffer ImageFromArray(py::handle array);
+// The same into an image that may hold memory of its size already.
+void CopyArrayInto(py::handle array, ImageBuffer& image);
 
 // A (height, width) uint8 array that takes the image's pixels over without a
 // copy; its rows keep the image's padding in their stride.

@@ -35,7 +35,7 @@ py::array Prep(py::handle array, py::handle particle, const py::kwargs& values) 
   ImageBuffer image = ImageFromArray(array);
   {
     py::gil_scoped_release release;
-    image = Preprocessed(std::move(image), settings);
+    image = Preprocessed(image, settings);
   }
   return ArrayFromImage(std::move(image));
 }
@@ -47,7 +47,7 @@ py::array Outline(py::handle array, py::handle particleArgument, py::handle prep
   FractalEngine engine;
   {
     py::gil_scoped_release release;
-    image = Preprocessed(std::move(image), settings);
+    if (settings) image = Preprocessed(image, *settings);
     const auto object = static_cast<std::uint32_t>(particle);
     if (!engine.PrepareImage(&image, object, 255 - object)) throw std::bad_alloc();
   }

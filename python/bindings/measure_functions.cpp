@@ -56,6 +56,16 @@ py::list Methods() {
   return methods;
 }
 
+// The copy of the array that each thread measures, kept from call to call so that
+// the next array of the same size finds its memory ready; a copy larger than this
+// is given back after its measurement.
+constexpr std::size_t kKeptInputBytes = std::size_t{64} << 20;
+
+ImageBuffer& ThreadInput() {
+  thread_local ImageBuffer input;
+  return input;
+}
+
 MeasureResult Measure(py::handle array, py::handle methodArgument, py::handle params,
                       py::handle particleArgument, py::handle prep) {
   const std::uint32_t method = MethodArgument(methodArgument);
@@ -63,15 +73,21 @@ MeasureResult Measure(py::handle array, py::handle methodArgument, py::handle pa
   const MeasureSettings settings{method, ParamsArgument(params, method), particle, 255 - particle};
   const std::optional<PreprocessSettings> preprocess =
       OptionalPreprocessArgument(prep, static_cast<std::int32_t>(particle));
-  ImageBuffer image = ImageFromArray(array);
+  ImageBuffer& input = ThreadInput();
+  CopyArrayInto(array, input);
 
   FractalEngine engine;
   Measurement measured;
   {
     py::gil_scoped_release release;
-    image = Preprocessed(std::move(image), preprocess);
-    measured = MeasureImage(engine, image, settings);
+    if (preprocess) {
+      const ImageBuffer prepared = Preprocessed(input, *preprocess);
+      measured = MeasureImage(engine, prepared, settings);
+    } else {
+      measured = MeasureImage(engine, input, settings);
+    }
   }
+  if (input.ByteCount() > kKeptInputBytes) input = ImageBuffer();
   // The fit the dimension was made from; none when the engine gave no dimension.
   const std::optional<LogLogFit> fit =
       measured.fd == kNoDimension ? std::nullopt : FitPositiveLogLog(measured.points);
