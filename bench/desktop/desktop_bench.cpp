@@ -14,7 +14,6 @@
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <wx/app.h>
@@ -32,6 +31,7 @@
 #include "desktop/document_types.h"
 #include "fractal/method_table.h"
 #include "interactive/input_form.h"
+#include "project/batch_run.h"
 #include "project/ui/multi_select_list_box.h"
 #include "project/ui/project_input_form.h"
 
@@ -168,7 +168,7 @@ void TimeProject(Timings& timings, FourPaneFrame& frame, AnsweringDialogs& dialo
                  const std::string& cli) {
   auto& form = *static_cast<kep::CProjectInputForm*>(frame.Pane(FourPaneFrame::kForm));
   kep::CMultiSelectListBox& files = *form.m_fileList;
-  const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+  const unsigned threads = kep::DefaultBatchThreads();
   std::string command = cli + " batch -j " + std::to_string(threads) + " --report " +
                         (work / "cli-report.txt").string();
   for (const std::string& picture : pictures) {

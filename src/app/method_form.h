@@ -6,11 +6,16 @@
 
 #include "app/form_fields.h"
 #include "app/form_pane.h"
+#include "preprocess/preprocess_sequence.h"
 
 class wxChoice;
 class wxSizer;
 
 namespace kep {
+
+// The ranges both input forms take the pre-processing values in.
+inline constexpr FormFields::IntegerRange kBrightnessRange{0, kMaxBrightness};
+inline constexpr FormFields::IntegerRange kRegionSizeRange{0, kMaxRegionSize};
 
 // What a document keeps of a form's method choice: the method index and its three
 // parameters.

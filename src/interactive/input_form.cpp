@@ -7,6 +7,7 @@
 #include <wx/textctrl.h>
 
 #include "fractal/method_table.h"
+#include "fractal/parameter_range.h"
 #include "interactive/kep_doc.h"
 
 namespace kep {
@@ -15,9 +16,7 @@ namespace {
 
 constexpr const char* kNoFileSelected = "No File Selected";
 
-constexpr FormFields::IntegerRange kBrightnessRange{0, 255};
-constexpr FormFields::IntegerRange kSizeRange{0, 1000000};
-constexpr FormFields::IntegerRange kParameterRange{1, 10000};
+constexpr FormFields::IntegerRange kParameterRange{kMinParameter, kMaxParameter};
 
 }  // namespace
 
@@ -31,8 +30,9 @@ bool CInputForm::Create(wxWindow* parent, wxDocument& document, wxWindow& frame)
                       kBrightnessRange);
   m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdHigherBrightness), m_higherBrightness,
                       kBrightnessRange);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdMinParticleSize), m_minParticleSize, kSizeRange);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdMinHoleSize), m_minHoleSize, kSizeRange);
+  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdMinParticleSize), m_minParticleSize,
+                      kRegionSizeRange);
+  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdMinHoleSize), m_minHoleSize, kRegionSizeRange);
   m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdParticleBrightness), m_particleBrightness,
                       kBrightnessRange);
   m_fields.AddCheck(ControlOf<wxCheckBox>(kIdAnimate), m_animate);
@@ -42,7 +42,8 @@ bool CInputForm::Create(wxWindow* parent, wxDocument& document, wxWindow& frame)
   m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdParam3), m_param3, kParameterRange);
   m_fields.AddText(ControlOf<wxStaticText>(kIdLabel3), m_label3);
   m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdParam1), m_param1, kParameterRange);
-  m_fields.AddNumber(ControlOf<wxTextCtrl>(kIdBrightPercent), m_brightPercent, 0.0, 100.0);
+  m_fields.AddNumber(ControlOf<wxTextCtrl>(kIdBrightPercent), m_brightPercent, 0.0,
+                     kMaxBrightPercent);
   return true;
 }
 

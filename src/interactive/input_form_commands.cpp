@@ -20,8 +20,6 @@ constexpr const char* kNoEdgesMessage = "Can't get the edges of the picture";
 constexpr const char* kSwapHistogramMessage =
     "Can't swap because the right side picture is histogram!";
 
-bool IsBrightness(std::int32_t value) { return value >= 0 && value <= 255; }
-bool IsParticleValue(std::int32_t value) { return value == 0 || value == 255; }
 
 }  // namespace
 

@@ -2,12 +2,6 @@
 
 namespace kep {
 
-namespace {
-
-bool IsBrightness(std::int32_t value) { return value >= 0 && value <= 255; }
-
-}  // namespace
-
 // Values outside 0..100 (and NaN) end up at the limits PercentileLevel clamps to
 // anyway.
 std::int32_t WholePercent(double percent) {
@@ -29,7 +23,7 @@ PreprocessOutcome RunPreprocessSequence(ImageBuffer& a, ImageBuffer& b,
                     static_cast<std::uint8_t>(settings.higherBrightness), a);
   // A frame of background keeps every particle off the image's edge.
   b.FillBorder(2, background);
-  if (particle != 0 && particle != 255) return PreprocessOutcome::kBadParticleValue;
+  if (!IsParticleValue(particle)) return PreprocessOutcome::kBadParticleValue;
   const auto particleValue = static_cast<std::uint8_t>(particle);
   a.RemoveRegions(particleValue, background, settings.minParticleSize, b);
   b.RemoveRegions(background, particleValue, settings.minHoleSize, a);

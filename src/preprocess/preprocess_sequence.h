@@ -23,6 +23,12 @@ inline constexpr double kMaxBrightPercent = 100.0;
 inline constexpr std::int32_t kMaxBrightness = 255;
 inline constexpr std::int32_t kMaxRegionSize = 1000000;
 
+inline constexpr bool IsBrightness(std::int32_t value) {
+  return value >= 0 && value <= kMaxBrightness;
+}
+// The particles are bright (255) or dark (0); any other value is refused.
+inline constexpr bool IsParticleValue(std::int32_t value) { return value == 0 || value == 255; }
+
 enum class PreprocessOutcome {
   kDone,
   kBrightnessOutOfRange,  // lower or higher brightness outside 0..255: skipped silently

@@ -32,30 +32,19 @@ void InteractiveWindowTest::Type(int id, const wxString& text) {
 void InteractiveWindowTest::Click(int id) {
   wxWindow* button = Form().FindWindow(id);
   ASSERT_TRUE(button != nullptr) << id;
-  wxCommandEvent click(wxEVT_BUTTON, id);
-  click.SetEventObject(button);
-  button->ProcessWindowEvent(click);
-  PumpEvents();
+  SendCommand(*button, wxEVT_BUTTON);
 }
 
 void InteractiveWindowTest::SetAnimate(bool on) {
   auto* check = dynamic_cast<wxCheckBox*>(Form().FindWindow(kIdAnimate));
   check->SetValue(on);
-  wxCommandEvent click(wxEVT_CHECKBOX, kIdAnimate);
-  click.SetEventObject(check);
-  click.SetInt(on);
-  check->ProcessWindowEvent(click);
-  PumpEvents();
+  SendCommand(*check, wxEVT_CHECKBOX, on);
 }
 
 void InteractiveWindowTest::ChooseMethod(int index) {
   auto* list = dynamic_cast<wxChoice*>(Form().FindWindow(kIdMethod));
   list->SetSelection(index);
-  wxCommandEvent choice(wxEVT_CHOICE, kIdMethod);
-  choice.SetEventObject(list);
-  choice.SetInt(index);
-  list->ProcessWindowEvent(choice);
-  PumpEvents();
+  SendCommand(*list, wxEVT_CHOICE, index);
 }
 
 void InteractiveWindowTest::Load(const std::string& path) {

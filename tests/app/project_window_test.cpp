@@ -10,7 +10,6 @@
 #include "app/canvas_pane.h"
 #include "app/four_pane_frame.h"
 #include "interactive_window.h"
-#include "plot/series_plot.h"
 #include "project/ui/kep_project_doc.h"
 #include "project/ui/multi_select_list_box.h"
 #include "project/ui/project_input_form.h"
@@ -47,20 +46,10 @@ class ProjectWindowTest : public AppTest {
   void Choose(int id, int index) {
     auto* choice = dynamic_cast<wxChoice*>(Form().FindWindow(id));
     choice->SetSelection(index);
-    wxCommandEvent event(wxEVT_CHOICE, id);
-    event.SetEventObject(choice);
-    event.SetInt(index);
-    choice->ProcessWindowEvent(event);
-    PumpEvents();
+    SendCommand(*choice, wxEVT_CHOICE, index);
   }
 
-  void Send(wxEventType type, int id) {
-    wxWindow* control = Form().FindWindow(id);
-    wxCommandEvent event(type, id);
-    event.SetEventObject(control);
-    control->ProcessWindowEvent(event);
-    PumpEvents();
-  }
+  void Send(wxEventType type, int id) { SendCommand(*Form().FindWindow(id), type); }
 
   // The home directory, listed with the file type of that index.
   void BrowseHome(int fileType = 0) {
@@ -184,7 +173,7 @@ TEST_F(ProjectWindowTest, AddInsertsAfterTheCaretAndDeleteSelectsWhereItRemoved)
   EXPECT_EQ(Files().SelectedIndices(), std::vector<int>{3});
 
   Files().SelectOnly(1);
-  Files().AddToSelection(3);
+  Files().SetSelection(3);
   Send(wxEVT_BUTTON, kIdDelete);
   EXPECT_EQ(Files().GetCount(), 3u);
   EXPECT_EQ(Files().SelectedIndices(), std::vector<int>{2});
@@ -263,9 +252,6 @@ TEST_F(ProjectWindowTest, TheBatchRunWritesTheReportOfTheCommandLineAndShowsTheR
 TEST_F(ProjectWindowTest, TheImagePaneKeepsTheAspectRatioAndShowsTheFirstFileWithoutASelection) {
   EXPECT_EQ(CProjectView::ImageRect({0, 0, 200, 200}, 400, 100), (Rect{0, 0, 200, 50}));
   EXPECT_EQ(CProjectView::ImageRect({10, 5, 210, 205}, 100, 400), (Rect{10, 5, 60, 205}));
-  EXPECT_EQ(DimensionCaption(1.2345), "(Fractal Dimension: 1.234)");
-  EXPECT_EQ(DimensionCaption(1.05), "(Fractal Dimension: 1.050)");
-  EXPECT_EQ(DimensionCaption(-1.0), "(Fractal Dimension: -1.000)");
 
   Files().Append(wxString::FromUTF8(SamplePath("disc-mm.tif")));
   Files().Append(wxString::FromUTF8(SamplePath("disc-8bit.bmp")));

@@ -21,6 +21,14 @@ void PumpEvents() {
   }
 }
 
+void SendCommand(wxWindow& control, wxEventType type, int value) {
+  wxCommandEvent event(type, control.GetId());
+  event.SetEventObject(&control);
+  event.SetInt(value);
+  control.ProcessWindowEvent(event);
+  PumpEvents();
+}
+
 bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds patience) {
   const auto deadline = std::chrono::steady_clock::now() + patience;
   while (!condition()) {

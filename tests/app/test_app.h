@@ -47,6 +47,9 @@ const StartupRecord& Startup();
 // Lets the toolkit process what is pending: window sizes, repaints, idle work
 // and deferred deletions.
 void PumpEvents();
+// Sends the control's command event of that type as a user's action would, with
+// the selection or check state in `value`, then pumps.
+void SendCommand(wxWindow& control, wxEventType type, int value = 0);
 // Pumps until the condition holds; false when it still does not after a while.
 bool PumpUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds patience = std::chrono::milliseconds(3000));

@@ -36,12 +36,6 @@ void CMultiSelectListBox::SelectOnly(int index) {
   m_changing = false;
 }
 
-void CMultiSelectListBox::AddToSelection(int index) {
-  m_changing = true;
-  SetSelection(index);
-  m_changing = false;
-}
-
 std::vector<int> CMultiSelectListBox::SelectedIndices() const {
   wxArrayInt selections;
   GetSelections(selections);

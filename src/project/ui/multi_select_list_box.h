@@ -20,8 +20,6 @@ class CMultiSelectListBox final : public wxListBox {
   // Makes the entry the caret entry and the only selected one, scrolled into
   // view.
   void SelectOnly(int index);
-  // Adds the entry to the selection.
-  void AddToSelection(int index);
   // The selected entries in increasing order.
   std::vector<int> SelectedIndices() const;
 

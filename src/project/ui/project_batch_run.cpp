@@ -3,31 +3,18 @@
 // same report; the messages of each file are shown in list order, and the file
 // list's selection follows the measured files.
 
-#include <thread>
-
 #include <wx/docview.h>
 
 #include "app/busy_scope.h"
 #include "app/dialog_service.h"
 #include "app/document_pane.h"
+#include "app/pane_view.h"
 #include "project/batch_run.h"
 #include "project/ui/kep_project_doc.h"
 #include "project/ui/multi_select_list_box.h"
 #include "project/ui/project_input_form.h"
 
 namespace kep {
-
-namespace {
-
-// The panes of the document, drawn at once, so that nothing of the dialog stays
-// on the screen while the run keeps the program busy.
-void RepaintPanesNow(wxDocument& document) {
-  for (wxView* view : document.GetViewsVector()) {
-    if (wxWindow* frame = view->GetFrame()) frame->Update();
-  }
-}
-
-}  // namespace
 
 // A report that cannot be written is named with the reason, and the results of
 // the previous run stay as they were.
@@ -41,7 +28,9 @@ void CProjectInputForm::OnCalculateFD() {
 
   const wxString path = Dialogs().AskSavePath(this, wxString(), kReportFilter);
   if (path.empty()) return;
-  RepaintPanesNow(*document);
+  // The window drawn at once, so that nothing of the dialog stays on the screen
+  // while the run keeps the program busy.
+  if (wxWindow* frame = GetView()->GetFrame()) frame->Update();
   BusyScope busy;
 
   const std::string reportPath(path.fn_str());
@@ -50,8 +39,7 @@ void CProjectInputForm::OnCalculateFD() {
   BatchSummary summary;
   const bool written =
       report.Open(reportPath) &&
-      RunBatch(ProjectFiles(), settings, std::max(1u, std::thread::hardware_concurrency()), report,
-               results, summary,
+      RunBatch(ProjectFiles(), settings, DefaultBatchThreads(), report, results, summary,
                [this](std::size_t index, const std::string&, const FileMeasurement& measurement) {
                  for (const std::string& message : measurement.messages) {
                    Dialogs().ShowMessage(this, wxString::FromUTF8(message));

@@ -20,9 +20,6 @@ namespace kep {
 
 namespace {
 
-constexpr FormFields::IntegerRange kBrightnessRange{0, 255};
-constexpr FormFields::IntegerRange kSizeRange{0, 1000000};
-
 constexpr const char* kFileTypes[] = {"Tiff (*.TIF)", "Bitmap (*.BMP)", "All Files(*.*)"};
 constexpr const char* kFileTypeError = "File Type Error!  SKIP THIS FILE!";
 constexpr const char* kFileAlreadySelected = "File Already Selected! SKIP THIS FILE!";
@@ -45,10 +42,12 @@ bool CProjectInputForm::Create(wxWindow* parent, wxDocument& document, wxWindow&
   m_fields.AddText(ControlOf<wxStaticText>(kIdProjectLabel3), m_label3);
   m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdProjectLowerBrightness), m_lowerBrightness,
                       kBrightnessRange);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdProjectMinHoleSize), m_minHoleSize, kSizeRange);
+  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdProjectMinHoleSize), m_minHoleSize,
+                      kRegionSizeRange);
   m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdProjectMinParticleSize), m_minParticleSize,
-                      kSizeRange);
-  m_fields.AddNumber(ControlOf<wxTextCtrl>(kIdProjectBrightPercent), m_brightPercent, 0.0, 100.0);
+                      kRegionSizeRange);
+  m_fields.AddNumber(ControlOf<wxTextCtrl>(kIdProjectBrightPercent), m_brightPercent, 0.0,
+                     kMaxBrightPercent);
   return true;
 }
 
@@ -160,9 +159,9 @@ void CProjectInputForm::OnAdd() {
       continue;
     }
     const std::string path = JoinPath(directory, entry);
-    bool known = false;
-    for (const std::string& file : ProjectFiles()) known = known || EqualIgnoringCase(file, path);
-    if (known) {
+    const std::vector<std::string> files = ProjectFiles();
+    if (std::any_of(files.begin(), files.end(),
+                    [&path](const std::string& file) { return EqualIgnoringCase(file, path); })) {
       Dialogs().ShowMessage(this, kFileAlreadySelected);
       continue;
     }
@@ -193,7 +192,7 @@ void CProjectInputForm::OnDelete() {
 
 void CProjectInputForm::OnFileListDoubleClick() {
   const int caret = m_fileList->GetCaretIndex();
-  if (caret != wxNOT_FOUND) m_fileList->AddToSelection(caret);
+  if (caret != wxNOT_FOUND) m_fileList->SetSelection(caret);
   OnDelete();
 }
 
