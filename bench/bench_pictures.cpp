@@ -54,7 +54,7 @@ FractalEngine& PreparedEngine(const PictureSpec& picture) {
   std::unique_ptr<FractalEngine>& engine = engines[picture.name];
   if (!engine) {
     engine = std::make_unique<FractalEngine>();
-    engine->PrepareImage(&PictureImage(picture), 255, 0);
+    engine->PrepareImage(PictureImage(picture), 255, 0);
     engine->FindBoundingBox();
   }
   return *engine;

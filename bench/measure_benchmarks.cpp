@@ -1,5 +1,5 @@
 // Whole measurements of the largest picture as every front end makes them: a new
-// engine, its copy and preparation of the image, the method and the fit
+// workspace, the engine's copy and preparation of the image, the method and the fit
 // (MeasureImage). The yardstick for the Python module's kep.measure on the same
 // pixels, which scripts/bench.sh times beside it.
 
@@ -19,13 +19,11 @@ void RegisterMeasureBenchmarks() {
     const std::string name = std::string("MeasureImage-") + kMethods[method].cliName;
     RegisterTimed(name + "/snowflake-4096", [method](benchmark::State& state) {
       const ImageBuffer& image = PictureImage(PictureNamed("snowflake-4096"));
-      const auto& defaults = kMethods[method].parameters;
-      const MeasureSettings settings{
-          method, {defaults[0].value, defaults[1].value, defaults[2].value}, 255, 0};
+      const MeasureSettings settings{method, DefaultParameters(method), 255, std::nullopt};
       for (auto _ : state) {
-        FractalEngine engine;
-        const Measurement measured = MeasureImage(engine, image, settings);
-        benchmark::DoNotOptimize(measured.fd);
+        MeasureWorkspace workspace;
+        const MeasureResult measured = MeasureImage(workspace, image, settings);
+        benchmark::DoNotOptimize(measured.dimension);
       }
     });
   }

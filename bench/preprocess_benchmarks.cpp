@@ -6,6 +6,8 @@
 
 #include "bench_pictures.h"
 #include "bench_registry.h"
+#include "preprocess/remove_regions.h"
+#include "preprocess/threshold.h"
 
 namespace kep::bench {
 
@@ -24,7 +26,7 @@ void RegisterPreprocessBenchmarks() {
     RegisterTimed("PrepareImage/" + picture.name, [&picture](benchmark::State& state) {
       const ImageBuffer& image = PictureImage(picture);
       FractalEngine engine;
-      for (auto _ : state) engine.PrepareImage(&image, 255, 0);
+      for (auto _ : state) engine.PrepareImage(image, 255, 0);
     });
     // Small particles deleted and small holes filled, with the batch run's minimum size.
     RegisterTimed("RemoveRegions/" + picture.name, [&picture](benchmark::State& state) {
@@ -34,8 +36,8 @@ void RegisterPreprocessBenchmarks() {
       particles.CopyFrom(image);
       holes.CopyFrom(image);
       for (auto _ : state) {
-        particles.RemoveRegions(255, 0, 300, image);
-        holes.RemoveRegions(0, 255, 300, particles);
+        RemoveRegions(particles, 255, 0, 300, image);
+        RemoveRegions(holes, 0, 255, 300, particles);
       }
     });
     RegisterTimed("ThresholdBright/" + picture.name, [&picture](benchmark::State& state) {
@@ -43,7 +45,7 @@ void RegisterPreprocessBenchmarks() {
       ImageBuffer thresholded;
       thresholded.CopyFrom(image);
       for (auto _ : state) {
-        thresholded.ThresholdBright(10, 50, 255, image);
+        ThresholdBright(thresholded, 10, 50, 255, image);
         benchmark::DoNotOptimize(thresholded.Data());
       }
     });

@@ -24,69 +24,77 @@ namespace {
 // One file of a batch: the path as given and how it went.
 struct FileResult {
   std::string path;
-  FileMeasurement measurement;
-
-  bool Measured() const { return measurement.outcome == FileOutcome::kMeasured; }
+  MeasureResult result;
 };
 
-py::object Dimension(const FileResult& result) {
-  return result.Measured() ? DimensionValue(result.measurement.dimension) : py::none();
+py::object Dimension(const FileResult& file) {
+  return file.result.HasDimension() ? py::object(py::float_(file.result.dimension)) : py::none();
 }
 
-py::object Skipped(const FileResult& result) {
-  if (result.Measured()) return py::none();
-  return py::str(SkipReason(result.measurement));
+py::object Skipped(const FileResult& file) {
+  if (!SkipsReport(file.result)) return py::none();
+  return py::str(file.result.failure->text);
 }
 
-std::string Describe(const FileResult& result) {
-  const py::object skipped = Skipped(result);
-  return "FileResult(file=" + py::repr(PathText(result.path)).cast<std::string>() +
-         (skipped.is_none() ? ", dimension=" + py::repr(Dimension(result)).cast<std::string>()
+py::list Messages(const FileResult& file) {
+  py::list messages;
+  if (file.result.failure && !file.result.failure->message.empty()) {
+    messages.append(py::str(file.result.failure->message));
+  }
+  return messages;
+}
+
+std::string Describe(const FileResult& file) {
+  const py::object skipped = Skipped(file);
+  return "FileResult(file=" + py::repr(PathText(file.path)).cast<std::string>() +
+         (skipped.is_none() ? ", dimension=" + py::repr(Dimension(file)).cast<std::string>()
                             : ", skipped=" + py::repr(skipped).cast<std::string>()) +
          ")";
 }
 
-py::tuple FileResultState(const FileResult& result) {
-  const FileMeasurement& m = result.measurement;
-  const std::vector<std::uint8_t> series = m.series.Serialize();
-  return py::make_tuple(py::bytes(result.path), static_cast<int>(m.outcome), m.dimension,
+// The failure travels as its code's number (-1 without one), text and message.
+py::tuple FileResultState(const FileResult& file) {
+  const MeasureResult& r = file.result;
+  const std::vector<std::uint8_t> series = r.points.Serialize();
+  const int code = r.failure ? static_cast<int>(r.failure->code) : -1;
+  return py::make_tuple(py::bytes(file.path), r.dimension,
                         py::bytes(reinterpret_cast<const char*>(series.data()), series.size()),
-                        m.messages, m.failure);
+                        code, py::bytes(r.failure ? r.failure->text : std::string()),
+                        py::bytes(r.failure ? r.failure->message : std::string()));
 }
 
 FileResult FileResultFromState(const py::tuple& state) {
-  if (state.size() != 6) throw py::value_error("not the state of a kep.FileResult");
-  FileResult result;
-  result.path = state[0].cast<std::string>();
-  const int outcome = state[1].cast<int>();
-  if (outcome < static_cast<int>(FileOutcome::kMeasured) ||
-      outcome > static_cast<int>(FileOutcome::kBadParticleValue)) {
-    throw py::value_error("not the state of a kep.FileResult");
+  const auto refuse = [] { throw py::value_error("not the state of a kep.FileResult"); };
+  if (state.size() != 6) refuse();
+  FileResult file;
+  file.path = state[0].cast<std::string>();
+  MeasureResult& r = file.result;
+  r.dimension = state[1].cast<double>();
+  const std::string series = state[2].cast<std::string>();
+  if (!r.points.Deserialize(reinterpret_cast<const std::uint8_t*>(series.data()), series.size())) {
+    refuse();
   }
-  FileMeasurement& m = result.measurement;
-  m.outcome = static_cast<FileOutcome>(outcome);
-  m.dimension = state[2].cast<double>();
-  const std::string series = state[3].cast<std::string>();
-  if (!m.series.Deserialize(reinterpret_cast<const std::uint8_t*>(series.data()), series.size())) {
-    throw py::value_error("not the state of a kep.FileResult");
+  const int code = state[3].cast<int>();
+  if (code < -1 || code > static_cast<int>(FailureCode::kOutOfMemory)) refuse();
+  if (code >= 0) {
+    r.failure = Failure{static_cast<FailureCode>(code), state[4].cast<std::string>(),
+                        state[5].cast<std::string>()};
   }
-  m.messages = state[4].cast<std::vector<std::string>>();
-  m.failure = state[5].cast<std::string>();
-  return result;
+  return file;
 }
 
-py::tuple SettingsState(const BatchSettings& settings) {
-  const PreprocessSettings& prep = settings.preprocess;
+py::tuple SettingsState(const MeasureSettings& settings) {
+  const PreprocessSettings& prep = *settings.preprocess;
   py::dict values;
   values["percent"] = prep.brightPercent;
   values["lower"] = prep.lowerBrightness;
   values["higher"] = prep.higherBrightness;
   values["min_particle"] = prep.minParticleSize;
   values["min_hole"] = prep.minHoleSize;
-  return py::make_tuple(settings.method, settings.params, prep.particleBrightness, values);
+  return py::make_tuple(settings.method, settings.params, settings.particle, values);
 }
 
-BatchSettings SettingsFromState(const py::tuple& state) {
+MeasureSettings SettingsFromState(const py::tuple& state) {
   if (state.size() != 4) throw py::value_error("not the state of a kep batch's settings");
   return BatchSettingsArgument(state[0], state[1], state[2], state[3].cast<py::dict>());
 }
@@ -118,7 +126,7 @@ void OpenReport(ReportFile& report, const std::string& path) {
 // any file is measured.
 class BatchJob {
  public:
-  BatchJob(py::handle files, py::handle report, const BatchSettings& settings)
+  BatchJob(py::handle files, py::handle report, const MeasureSettings& settings)
       : m_files(PathsArgument(files)),
         m_reportPath(PathArgument("report", report)),
         m_settings(settings) {
@@ -131,7 +139,7 @@ class BatchJob {
     return files;
   }
 
-  const BatchSettings& Settings() const { return m_settings; }
+  const MeasureSettings& Settings() const { return m_settings; }
 
   // Writes the report from the results of the files, in the files' order.
   void Record(const std::vector<FileResult>& results) {
@@ -143,7 +151,7 @@ class BatchJob {
     BatchSummary summary;
     const auto source = [&](const FileObserver& record) {
       for (std::size_t i = 0; i < results.size(); ++i) {
-        record(i, m_files[i], results[i].measurement);
+        record(i, m_files[i], results[i].result);
       }
     };
     if (!RecordBatch(source, m_report, recorded, summary, nullptr)) {
@@ -154,22 +162,23 @@ class BatchJob {
  private:
   std::vector<std::string> m_files;
   std::string m_reportPath;
-  BatchSettings m_settings;
+  MeasureSettings m_settings;
   ReportFile m_report;
 };
 
-FileResult MeasureFile(py::handle path, const BatchSettings& settings) {
-  FileResult result{PathArgument("path", path), {}};
+FileResult MeasureOneFile(py::handle path, const MeasureSettings& settings) {
+  FileResult file{PathArgument("path", path), {}};
   py::gil_scoped_release release;
-  result.measurement = BatchWorker(settings).Measure(result.path);
-  return result;
+  MeasureWorkspace workspace;
+  file.result = MeasureFile(workspace, file.path, settings);
+  return file;
 }
 
 py::list Batch(py::handle files, py::handle report, py::handle method, py::handle params,
                py::handle particle, py::handle jobs, const py::kwargs& prep) {
   const std::vector<std::string> paths = PathsArgument(files);
   const std::string reportPath = PathArgument("report", report);
-  const BatchSettings settings = BatchSettingsArgument(method, params, particle, prep);
+  const MeasureSettings settings = BatchSettingsArgument(method, params, particle, prep);
   const unsigned threads = JobsArgument(jobs);
   ReportFile reportFile;
   OpenReport(reportFile, reportPath);
@@ -181,8 +190,8 @@ py::list Batch(py::handle files, py::handle report, py::handle method, py::handl
     BatchResults recorded;
     BatchSummary summary;
     complete = RunBatch(paths, settings, threads, reportFile, recorded, summary,
-                        [&](std::size_t, const std::string& path, const FileMeasurement& m) {
-                          results.push_back({path, m});
+                        [&](std::size_t, const std::string& path, const MeasureResult& r) {
+                          results.push_back({path, r});
                         });
   }
   if (!complete) RaiseOSError(reportPath + ": " + reportFile.Error());
@@ -196,26 +205,28 @@ py::list Batch(py::handle files, py::handle report, py::handle method, py::handl
 void AddBatchFunctions(py::module_& module) {
   py::class_<FileResult>(module, "FileResult",
                          "One file of a batch: file (the path as given), dimension (None when\n"
-                         "the engine found none or the file was skipped), points, skipped (the\n"
+                         "the engine found none or the file was skipped, with the reason why),\n"
+                         "points, skipped (the\n"
                          "reason a file got no report line, else None) and messages (the\n"
                          "system's messages for the file, as kep-cli batch prints them).")
       .def_property_readonly("file", [](const FileResult& r) { return PathText(r.path); })
       .def_property_readonly("dimension", &Dimension)
-      .def_property_readonly(
-          "points", [](const FileResult& r) { return ArrayFromPoints(r.measurement.series); })
+      .def_property_readonly("reason",
+                             [](const FileResult& r) { return ReasonValue(r.result.failure); })
+      .def_property_readonly("points",
+                             [](const FileResult& r) { return ArrayFromPoints(r.result.points); })
       .def_property_readonly("skipped", &Skipped)
-      .def_property_readonly("messages",
-                             [](const FileResult& r) { return py::cast(r.measurement.messages); })
+      .def_property_readonly("messages", &Messages)
       .def("__repr__", &Describe)
       .def(py::pickle(&FileResultState, &FileResultFromState));
 
-  py::class_<BatchSettings>(module, "BatchSettings",
-                            "The method, parameters and pre-processing values of a batch.")
+  py::class_<MeasureSettings>(module, "MeasureSettings",
+                              "The method, parameters and pre-processing values of a batch.")
       .def(py::pickle(&SettingsState, &SettingsFromState));
 
   py::class_<BatchJob>(module, "BatchJob",
                        "A batch whose files are measured elsewhere; record() writes its report.")
-      .def(py::init<py::handle, py::handle, const BatchSettings&>(), py::arg("files"),
+      .def(py::init<py::handle, py::handle, const MeasureSettings&>(), py::arg("files"),
            py::arg("report"), py::arg("settings"))
       .def_property_readonly("files", &BatchJob::Files)
       .def_property_readonly("settings", &BatchJob::Settings)
@@ -228,7 +239,7 @@ void AddBatchFunctions(py::module_& module) {
       },
       py::arg("method") = 0, py::arg("params") = py::none(), py::arg("particle") = 255,
       "The settings of a batch, from the arguments of kep.batch other than jobs.");
-  module.def("measure_file", &MeasureFile, py::arg("path"), py::arg("settings"),
+  module.def("measure_file", &MeasureOneFile, py::arg("path"), py::arg("settings"),
              "Reads, pre-processes and measures one file of a batch.");
 
   const std::string batchDoc =

@@ -6,11 +6,10 @@
 
 #include "argument_errors.h"
 #include "bindings.h"
-#include "fractal/fractal_engine.h"
 #include "image_array.h"
 #include "measure_arguments.h"
-#include "preprocessed_image.h"
 #include "project/image_reading.h"
+#include "project/measurement.h"
 #include "scalar_arguments.h"
 
 namespace kep::python {
@@ -30,28 +29,38 @@ py::array Load(py::handle pathArgument) {
   return ArrayFromImage(std::move(image));
 }
 
-py::array Prep(py::handle array, py::handle particle, const py::kwargs& values) {
-  const PreprocessSettings settings = PreprocessArgument(values, ParticleArgument(particle));
-  ImageBuffer image = ImageFromArray(array);
+// The argument checks leave the pipeline nothing to refuse but a lack of memory,
+// which becomes a MemoryError.
+void RaiseFailure(const std::optional<Failure>& failure) {
+  if (failure) throw std::bad_alloc();
+}
+
+py::array Prep(py::handle array, py::handle particleArgument, const py::kwargs& values) {
+  const PreprocessSettings settings = PreprocessArgument(values);
+  const std::int32_t particle = ParticleArgument(particleArgument);
+  const ImageBuffer image = ImageFromArray(array);
+  MeasureWorkspace workspace;
+  std::optional<Failure> failure;
   {
     py::gil_scoped_release release;
-    image = Preprocessed(image, settings);
+    failure = PreprocessImage(workspace, image, settings, particle);
   }
-  return ArrayFromImage(std::move(image));
+  RaiseFailure(failure);
+  return ArrayFromImage(std::move(workspace.prepared));
 }
 
 py::array Outline(py::handle array, py::handle particleArgument, py::handle prep) {
   const std::int32_t particle = ParticleArgument(particleArgument);
-  const std::optional<PreprocessSettings> settings = OptionalPreprocessArgument(prep, particle);
-  ImageBuffer image = ImageFromArray(array);
-  FractalEngine engine;
+  const std::optional<PreprocessSettings> settings = OptionalPreprocessArgument(prep);
+  const ImageBuffer image = ImageFromArray(array);
+  MeasureWorkspace workspace;
+  std::optional<Failure> failure;
   {
     py::gil_scoped_release release;
-    if (settings) image = Preprocessed(image, *settings);
-    const auto object = static_cast<std::uint32_t>(particle);
-    if (!engine.PrepareImage(&image, object, 255 - object)) throw std::bad_alloc();
+    failure = PrepareOutlines(workspace, image, particle, settings);
   }
-  return ArrayFromImage(std::move(engine.outlineImage));
+  RaiseFailure(failure);
+  return ArrayFromImage(std::move(workspace.engine.outlineImage));
 }
 
 }  // namespace

@@ -62,12 +62,7 @@ std::uint32_t MethodArgument(py::handle method) {
 
 std::array<std::int32_t, 3> ParamsArgument(py::handle params, std::uint32_t method) {
   std::array<std::int32_t, 3> values{};
-  if (params.is_none()) {
-    for (std::size_t i = 0; i < values.size(); ++i) {
-      values[i] = kMethods[method].parameters[i].value;
-    }
-    return values;
-  }
+  if (params.is_none()) return DefaultParameters(method);
   const bool sequence = py::isinstance<py::sequence>(params) && !py::isinstance<py::str>(params) &&
                         !py::isinstance<py::bytes>(params);
   if (!sequence || py::len(params) != values.size()) {
@@ -88,9 +83,8 @@ std::int32_t ParticleArgument(py::handle particle) {
   return static_cast<std::int32_t>(*value);
 }
 
-PreprocessSettings PreprocessArgument(const py::dict& values, std::int32_t particle) {
+PreprocessSettings PreprocessArgument(const py::dict& values) {
   PreprocessSettings settings;
-  settings.particleBrightness = particle;
   for (const auto& [name, value] : values) {
     if (!py::isinstance<py::str>(name)) {
       RefuseArgument("a pre-processing value's name", "a str", name);
@@ -100,22 +94,22 @@ PreprocessSettings PreprocessArgument(const py::dict& values, std::int32_t parti
   return settings;
 }
 
-std::optional<PreprocessSettings> OptionalPreprocessArgument(py::handle prep,
-                                                             std::int32_t particle) {
+std::optional<PreprocessSettings> OptionalPreprocessArgument(py::handle prep) {
   if (prep.is_none() || prep.is(py::bool_(false))) return std::nullopt;
-  if (prep.is(py::bool_(true))) return PreprocessArgument(py::dict(), particle);
+  if (prep.is(py::bool_(true))) return PreprocessArgument(py::dict());
   if (!py::isinstance<py::dict>(prep)) {
     RefuseArgument("prep", "None, True or a dict of pre-processing values", prep);
   }
-  return PreprocessArgument(py::reinterpret_borrow<py::dict>(prep), particle);
+  return PreprocessArgument(py::reinterpret_borrow<py::dict>(prep));
 }
 
-BatchSettings BatchSettingsArgument(py::handle method, py::handle params, py::handle particle,
-                                    const py::dict& prep) {
-  BatchSettings settings;
+MeasureSettings BatchSettingsArgument(py::handle method, py::handle params, py::handle particle,
+                                      const py::dict& prep) {
+  MeasureSettings settings;
   settings.method = MethodArgument(method);
   settings.params = ParamsArgument(params, settings.method);
-  settings.preprocess = PreprocessArgument(prep, ParticleArgument(particle));
+  settings.particle = ParticleArgument(particle);
+  settings.preprocess = PreprocessArgument(prep);
   return settings;
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "preprocess/preprocess_sequence.h"
-#include "project/batch_settings.h"
+#include "project/measurement.h"
 
 namespace kep::python {
 
@@ -27,15 +27,14 @@ std::int32_t ParticleArgument(py::handle particle);
 std::string PreprocessValuesText();
 
 // The pre-processing values named in `values` (percent, lower, higher,
-// min_particle, min_hole), the others at their defaults, with the particle value.
-PreprocessSettings PreprocessArgument(const py::dict& values, std::int32_t particle);
+// min_particle, min_hole), the others at their defaults.
+PreprocessSettings PreprocessArgument(const py::dict& values);
 
 // None or False: no pre-processing; True: the default values; a dict: those values.
-std::optional<PreprocessSettings> OptionalPreprocessArgument(py::handle prep,
-                                                             std::int32_t particle);
+std::optional<PreprocessSettings> OptionalPreprocessArgument(py::handle prep);
 
 // Method, parameters, particle value and pre-processing values of a batch.
-BatchSettings BatchSettingsArgument(py::handle method, py::handle params, py::handle particle,
-                                    const py::dict& prep);
+MeasureSettings BatchSettingsArgument(py::handle method, py::handle params, py::handle particle,
+                                      const py::dict& prep);
 
 }  // namespace kep::python

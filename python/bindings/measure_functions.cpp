@@ -1,15 +1,13 @@
 // kep.methods and kep.measure: the eleven methods, and one measurement of an
 // image array with the engine, as kep-cli measure makes it.
 
-#include <optional>
 #include <string>
+#include <utility>
 
 #include "bindings.h"
-#include "fractal/fit_log_log.h"
 #include "fractal/method_table.h"
 #include "image_array.h"
 #include "measure_arguments.h"
-#include "preprocessed_image.h"
 #include "project/measurement.h"
 #include "result_values.h"
 
@@ -18,9 +16,10 @@ namespace kep::python {
 namespace {
 
 // What kep.measure returns: the fields of kep-cli measure --json, with None where
-// the engine gives no dimension.
-struct MeasureResult {
+// the engine gives no dimension and the reason why.
+struct MeasureValues {
   py::object dimension;
+  py::object reason;
   py::object slope;
   py::object intercept;
   py::object rSquared;
@@ -30,9 +29,9 @@ struct MeasureResult {
   std::int64_t outlinePoints = 0;
 };
 
-py::object FitValue(const std::optional<LogLogFit>& fit, double LogLogFit::*value) {
-  if (!fit) return py::none();
-  return py::float_((*fit).*value);
+py::object FitValue(const MeasureResult& result, double LogLogFit::*value) {
+  if (!result.fit) return py::none();
+  return py::float_((*result.fit).*value);
 }
 
 py::list Methods() {
@@ -66,64 +65,59 @@ ImageBuffer& ThreadInput() {
   return input;
 }
 
-MeasureResult Measure(py::handle array, py::handle methodArgument, py::handle params,
+MeasureValues Measure(py::handle array, py::handle methodArgument, py::handle params,
                       py::handle particleArgument, py::handle prep) {
-  const std::uint32_t method = MethodArgument(methodArgument);
-  const auto particle = static_cast<std::uint32_t>(ParticleArgument(particleArgument));
-  const MeasureSettings settings{method, ParamsArgument(params, method), particle, 255 - particle};
-  const std::optional<PreprocessSettings> preprocess =
-      OptionalPreprocessArgument(prep, static_cast<std::int32_t>(particle));
-  ImageBuffer& input = ThreadInput();
-  CopyArrayInto(array, input);
-
-  FractalEngine engine;
-  Measurement measured;
+  MeasureSettings settings;
+  settings.method = MethodArgument(methodArgument);
+  settings.params = ParamsArgument(params, settings.method);
+  settings.particle = ParticleArgument(particleArgument);
+  settings.preprocess = OptionalPreprocessArgument(prep);
+  MeasureWorkspace workspace;
+  // The thread's kept copy is the workspace's loaded image while it measures.
+  std::swap(workspace.loaded, ThreadInput());
+  CopyArrayInto(array, workspace.loaded);
+  MeasureResult result;
   {
     py::gil_scoped_release release;
-    if (preprocess) {
-      const ImageBuffer prepared = Preprocessed(input, *preprocess);
-      measured = MeasureImage(engine, prepared, settings);
-    } else {
-      measured = MeasureImage(engine, input, settings);
-    }
+    result = MeasureImage(workspace, workspace.loaded, settings, {.keepOutline = true});
   }
-  if (input.ByteCount() > kKeptInputBytes) input = ImageBuffer();
-  // The fit the dimension was made from; none when the engine gave no dimension.
-  const std::optional<LogLogFit> fit =
-      measured.fd == kNoDimension ? std::nullopt : FitPositiveLogLog(measured.points);
-  MeasureResult result;
-  result.dimension = DimensionValue(measured.fd);
-  result.slope = FitValue(fit, &LogLogFit::slope);
-  result.intercept = FitValue(fit, &LogLogFit::intercept);
-  result.rSquared = FitValue(fit, &LogLogFit::rSquared);
-  result.points = ArrayFromPoints(measured.points);
-  result.outline = ArrayFromImage(std::move(engine.outlineImage));
-  result.particles = measured.particles;
-  result.outlinePoints = measured.outlinePoints;
-  return result;
+  std::swap(workspace.loaded, ThreadInput());
+  if (ThreadInput().ByteCount() > kKeptInputBytes) ThreadInput() = ImageBuffer();
+  MeasureValues values;
+  values.dimension = result.HasDimension() ? py::object(py::float_(result.dimension)) : py::none();
+  values.reason = ReasonValue(result.failure);
+  values.slope = FitValue(result, &LogLogFit::slope);
+  values.intercept = FitValue(result, &LogLogFit::intercept);
+  values.rSquared = FitValue(result, &LogLogFit::rSquared);
+  values.points = ArrayFromPoints(result.points);
+  values.outline = ArrayFromImage(result.outline ? std::move(*result.outline) : ImageBuffer());
+  values.particles = result.particles;
+  values.outlinePoints = result.outlinePoints;
+  return values;
 }
 
-std::string Describe(const MeasureResult& result) {
+std::string Describe(const MeasureValues& result) {
   return "Measurement(dimension=" + py::repr(result.dimension).cast<std::string>() +
          ", points=" + std::to_string(py::len(result.points)) +
          ", particles=" + std::to_string(result.particles) + ")";
 }
 
-py::tuple MeasureState(const MeasureResult& r) {
-  return py::make_tuple(r.dimension, r.slope, r.intercept, r.rSquared, r.points, r.outline,
-                        r.particles, r.outlinePoints);
+py::tuple MeasureState(const MeasureValues& r) {
+  return py::make_tuple(r.dimension, r.reason, r.slope, r.intercept, r.rSquared, r.points,
+                        r.outline, r.particles, r.outlinePoints);
 }
 
-MeasureResult MeasureFromState(const py::tuple& state) {
-  if (state.size() != 8) throw py::value_error("not the state of a kep.Measurement");
+MeasureValues MeasureFromState(const py::tuple& state) {
+  if (state.size() != 9) throw py::value_error("not the state of a kep.Measurement");
   return {state[0],
           state[1],
           state[2],
           state[3],
           state[4],
           state[5],
-          state[6].cast<std::size_t>(),
-          state[7].cast<std::int64_t>()};
+          state[6],
+          state[7].cast<std::size_t>(),
+          state[8].cast<std::int64_t>()};
 }
 
 }  // namespace
@@ -133,18 +127,19 @@ void AddMeasureFunctions(py::module_& module) {
              "The eleven methods, in index order: dicts with index, name (as kep-cli names it),\n"
              "label, param_labels and defaults (the three parameters').");
 
-  py::class_<MeasureResult>(module, "Measurement",
-                            "One measurement: the dimension (None when the engine finds none),\n"
-                            "the fit it came from, the (n, 2) int32 points, the outline image\n"
-                            "and the numbers of particles and outline points.")
-      .def_readonly("dimension", &MeasureResult::dimension)
-      .def_readonly("slope", &MeasureResult::slope)
-      .def_readonly("intercept", &MeasureResult::intercept)
-      .def_readonly("r_squared", &MeasureResult::rSquared)
-      .def_readonly("points", &MeasureResult::points)
-      .def_readonly("outline", &MeasureResult::outline)
-      .def_readonly("particles", &MeasureResult::particles)
-      .def_readonly("outline_points", &MeasureResult::outlinePoints)
+  py::class_<MeasureValues>(module, "Measurement",
+                            "One measurement: the dimension (None when the engine finds none,\n"
+                            "with the reason why), the fit it came from, the (n, 2) int32 points,\n"
+                            "the outline image and the numbers of particles and outline points.")
+      .def_readonly("dimension", &MeasureValues::dimension)
+      .def_readonly("reason", &MeasureValues::reason)
+      .def_readonly("slope", &MeasureValues::slope)
+      .def_readonly("intercept", &MeasureValues::intercept)
+      .def_readonly("r_squared", &MeasureValues::rSquared)
+      .def_readonly("points", &MeasureValues::points)
+      .def_readonly("outline", &MeasureValues::outline)
+      .def_readonly("particles", &MeasureValues::particles)
+      .def_readonly("outline_points", &MeasureValues::outlinePoints)
       .def("__repr__", &Describe)
       .def(py::pickle(&MeasureState, &MeasureFromState));
 

@@ -12,9 +12,9 @@ import importlib
 
 import numpy  # noqa: F401  (the module's arrays are numpy arrays)
 
-from ._kep import FileResult, Measurement, batch, load, measure, methods, outline, prep
+from ._kep import FileResult, Measurement, Reason, batch, load, measure, methods, outline, prep
 
-__all__ = ["FileResult", "Measurement", "batch", "load", "measure", "methods", "outline", "prep"]
+__all__ = ["FileResult", "Measurement", "Reason", "batch", "load", "measure", "methods", "outline", "prep"]
 
 
 def __getattr__(name):

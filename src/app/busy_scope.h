@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "draw/clock.h"
+#include "services/clock.h"
 
 class wxBusyCursor;
 class wxWindowDisabler;

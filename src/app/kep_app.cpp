@@ -22,7 +22,6 @@ bool KepApp::OnInit() {
   SetAppName("kep");
   SetAppDisplayName("KEP");
   delete wxLog::SetActiveTarget(new DialogLog);
-  SetMessageSink(&m_messageSink);
 
   OpenSettings();
   m_docManager = std::make_unique<KepDocManager>();
@@ -51,7 +50,6 @@ int KepApp::OnExit() {
     m_docManager.reset();
   }
   CloseSettings();
-  SetMessageSink(nullptr);
   delete wxLog::SetActiveTarget(nullptr);
   return wxApp::OnExit();
 }

@@ -5,7 +5,6 @@
 
 #include <wx/app.h>
 
-#include "app/dialog_message_sink.h"
 #include "app/kep_doc_template.h"
 
 namespace kep {
@@ -40,7 +39,6 @@ class KepApp : public wxApp {
   std::vector<DocumentType> m_documentTypes;
   std::unique_ptr<KepDocManager> m_docManager;
   CMainFrame* m_mainFrame = nullptr;
-  DialogMessageSink m_messageSink;
 };
 
 }  // namespace kep

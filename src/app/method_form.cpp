@@ -32,7 +32,7 @@ void MethodForm::AddMethodControls(wxWindow* parent, wxSizer& rows, const Method
   LabelControl(*label, *m_methodList);
   rows.Add(label, 0, wxBOTTOM, kFormGap / 2);
   rows.Add(m_methodList, 0, wxEXPAND | wxBOTTOM, kFormGap);
-  const std::array<ParameterDefault, 3>& first = kMethods[0].parameters;
+  const std::array<ParameterInfo, 3>& first = kMethods[0].parameters;
   AddLabelledEdit(parent, rows, first[0].label, kParameterDigits, ids.param1, ids.label1);
   AddLabelledEdit(parent, rows, first[1].label, kParameterDigits, ids.param2, ids.label2);
   AddLabelledEdit(parent, rows, first[2].label, kParameterDigits, ids.param3, ids.label3);
@@ -40,7 +40,7 @@ void MethodForm::AddMethodControls(wxWindow* parent, wxSizer& rows, const Method
 
 void MethodForm::StartMethodChoice() {
   m_background = 0;
-  const std::array<ParameterDefault, 3>& first = kMethods[0].parameters;
+  const std::array<ParameterInfo, 3>& first = kMethods[0].parameters;
   m_label1 = first[0].label;
   m_label2 = first[1].label;
   m_label3 = first[2].label;
@@ -58,7 +58,7 @@ void MethodForm::OnUpdate(DocumentPane*, wxObject*) {
   if (!GetDocument()) return;
   const std::int32_t method = Choice().m_method;
   if (method < 0 || method >= kMethodCount) return;
-  const std::array<ParameterDefault, 3>& parameters =
+  const std::array<ParameterInfo, 3>& parameters =
       kMethods[static_cast<std::size_t>(method)].parameters;
   m_label1 = parameters[0].label;
   m_label2 = parameters[1].label;

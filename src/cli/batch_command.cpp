@@ -4,7 +4,6 @@
 // optionally the plot of the dimension against the image number.
 
 #include <cstdio>
-#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +15,7 @@
 #include "cli/method_options.h"
 #include "cli/preprocess_options.h"
 #include "cli/progress_bar.h"
+#include "cli/result_json.h"
 #include "draw/cairo_file_canvas.h"
 #include "plot/dimension_plot.h"
 #include "project/batch_run.h"
@@ -29,6 +29,7 @@ constexpr int kExitFilesSkipped = 3;
 struct BatchOptions {
   std::string report;
   MethodOptions method;
+  std::int32_t particle = 255;
   PreprocessSettings preprocess;
   unsigned threads = DefaultBatchThreads();
   std::string plot;
@@ -37,28 +38,35 @@ struct BatchOptions {
 };
 
 nlohmann::ordered_json FileJson(std::size_t index, const std::string& path,
-                                const FileMeasurement& measurement) {
+                                const MeasureResult& result) {
   nlohmann::ordered_json entry;
   entry["file"] = path;
-  if (measurement.outcome != FileOutcome::kMeasured) {
-    entry["skipped"] = SkipReason(measurement);
+  if (SkipsReport(result)) {
+    entry["skipped"] = result.failure->text;
+    entry["reason"] = ReasonJson(result);
     return entry;
   }
   entry["image_number"] = index + 1;
-  entry["fd"] = measurement.dimension;
-  entry["points"] = nlohmann::ordered_json::array();
-  for (const SeriesPoint& point : measurement.series) entry["points"].push_back({point.x, point.y});
+  entry["fd"] = result.dimension;
+  entry["reason"] = ReasonJson(result);
+  entry["points"] = PointsJson(result.points);
   return entry;
 }
 
-// Every message of a file as "PATH: message"; a skipped file without a message of
-// the system's own gets its reason.
+// The system's message for a file as "PATH: message"; a skipped file without one
+// gets its reason the same way, and a measured file without a dimension the line
+// that says why.
 void ReportFileMessages(ProgressBar& progress, const std::string& path,
-                        const FileMeasurement& measurement) {
-  for (const std::string& message : measurement.messages) progress.PrintLine(path + ": " + message);
-  if (measurement.outcome != FileOutcome::kMeasured && measurement.messages.empty()) {
-    progress.PrintLine(path + ": " + SkipReason(measurement));
+                        const MeasureResult& result) {
+  if (!result.failure) return;
+  const Failure& failure = *result.failure;
+  if (!failure.message.empty()) {
+    progress.PrintLine(path + ": " + failure.message);
+  } else if (SkipsReport(result)) {
+    progress.PrintLine(path + ": " + failure.text);
   }
+  if (!SkipsReport(result))
+    progress.PrintLine("kep-cli: " + path + ": no dimension: " + failure.text);
 }
 
 bool WritePlot(const std::string& path, const BatchResults& results) {
@@ -71,10 +79,8 @@ bool WritePlot(const std::string& path, const BatchResults& results) {
 }
 
 int RunBatchCommand(const BatchOptions& options) {
-  BatchSettings settings;
-  settings.method = static_cast<std::uint32_t>(options.method.Index());
-  settings.params = options.method.Params();
-  settings.preprocess = options.preprocess;
+  const MeasureSettings settings{static_cast<std::uint32_t>(options.method.Index()),
+                                 options.method.Params(), options.particle, options.preprocess};
 
   ReportFile report;
   if (!report.Open(options.report)) {
@@ -89,7 +95,7 @@ int RunBatchCommand(const BatchOptions& options) {
   {
     ProgressBar progress(options.files.size());
     complete = RunBatch(options.files, settings, options.threads, report, results, summary,
-                        [&](std::size_t index, const std::string& path, const FileMeasurement& m) {
+                        [&](std::size_t index, const std::string& path, const MeasureResult& m) {
                           ReportFileMessages(progress, path, m);
                           if (options.json) json.push_back(FileJson(index, path, m));
                           progress.Advance();
@@ -97,9 +103,7 @@ int RunBatchCommand(const BatchOptions& options) {
   }
   std::fprintf(stderr, "batch: %zu measured, %zu failed with -1, %zu skipped\n", summary.measured,
                summary.failed, summary.skipped);
-  if (options.json) {
-    std::cout << json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
-  }
+  if (options.json) PrintJson(json);
   if (!complete) {
     PrintFileError(options.report, report.Error());
     return kExitUsage;
@@ -116,7 +120,7 @@ void AddBatchCommand(CLI::App& app) {
       "batch", "Measure many files with one method and write a tab-separated report");
   command->add_option("--report", options->report, "Report file to write")->required();
   AddMethodOptions(*command, options->method);
-  AddParticleOption(*command, options->preprocess.particleBrightness);
+  AddParticleOption(*command, options->particle);
   AddPreprocessOptions(*command, options->preprocess);
   command->add_option("-j,--jobs", options->threads, "Files measured at once (default: the cores)")
       ->capture_default_str()

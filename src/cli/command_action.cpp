@@ -17,4 +17,8 @@ void PrintFileError(const std::string& path, const std::string& reason) {
   std::fprintf(stderr, "%s: %s\n", path.c_str(), reason.c_str());
 }
 
+void PrintNoDimension(const std::string& path, const Failure& failure) {
+  std::fprintf(stderr, "kep-cli: %s: no dimension: %s\n", path.c_str(), failure.text.c_str());
+}
+
 }  // namespace kep::cli

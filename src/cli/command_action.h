@@ -5,6 +5,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "failure/failure.h"
+
 namespace kep::cli {
 
 // Exit statuses of kep-cli.
@@ -20,5 +22,9 @@ void SetCommandAction(CLI::App& command, std::function<int()> action);
 
 // Writes the one-line "PATH: reason" message on standard error.
 void PrintFileError(const std::string& path, const std::string& reason);
+
+// Writes "kep-cli: PATH: no dimension: TEXT" on standard error: why a measured
+// image gave no dimension.
+void PrintNoDimension(const std::string& path, const Failure& failure);
 
 }  // namespace kep::cli

@@ -2,23 +2,17 @@
 //                       [--prep [pre-processing options]] [--json]:
 // the fractal dimension of the particle outlines and the points it was fitted from.
 
-#include <array>
-#include <cstdint>
 #include <cstdio>
-#include <iostream>
 #include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include <nlohmann/json.hpp>
 
 #include "cli/command_action.h"
 #include "cli/commands.h"
+#include "cli/image_input.h"
 #include "cli/measured_image.h"
 #include "cli/method_options.h"
-#include "fractal/fit_log_log.h"
-#include "fractal/fractal_engine.h"
+#include "cli/result_json.h"
 #include "fractal/method_table.h"
 #include "fractal/three_decimal.h"
 
@@ -31,12 +25,17 @@ struct MeasureOptions {
   bool json = false;
 };
 
-void PrintText(const Measurement& m) {
-  std::printf("%s\n", m.fd == kNoDimension ? kNoDimensionMessage : ThreeDecimal(m.fd).c_str());
-  for (const SeriesPoint& point : m.points) std::printf("%d\t%d\n", point.x, point.y);
+void PrintText(const MeasureResult& result) {
+  std::printf("%s\n",
+              result.HasDimension() ? ThreeDecimal(result.dimension).c_str() : kNoDimensionMessage);
+  for (const SeriesPoint& point : result.points) std::printf("%d\t%d\n", point.x, point.y);
 }
 
-void PrintJson(const MeasureOptions& options, const Measurement& m) {
+nlohmann::ordered_json FitValue(const MeasureResult& result, double LogLogFit::*value) {
+  return result.fit ? nlohmann::ordered_json((*result.fit).*value) : nullptr;
+}
+
+void PrintMeasureJson(const MeasureOptions& options, const MeasureResult& result) {
   nlohmann::ordered_json json;
   json["file"] = options.input.image;
   const int method = options.method.Index();
@@ -44,32 +43,31 @@ void PrintJson(const MeasureOptions& options, const Measurement& m) {
   json["method_name"] = kMethods[method].listText;
   json["params"] = options.method.Params();
   json["particle"] = options.input.particle;
-  json["fd"] = m.fd;
-  // The fit the dimension was made from; none when the engine gave no dimension.
-  const std::optional<LogLogFit> fit =
-      m.fd == kNoDimension ? std::nullopt : FitPositiveLogLog(m.points);
-  json["slope"] = fit ? nlohmann::ordered_json(fit->slope) : nullptr;
-  json["intercept"] = fit ? nlohmann::ordered_json(fit->intercept) : nullptr;
-  json["r_squared"] = fit ? nlohmann::ordered_json(fit->rSquared) : nullptr;
-  json["points"] = nlohmann::ordered_json::array();
-  for (const SeriesPoint& point : m.points) json["points"].push_back({point.x, point.y});
-  json["outline_points"] = m.outlinePoints;
-  json["particles"] = m.particles;
-  // A path that is not valid UTF-8 is written with replacement characters.
-  std::cout << json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+  json["fd"] = result.dimension;
+  json["reason"] = ReasonJson(result);
+  json["slope"] = FitValue(result, &LogLogFit::slope);
+  json["intercept"] = FitValue(result, &LogLogFit::intercept);
+  json["r_squared"] = FitValue(result, &LogLogFit::rSquared);
+  json["points"] = PointsJson(result.points);
+  json["outline_points"] = result.outlinePoints;
+  json["particles"] = result.particles;
+  PrintJson(json);
 }
 
 int RunMeasure(const MeasureOptions& options) {
   ImageBuffer image;
-  if (!LoadMeasuredImage(options.input, image)) return kExitUsage;
-  FractalEngine engine;
-  const Measurement m = MeasureImage(engine, image, MeasureSettingsOf(options.input, options.method));
+  if (!LoadImageForCommand(options.input.image, image)) return kExitUsage;
+  MeasureWorkspace workspace;
+  const MeasureResult result =
+      MeasureImage(workspace, image, MeasureSettingsOf(options.input, options.method));
   if (options.json) {
-    PrintJson(options, m);
+    PrintMeasureJson(options, result);
   } else {
-    PrintText(m);
+    PrintText(result);
   }
-  return m.fd == kNoDimension ? kExitFailure : kExitSuccess;
+  if (result.HasDimension()) return kExitSuccess;
+  PrintNoDimension(options.input.image, *result.failure);
+  return kExitFailure;
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ int RunMethods() {
   for (int i = 0; i < kMethodCount; ++i) {
     const MethodInfo& method = kMethods[i];
     std::printf("%d\t%s\t%s", i, method.cliName, method.listText);
-    for (const ParameterDefault& parameter : method.parameters) {
+    for (const ParameterInfo& parameter : method.parameters) {
       std::printf("\t%s %d", parameter.label, parameter.value);
     }
     std::printf("\n");

@@ -6,9 +6,9 @@
 
 #include "cli/command_action.h"
 #include "cli/commands.h"
+#include "cli/image_input.h"
 #include "cli/image_output.h"
 #include "cli/measured_image.h"
-#include "fractal/fractal_engine.h"
 
 namespace kep::cli {
 namespace {
@@ -20,13 +20,15 @@ struct OutlineOptions {
 
 int RunOutline(const OutlineOptions& options) {
   ImageBuffer image;
-  if (!LoadMeasuredImage(options.input, image)) return kExitUsage;
-  FractalEngine engine;
-  if (!engine.PrepareImage(&image, options.input.ObjectValue(), options.input.BackgroundValue())) {
-    PrintFileError(options.input.image, "not enough memory to prepare the outlines");
+  if (!LoadImageForCommand(options.input.image, image)) return kExitUsage;
+  MeasureWorkspace workspace;
+  if (auto failure =
+          PrepareOutlines(workspace, image, options.input.particle, options.input.Preprocess())) {
+    PrintFileError(options.input.image, failure->text);
     return kExitFailure;
   }
-  return WriteImageFile(engine.outlineImage, options.output) ? kExitSuccess : kExitFailure;
+  return WriteImageFile(workspace.engine.outlineImage, options.output) ? kExitSuccess
+                                                                       : kExitFailure;
 }
 
 }  // namespace

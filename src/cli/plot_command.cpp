@@ -19,7 +19,6 @@
 #include "cli/measured_image.h"
 #include "cli/method_options.h"
 #include "draw/cairo_file_canvas.h"
-#include "fractal/fractal_engine.h"
 #include "image/image_file.h"
 #include "plot/histogram_plot.h"
 #include "plot/series_plot.h"
@@ -87,15 +86,17 @@ int RunHistogramPlot(const PlotOptions& options, const PictureSize& size) {
 // the points it has, and the caption says -1.000.
 int RunSeriesPlot(const PlotOptions& options, const PictureSize& size) {
   ImageBuffer image;
-  if (!LoadMeasuredImage(options.input, image)) return kExitUsage;
-  FractalEngine engine;
-  const Measurement m = MeasureImage(engine, image, MeasureSettingsOf(options.input, options.method));
+  if (!LoadImageForCommand(options.input.image, image)) return kExitUsage;
+  MeasureWorkspace workspace;
+  const MeasureResult result =
+      MeasureImage(workspace, image, MeasureSettingsOf(options.input, options.method));
 
   CairoFileCanvas canvas(size.width, size.height);
-  if (DrawSeriesPlot(canvas, m.points)) DrawDimensionCaption(canvas, m.fd);
+  if (DrawSeriesPlot(canvas, result.points)) DrawDimensionCaption(canvas, result.dimension);
   if (!SavePicture(canvas, options.output)) return kExitFailure;
-  if (m.fd != kNoDimension) return kExitSuccess;
+  if (result.HasDimension()) return kExitSuccess;
   std::fprintf(stderr, "%s\n", kNoDimensionMessage);
+  PrintNoDimension(options.input.image, *result.failure);
   return kExitFailure;
 }
 
@@ -125,13 +126,13 @@ void AddPlotCommand(CLI::App& app) {
       ->capture_default_str()
       ->check(CLI::Validator(
           [](const std::string& text) {
-            return ParsePictureSize(text) ? std::string()
-                                          : "the size must be WxH, each from 1 to " +
-                                                std::to_string(kLargestSide);
+            return ParsePictureSize(text)
+                       ? std::string()
+                       : "the size must be WxH, each from 1 to " + std::to_string(kLargestSide);
           },
           "WxH"));
-  CLI::Option* histogram = command->add_flag(
-      "--histogram", options->histogram, "Plot the grey-level histogram of the image instead");
+  CLI::Option* histogram = command->add_flag("--histogram", options->histogram,
+                                             "Plot the grey-level histogram of the image instead");
   for (const char* measuring : {"--method", "--params", "--particle", "--prep"}) {
     histogram->excludes(command->get_option(measuring));
   }

@@ -1,7 +1,7 @@
 // kep-cli prep IMAGE OUT: the image after the batch pre-processing (threshold,
 // frame, small particles removed, small holes filled), written as PGM or PNG.
 
-#include <cstdio>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -10,7 +10,7 @@
 #include "cli/image_input.h"
 #include "cli/image_output.h"
 #include "cli/preprocess_options.h"
-#include "preprocess/preprocess_sequence.h"
+#include "project/measurement.h"
 
 namespace kep::cli {
 namespace {
@@ -19,18 +19,19 @@ struct PrepOptions {
   std::string image;
   std::string output;
   PreprocessSettings settings;
+  std::int32_t particle = 255;
 };
 
 int RunPrep(const PrepOptions& options) {
   ImageBuffer loaded;
   if (!LoadImageForCommand(options.image, loaded)) return kExitUsage;
-  ImageBuffer prepared;
+  MeasureWorkspace workspace;
   // The option ranges leave the sequence nothing to refuse but a lack of memory.
-  if (RunPreprocessSequence(loaded, prepared, options.settings) != PreprocessOutcome::kDone) {
-    std::fputs("kep-cli: out of memory\n", stderr);
+  if (auto failure = PreprocessImage(workspace, loaded, options.settings, options.particle)) {
+    PrintFileError(options.image, failure->text);
     return kExitFailure;
   }
-  return WriteImageFile(prepared, options.output) ? kExitSuccess : kExitFailure;
+  return WriteImageFile(workspace.prepared, options.output) ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace
@@ -38,13 +39,14 @@ int RunPrep(const PrepOptions& options) {
 void AddPrepCommand(CLI::App& app) {
   auto options = std::make_shared<PrepOptions>();
   CLI::App* command = app.add_subcommand(
-      "prep", "Threshold, frame and clean an image as the batch run does, and write it as PGM or PNG");
+      "prep",
+      "Threshold, frame and clean an image as the batch run does, and write it as PGM or PNG");
   command->add_option("IMAGE", options->image, "Image file (.bmp, .BMP, .tif or .TIF)")->required();
   command->add_option("OUT", options->output, "Output file, .pgm or .png")
       ->required()
       ->check(ImageOutputPath());
   AddPreprocessOptions(*command, options->settings);
-  AddParticleOption(*command, options->settings.particleBrightness);
+  AddParticleOption(*command, options->particle);
   SetCommandAction(*command, [options] { return RunPrep(*options); });
 }
 

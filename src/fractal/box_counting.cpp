@@ -3,41 +3,11 @@
 #include <algorithm>
 #include <vector>
 
+#include "fractal/method_animation.h"
 #include "fractal/outline_path.h"
-#include "fractal/window_position.h"
 #include "preprocess/pixel_scan.h"
 
 namespace kep {
-
-std::int32_t FractalEngine::CountObjectPixels(std::int32_t x0, std::int32_t y0, std::int32_t x1,
-                                              std::int32_t y1) const {
-  const std::int64_t xEnd = std::min<std::int64_t>(x1, outlineImage.Width() - 1);
-  const std::int64_t yEnd = std::min<std::int64_t>(y1, outlineImage.Height() - 1);
-  std::int32_t count = 0;
-  for (std::int64_t x = std::max(x0, 0); x <= xEnd; ++x) {
-    for (std::int64_t y = std::max(y0, 0); y <= yEnd; ++y) {
-      if (IsObject(*outlineImage.PixelAddress(static_cast<std::int32_t>(x),
-                                              static_cast<std::int32_t>(y)))) {
-        ++count;
-      }
-    }
-  }
-  return count;
-}
-
-void FractalEngine::HighlightBox(DrawContext* window, std::int32_t x0, std::int32_t y0,
-                                 std::int32_t x1, std::int32_t y1) {
-  if (window == nullptr) return;
-  const Rect client = window->ClientRect();
-  const double sx = (static_cast<double>(client.right) - client.left) / outlineImage.Width();
-  const double sy = (static_cast<double>(client.bottom) - client.top) / outlineImage.Height();
-  // One pixel wider on every side than the box's window position.
-  const Rect box{ClampToInt32(std::int64_t{ScaleToWindow(x0, sx)} - 1),
-                 ClampToInt32(std::int64_t{ScaleToWindow(y0, sy)} - 1),
-                 ClampToInt32(std::int64_t{ScaleToWindow(x1, sx)} + 1),
-                 ClampToInt32(std::int64_t{ScaleToWindow(y1, sy)} + 1)};
-  window->FillRect(box, kRed);
-}
 
 namespace {
 
@@ -172,38 +142,58 @@ void MeasureBoxCounts(const FractalEngine& engine, PointSeries& points,
   }
 }
 
-void FractalEngine::BoxCounting(DrawContext* window) {
+namespace {
+
+// One occupied box filled in red, one pixel wider on every side than its window
+// position.
+void HighlightBox(const MethodAnimation& animation, std::int32_t x0, std::int32_t y0,
+                  std::int32_t x1, std::int32_t y1) {
+  const Rect box{ClampToInt32(std::int64_t{animation.ToWindowX(x0)} - 1),
+                 ClampToInt32(std::int64_t{animation.ToWindowY(y0)} - 1),
+                 ClampToInt32(std::int64_t{animation.ToWindowX(x1)} + 1),
+                 ClampToInt32(std::int64_t{animation.ToWindowY(y1)} + 1)};
+  animation.Window().FillRect(box, kRed);
+}
+
+// For each size the grid of boxes in green and the occupied boxes in red, shown
+// for a second; the outline image then wipes them out.
+BoxCountingView AnimatedView(const FractalEngine& engine, const MethodAnimation& animation) {
+  DrawContext& window = animation.Window();
   BoxCountingView view;
-  Rgb previousPen;
-  if (window != nullptr) {
-    BeginAnimation(window);
-    previousPen = window->SelectPen(kRed);
-    view.beforeSize = [this, window](std::int32_t size) {
-      window->SelectPen(kGreen);
-      for (std::int64_t y = top; y <= bottom; y += size) {
-        window->MoveTo(ToWindowX(left), ToWindowY(static_cast<std::int32_t>(y)));
-        window->LineTo(ToWindowX(right), ToWindowY(static_cast<std::int32_t>(y)));
-      }
-      for (std::int64_t x = left; x <= right; x += size) {
-        window->MoveTo(ToWindowX(static_cast<std::int32_t>(x)), ToWindowY(top));
-        window->LineTo(ToWindowX(static_cast<std::int32_t>(x)), ToWindowY(bottom));
-      }
-      window->SelectPen(kRed);
-    };
-    view.occupiedBox = [this, window](std::int32_t x0, std::int32_t y0, std::int32_t x1,
-                                      std::int32_t y1) { HighlightBox(window, x0, y0, x1, y1); };
-    // The grid and the boxes stay for a second; the outline image then wipes them out.
-    view.afterSize = [this, window] {
-      window->Flush();
-      PauseSeconds(1);
-      RedrawOutlineImage();
-    };
+  view.beforeSize = [&engine, &animation, &window](std::int32_t size) {
+    window.SelectPen(kGreen);
+    for (std::int64_t y = engine.top; y <= engine.bottom; y += size) {
+      window.MoveTo(animation.ToWindowX(engine.left), animation.ToWindowY(y));
+      window.LineTo(animation.ToWindowX(engine.right), animation.ToWindowY(y));
+    }
+    for (std::int64_t x = engine.left; x <= engine.right; x += size) {
+      window.MoveTo(animation.ToWindowX(x), animation.ToWindowY(engine.top));
+      window.LineTo(animation.ToWindowX(x), animation.ToWindowY(engine.bottom));
+    }
+    window.SelectPen(kRed);
+  };
+  view.occupiedBox = [&animation](std::int32_t x0, std::int32_t y0, std::int32_t x1,
+                                  std::int32_t y1) { HighlightBox(animation, x0, y0, x1, y1); };
+  view.afterSize = [&animation, &window] {
+    window.Flush();
+    animation.PauseSeconds(1);
+    animation.RedrawOutlineImage();
+  };
+  return view;
+}
+
+}  // namespace
+
+void BoxCounting(const FractalEngine& engine, MethodRun& run) {
+  if (run.animation == nullptr) {
+    MeasureBoxCounts(engine, run.points);
+    return;
   }
-  MeasureBoxCounts(*this, *result, view);
-  if (window != nullptr) {
-    window->SelectPen(previousPen);
-    EndAnimation();
-  }
+  DrawContext& window = run.animation->Window();
+  const Rgb previousPen = window.SelectPen(kRed);
+  MeasureBoxCounts(engine, run.points, AnimatedView(engine, *run.animation));
+  window.SelectPen(previousPen);
+  window.Flush();
 }
 
 }  // namespace kep

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "fractal/fractal_engine.h"
+#include "fractal/method_run.h"
 #include "image/point_series.h"
 
 namespace kep {
@@ -11,7 +12,8 @@ namespace kep {
 struct BoxCountingView {
   std::function<void(std::int32_t size)> beforeSize;
   // An occupied box, corners included.
-  std::function<void(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1)> occupiedBox;
+  std::function<void(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1)>
+      occupiedBox;
   std::function<void()> afterSize;
 };
 
@@ -24,5 +26,8 @@ struct BoxCountingView {
 // reach the end, gives no point.
 void MeasureBoxCounts(const FractalEngine& engine, PointSeries& points,
                       const BoxCountingView& view = {});
+
+// The box-counting method of the method table.
+void BoxCounting(const FractalEngine& engine, MethodRun& run);
 
 }  // namespace kep

@@ -35,14 +35,17 @@ PointSeries CornerMethodPoints(const std::vector<PointSeries>& outlines, CornerM
   return points;
 }
 
-void FractalEngine::CornerMethod(DrawContext* window, int countFlag) {
-  if (outlines.empty()) return;
-  XorFigures figures(*this, window, kRed);
+namespace {
+
+// The method with its corners flashed on the window for each tolerance.
+void CornerMethod(const FractalEngine& engine, MethodRun& run, CornerMeasure measure) {
+  if (engine.outlines.empty()) return;
+  XorFigures figures(run.animation, kRed);
   ToleranceHook showCorners;
   if (figures.Active()) {
     showCorners = [&](double tolerance) {
       figures.Flash([&] {
-        for (const PointSeries& outline : outlines) {
+        for (const PointSeries& outline : engine.outlines) {
           if (outline.Count() == 0) continue;
           const std::int32_t corners = SimplifyContour(outline.Data(), outline.Count(), tolerance);
           for (std::int32_t i = 0; i < corners; ++i) figures.CornerMark(CornerPoints()[i]);
@@ -50,8 +53,18 @@ void FractalEngine::CornerMethod(DrawContext* window, int countFlag) {
       });
     };
   }
-  const CornerMeasure measure = countFlag == 1 ? CornerMeasure::kCount : CornerMeasure::kPerimeter;
-  AppendPoints(*result, CornerMethodPoints(outlines, measure, param1, param2, param3, showCorners));
+  AppendPoints(run.points, CornerMethodPoints(engine.outlines, measure, engine.param1,
+                                              engine.param2, engine.param3, showCorners));
+}
+
+}  // namespace
+
+void CornerCountMethod(const FractalEngine& engine, MethodRun& run) {
+  CornerMethod(engine, run, CornerMeasure::kCount);
+}
+
+void CornerPerimeterMethod(const FractalEngine& engine, MethodRun& run) {
+  CornerMethod(engine, run, CornerMeasure::kPerimeter);
 }
 
 }  // namespace kep

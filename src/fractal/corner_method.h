@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "fractal/method_run.h"
 #include "image/point_series.h"
 
 namespace kep {
@@ -43,5 +44,9 @@ CornerTotals SumCorners(const std::vector<PointSeries>& outlines, double toleran
 PointSeries CornerMethodPoints(const std::vector<PointSeries>& outlines, CornerMeasure measure,
                                std::int32_t fromTenths, std::int32_t toTenths,
                                std::int32_t stepTenths, const ToleranceHook& afterEach = {});
+
+// The two corner methods of the method table.
+void CornerCountMethod(const FractalEngine& engine, MethodRun& run);
+void CornerPerimeterMethod(const FractalEngine& engine, MethodRun& run);
 
 }  // namespace kep

@@ -62,11 +62,16 @@ PointSeries CumulativeIntersectionPoints(const std::vector<PointSeries>& outline
   return points;
 }
 
-void FractalEngine::CumulativeIntersectionMethod(DrawContext* window) {
-  if (outlines.empty()) return;
-  RingAnimation rings(*this);
-  if (window && !rings.StartFromPoints(window, OutlineCentres(outlines))) return;
-  AppendPoints(*result, CumulativeIntersectionPoints(outlines, {param1, param2, param3}, rings.GrowHook()));
+void CumulativeIntersectionMethod(const FractalEngine& engine, MethodRun& run) {
+  if (engine.outlines.empty()) return;
+  RingAnimation rings(run.animation, static_cast<std::uint8_t>(engine.objectValue));
+  if (run.animation &&
+      !rings.StartFromPoints(engine.outlineImage, OutlineCentres(engine.outlines))) {
+    return;
+  }
+  AppendPoints(run.points, CumulativeIntersectionPoints(
+                               engine.outlines, {engine.param1, engine.param2, engine.param3},
+                               rings.GrowHook()));
 }
 
 }  // namespace kep

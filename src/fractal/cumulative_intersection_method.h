@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "fractal/method_run.h"
 #include "fractal/scale_range.h"
 #include "image/point_series.h"
 
@@ -17,5 +18,8 @@ PointSeries OutlineCentres(const std::vector<PointSeries>& outlines);
 // radius of their own outline's centre, at least 1) for each radius of the range.
 PointSeries CumulativeIntersectionPoints(const std::vector<PointSeries>& outlines,
                                          const ScaleRange& range, const ScaleHook& afterEach = {});
+
+// The cumulative-intersection method of the method table.
+void CumulativeIntersectionMethod(const FractalEngine& engine, MethodRun& run);
 
 }  // namespace kep

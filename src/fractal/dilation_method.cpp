@@ -5,6 +5,8 @@
 #include <span>
 #include <vector>
 
+#include "fractal/method_animation.h"
+#include "preprocess/dilate.h"
 #include "preprocess/disc_centre_distance.h"
 #include "preprocess/disc_table.h"
 
@@ -127,7 +129,8 @@ std::int64_t CountObject(const ImageBuffer& image, std::uint8_t object) {
 // steps of a wide disc from a copy of the image before the step), and keeps the
 // object pixel count up to date, instead of dilating and counting the whole image
 // again.
-void MeasureDilation(const FractalEngine& engine, PointSeries& points, const DilationStepView& view) {
+void MeasureDilation(const FractalEngine& engine, PointSeries& points,
+                     const DilationStepView& view) {
   const auto object = static_cast<std::uint8_t>(engine.objectValue);
   const std::int32_t step = engine.param3;
   if (step < 1) return;
@@ -138,7 +141,7 @@ void MeasureDilation(const FractalEngine& engine, PointSeries& points, const Dil
   if (engine.param1 > kLargestPaintedRadius) {
     GrowWideDisc(grown, engine.outlineImage, object, engine.param1);
   } else if (engine.param1 > 1) {
-    grown.Dilate(object, engine.param1, engine.outlineImage);
+    Dilate(grown, object, engine.param1, engine.outlineImage);
   }
   const bool painted = step <= kLargestPaintedRadius;
   ImageBuffer snapshot;
@@ -163,26 +166,27 @@ void MeasureDilation(const FractalEngine& engine, PointSeries& points, const Dil
   }
 }
 
-void FractalEngine::DilationMethod(DrawContext* window) {
-  if (outlines.empty()) return;
-  if (objectValue != 0 && objectValue != 255) return;
-  DilationStepView view;
-  if (window != nullptr) {
-    BeginAnimation(window);
-    // The pixels that the step added are painted red.
-    view = [this, window](const ImageBuffer& before, const ImageBuffer& after) {
-      for (std::int32_t x = 0; x < after.Width(); ++x) {
-        for (std::int32_t y = 0; y < after.Height(); ++y) {
-          if (before.GetPixel(x, y) != after.GetPixel(x, y)) {
-            window->SetPixel(ToWindowX(x), ToWindowY(y), kRed);
-          }
+void DilationMethod(const FractalEngine& engine, MethodRun& run) {
+  if (engine.outlines.empty()) return;
+  if (engine.objectValue != 0 && engine.objectValue != 255) return;
+  if (run.animation == nullptr) {
+    MeasureDilation(engine, run.points);
+    return;
+  }
+  const MethodAnimation& animation = *run.animation;
+  DrawContext& window = animation.Window();
+  // The pixels that the step added are painted red.
+  MeasureDilation(engine, run.points, [&](const ImageBuffer& before, const ImageBuffer& after) {
+    for (std::int32_t x = 0; x < after.Width(); ++x) {
+      for (std::int32_t y = 0; y < after.Height(); ++y) {
+        if (before.GetPixel(x, y) != after.GetPixel(x, y)) {
+          window.SetPixel(animation.ToWindowX(x), animation.ToWindowY(y), kRed);
         }
       }
-      window->Flush();
-    };
-  }
-  MeasureDilation(*this, *result, view);
-  EndAnimation();
+    }
+    window.Flush();
+  });
+  window.Flush();
 }
 
 }  // namespace kep

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "fractal/fractal_engine.h"
+#include "fractal/method_run.h"
 #include "image/image_buffer.h"
 #include "image/point_series.h"
 
@@ -20,5 +21,8 @@ using DilationStepView = std::function<void(const ImageBuffer& before, const Ima
 // be made.
 void MeasureDilation(const FractalEngine& engine, PointSeries& points,
                      const DilationStepView& view = nullptr);
+
+// The dilation method of the method table.
+void DilationMethod(const FractalEngine& engine, MethodRun& run);
 
 }  // namespace kep

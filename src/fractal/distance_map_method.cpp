@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "fractal/method_animation.h"
 #include "fractal/outline_path.h"
 #include "fractal/radius_steps.h"
 #include "preprocess/disc_centre_distance.h"
@@ -208,28 +209,30 @@ bool MeasureDistanceMap(const FractalEngine& engine, PointSeries& points, ImageB
   return true;
 }
 
-void FractalEngine::DistanceMapMethod(DrawContext* window) {
-  if (outlines.empty()) return;
-  if (objectValue != 0 && objectValue != 255) return;
-  if (backgroundValue != 255 - objectValue) return;
+void DistanceMapMethod(const FractalEngine& engine, MethodRun& run) {
+  if (engine.outlines.empty()) return;
+  if (engine.objectValue != 0 && engine.objectValue != 255) return;
+  if (engine.backgroundValue != 255 - engine.objectValue) return;
   DistanceStepView view;
-  if (window != nullptr) {
-    BeginAnimation(window);
+  if (run.animation != nullptr) {
+    const MethodAnimation& animation = *run.animation;
     // Each radius in its own shade of red, dark to bright outward from dark
     // outlines and bright to dark outward from bright ones.
-    view = [this, window](std::int32_t radius, const PointSeries& reached) {
-      const auto ramp = static_cast<std::int32_t>(255 * static_cast<std::int64_t>(radius) / param1);
-      const auto shade = static_cast<std::uint8_t>(objectValue == 255 ? 255 - ramp : ramp);
+    view = [&engine, &animation](std::int32_t radius, const PointSeries& reached) {
+      const auto ramp =
+          static_cast<std::int32_t>(255 * static_cast<std::int64_t>(radius) / engine.param1);
+      const auto shade = static_cast<std::uint8_t>(engine.objectValue == 255 ? 255 - ramp : ramp);
       for (const SeriesPoint& pixel : reached) {
-        window->SetPixel(ToWindowX(pixel.x), ToWindowY(pixel.y), Rgb{shade, 0, 0});
+        animation.Window().SetPixel(animation.ToWindowX(pixel.x), animation.ToWindowY(pixel.y),
+                                    Rgb{shade, 0, 0});
       }
-      window->Flush();
+      animation.Window().Flush();
     };
   }
   ImageBuffer distanceMap;
-  const bool made = MeasureDistanceMap(*this, *result, distanceMap, view);
-  EndAnimation();
-  if (made) outlineImage = std::move(distanceMap);
+  const bool made = MeasureDistanceMap(engine, run.points, distanceMap, view);
+  if (run.animation != nullptr) run.animation->Window().Flush();
+  if (made) run.picture = std::move(distanceMap);
 }
 
 }  // namespace kep

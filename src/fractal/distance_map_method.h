@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "fractal/fractal_engine.h"
+#include "fractal/method_run.h"
 #include "image/image_buffer.h"
 #include "image/point_series.h"
 
@@ -27,5 +28,9 @@ std::uint8_t DistanceLabel(std::uint8_t objectValue, std::int64_t radius);
 // never reach the end, leaves a map of background and no point.
 bool MeasureDistanceMap(const FractalEngine& engine, PointSeries& points, ImageBuffer& distanceMap,
                         const DistanceStepView& view = nullptr);
+
+// The distance-map method of the method table; the distance map takes the outline
+// image's place afterwards.
+void DistanceMapMethod(const FractalEngine& engine, MethodRun& run);
 
 }  // namespace kep

@@ -41,7 +41,8 @@ PointSeries FastPoints(const std::vector<PointSeries>& outlines, const ScaleRang
   if (!HasFastOutline(outlines)) return points;
   ForEachScale(range, [&](std::int32_t interval) {
     double length = 0.0;
-    for (const PointSeries& outline : outlines) AddClosedPathLength(SampledPath(outline, interval), length);
+    for (const PointSeries& outline : outlines)
+      AddClosedPathLength(SampledPath(outline, interval), length);
     points.Append(interval, std::max(TruncateToInt32(length), 1));
     if (afterEach) afterEach(interval);
   });
@@ -53,7 +54,8 @@ PointSeries FastHybridPoints(const std::vector<PointSeries>& outlines, const Sca
   PointSeries points;
   ForEachScale(range, [&](std::int32_t distance) {
     double length = 0.0;
-    for (const PointSeries& outline : outlines) AddClosedPathLength(HybridPath(outline, distance), length);
+    for (const PointSeries& outline : outlines)
+      AddClosedPathLength(HybridPath(outline, distance), length);
     points.Append(distance, TruncateToInt32(length));
     if (afterEach) afterEach(distance);
   });
@@ -64,7 +66,8 @@ namespace {
 
 // Shows each outline's path for one scale for a second, then removes it.
 template <typename MakePath>
-ScaleHook FlashPaths(XorFigures& figures, const std::vector<PointSeries>& outlines, MakePath makePath) {
+ScaleHook FlashPaths(XorFigures& figures, const std::vector<PointSeries>& outlines,
+                     MakePath makePath) {
   if (!figures.Active()) return {};
   return [&figures, &outlines, makePath](std::int32_t scale) {
     figures.Flash([&] {
@@ -75,18 +78,20 @@ ScaleHook FlashPaths(XorFigures& figures, const std::vector<PointSeries>& outlin
 
 }  // namespace
 
-void FractalEngine::FastMethod(DrawContext* window) {
-  if (!HasFastOutline(outlines)) return;
-  XorFigures figures(*this, window, kRed);
-  AppendPoints(*result, FastPoints(outlines, {param1, param2, param3},
-                                   FlashPaths(figures, outlines, SampledPath)));
+void FastMethod(const FractalEngine& engine, MethodRun& run) {
+  if (!HasFastOutline(engine.outlines)) return;
+  XorFigures figures(run.animation, kRed);
+  AppendPoints(run.points,
+               FastPoints(engine.outlines, {engine.param1, engine.param2, engine.param3},
+                          FlashPaths(figures, engine.outlines, SampledPath)));
 }
 
-void FractalEngine::FastHybridMethod(DrawContext* window) {
-  if (outlines.empty()) return;
-  XorFigures figures(*this, window, kRed);
-  AppendPoints(*result, FastHybridPoints(outlines, {param1, param2, param3},
-                                         FlashPaths(figures, outlines, HybridPath)));
+void FastHybridMethod(const FractalEngine& engine, MethodRun& run) {
+  if (engine.outlines.empty()) return;
+  XorFigures figures(run.animation, kRed);
+  AppendPoints(run.points,
+               FastHybridPoints(engine.outlines, {engine.param1, engine.param2, engine.param3},
+                                FlashPaths(figures, engine.outlines, HybridPath)));
 }
 
 }  // namespace kep

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "fractal/method_run.h"
 #include "fractal/outline_path.h"
 #include "fractal/scale_range.h"
 #include "image/point_series.h"
@@ -31,5 +32,9 @@ PointSeries FastPoints(const std::vector<PointSeries>& outlines, const ScaleRang
 // distance of the range; a length below 1 stays 0.
 PointSeries FastHybridPoints(const std::vector<PointSeries>& outlines, const ScaleRange& range,
                              const ScaleHook& afterEach = {});
+
+// The fast and hybrid methods of the method table.
+void FastMethod(const FractalEngine& engine, MethodRun& run);
+void FastHybridMethod(const FractalEngine& engine, MethodRun& run);
 
 }  // namespace kep

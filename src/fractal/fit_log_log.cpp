@@ -1,10 +1,13 @@
 #include "fractal/fit_log_log.h"
 
 #include <cmath>
+#include <string>
 
 namespace kep {
 
 namespace {
+
+bool HasLogarithm(const SeriesPoint& point) { return point.x > 0 && point.y > 0; }
 
 // The running sums of a least-squares line through (ln x, ln y), each rounded to
 // double after every point.
@@ -25,48 +28,49 @@ struct LogSums {
     sxy += lx * ly;
   }
   double Determinant() const { return n * sxx - sx * sx; }
-  bool IsDegenerate() const {
-    const double d = Determinant();
-    return d == 0.0 || std::isnan(d);
-  }
+  // Exactly 0: a series of equal x values other than 1 can leave a tiny non-zero
+  // determinant after rounding, and is then fitted.
+  bool IsDegenerate() const { return Determinant() == 0.0; }
   double Slope() const { return (n * sxy - sx * sy) / Determinant(); }
   double Intercept(double slope) const { return (sy - slope * sx) / n; }
 };
 
-}  // namespace
-
-void FitLogLog(const PointSeries& series, double& slope, double& intercept) {
-  slope = 0.0;
-  intercept = 0.0;
-  LogSums sums;
-  for (const SeriesPoint& point : series) sums.Add(point);
-  if (sums.IsDegenerate()) return;
-  slope = sums.Slope();
-  intercept = sums.Intercept(slope);
-}
-
-std::optional<LogLogFit> FitPositiveLogLog(const PointSeries& series) {
-  LogSums sums;
-  for (const SeriesPoint& point : series) {
-    if (point.x > 0 && point.y > 0) sums.Add(point);
-  }
-  if (sums.n < kMinFitPoints || sums.IsDegenerate()) return std::nullopt;
-
-  LogLogFit fit;
-  fit.slope = sums.Slope();
-  fit.intercept = sums.Intercept(fit.slope);
-  fit.pointCount = static_cast<std::int32_t>(sums.n);
+double RSquared(const PointSeries& series, const LogLogFit& fit, double meanY) {
   double residual = 0.0;
   double spread = 0.0;
-  const double meanY = sums.sy / sums.n;
   for (const SeriesPoint& point : series) {
-    if (point.x <= 0 || point.y <= 0) continue;
+    if (!HasLogarithm(point)) continue;
     const double ly = std::log(static_cast<double>(point.y));
     const double predicted = fit.slope * std::log(static_cast<double>(point.x)) + fit.intercept;
     residual += (ly - predicted) * (ly - predicted);
     spread += (ly - meanY) * (ly - meanY);
   }
-  fit.rSquared = spread == 0.0 ? 1.0 : 1.0 - residual / spread;
+  return spread == 0.0 ? 1.0 : 1.0 - residual / spread;
+}
+
+}  // namespace
+
+Outcome<LogLogFit> FitLogLog(const PointSeries& series) {
+  LogSums sums;
+  for (const SeriesPoint& point : series) {
+    if (HasLogarithm(point)) sums.Add(point);
+  }
+  const auto usable = static_cast<std::int32_t>(sums.n);
+  if (usable < kMinFitPoints) {
+    return Failure{FailureCode::kTooFewPoints,
+                   "the method gave " + std::to_string(usable) +
+                       " points with x and y above 0; a fit needs at least " +
+                       std::to_string(kMinFitPoints)};
+  }
+  if (sums.IsDegenerate()) {
+    return Failure{FailureCode::kDegenerateFit,
+                   "every point has the same x, so no line can be fitted"};
+  }
+  LogLogFit fit;
+  fit.slope = sums.Slope();
+  fit.intercept = sums.Intercept(fit.slope);
+  fit.pointCount = usable;
+  fit.rSquared = RSquared(series, fit, sums.sy / sums.n);
   return fit;
 }
 

@@ -1,9 +1,8 @@
 #include "fractal/fractal_engine.h"
 
-#include <optional>
+#include <string>
 
-#include "draw/message_sink.h"
-#include "fractal/fit_log_log.h"
+#include "fractal/method_animation.h"
 #include "fractal/method_table.h"
 #include "fractal/parameter_range.h"
 
@@ -14,67 +13,75 @@ namespace {
 // At least this many outline points in all are needed before a method runs.
 constexpr std::int64_t kMinOutlinePoints = 11;
 
-void RunMethod(FractalEngine& engine, std::uint32_t methodIndex, DrawContext* window) {
-  switch (methodIndex) {
-    case kDilationIndex: engine.DilationMethod(window); break;
-    case kDistanceMapIndex: engine.DistanceMapMethod(window); break;
-    case kBoxCountingIndex: engine.BoxCounting(window); break;
-    case kFastIndex: engine.FastMethod(window); break;
-    case kFastHybridIndex: engine.FastHybridMethod(window); break;
-    case kParallelLinesIndex: engine.ParallelLinesMethod(window); break;
-    case kCumulativeIntersectionIndex: engine.CumulativeIntersectionMethod(window); break;
-    case kMassRadiusLongIndex: engine.MassRadiusLong(window); break;
-    case kMassRadiusShortIndex: engine.MassRadiusShort(window); break;
-    case kCornerCountIndex: engine.CornerMethod(window, 1); break;
-    case kCornerPerimeterIndex: engine.CornerMethod(window, 0); break;
-  }
-}
-
-double DimensionFromSlope(std::uint32_t methodIndex, double slope) {
-  switch (methodIndex) {
-    case kDilationIndex:
-    case kDistanceMapIndex:
-      return 2.0 - slope;
-    case kBoxCountingIndex:
-    case kCornerCountIndex:
-      return -slope;
-    case kCumulativeIntersectionIndex:
-    case kMassRadiusLongIndex:
-    case kMassRadiusShortIndex:
-      return slope;
-    default:
-      return 1.0 - slope;
-  }
+Failure NoImage(const ImageBuffer& image) {
+  return {FailureCode::kNoImage,
+          "the image has no pixels (" + std::to_string(image.Width()) + " x " +
+              std::to_string(image.Height()) + ")",
+          kLoadImageMessage};
 }
 
 }  // namespace
 
-double FractalEngine::ComputeFD(std::uint32_t methodIndex, const ImageBuffer* image,
-                                std::uint32_t objectValue, std::uint32_t backgroundValue,
-                                PointSeries* resultSeries, DrawContext* animation) {
-  if (image == nullptr || resultSeries == nullptr) return kNoDimension;
-  if (!image->IsLoaded()) {
-    CurrentMessageSink().ShowMessage(kLoadImageMessage);
-    return kNoDimension;
-  }
-  result = resultSeries;
-  result->SetSize(0, -1);
+std::int64_t FractalEngine::OutlinePointCount() const {
+  std::int64_t count = 0;
+  for (const PointSeries& outline : outlines) count += outline.Count();
+  return count;
+}
 
-  if (!PrepareImage(image, objectValue, backgroundValue)) return kNoDimension;
-  std::int64_t outlinePoints = 0;
-  for (const PointSeries& outline : outlines) outlinePoints += outline.Count();
-  if (outlinePoints < kMinOutlinePoints) return kNoDimension;
+MeasureResult FractalEngine::ComputeFD(std::uint32_t methodIndex, const ImageBuffer& image,
+                                       std::uint32_t objectValue, std::uint32_t backgroundValue,
+                                       DrawContext* animation) {
+  MeasureResult result;
+  if (!image.IsLoaded()) {
+    result.failure = NoImage(image);
+    return result;
+  }
+  result.failure = PrepareImage(image, objectValue, backgroundValue);
+  if (result.failure) return result;
+  result.particles = outlines.size();
+  result.outlinePoints = OutlinePointCount();
+  if (outlines.empty()) {
+    result.failure = {
+        FailureCode::kNoParticles,
+        "no particle of grey value " + std::to_string(objectValue & 0xFF) + " in the image"};
+    return result;
+  }
+  if (result.outlinePoints < kMinOutlinePoints) {
+    result.failure = {FailureCode::kTooFewOutlinePoints,
+                      "the particles' outlines have " + std::to_string(result.outlinePoints) +
+                          " points in all; a method needs at least " +
+                          std::to_string(kMinOutlinePoints)};
+    return result;
+  }
   FindBoundingBox();
 
   // Checked only now, so that a refused call has still prepared the outline image.
-  if (methodIndex >= static_cast<std::uint32_t>(kMethodCount)) return kNoDimension;
-  if (!MethodParametersInRange(methodIndex, param1, param2, param3)) return kNoDimension;
+  if (methodIndex >= static_cast<std::uint32_t>(kMethodCount)) {
+    result.failure = {FailureCode::kBadSettings, "there is no method " +
+                                                     std::to_string(methodIndex) + " (0 to " +
+                                                     std::to_string(kMethodCount - 1) + ")"};
+    return result;
+  }
+  result.failure = CheckMethodParameters(methodIndex, {param1, param2, param3});
+  if (result.failure) return result;
 
-  RunMethod(*this, methodIndex, animation);
+  const MethodInfo& method = kMethods[methodIndex];
+  std::optional<MethodAnimation> drawing;
+  if (animation != nullptr) {
+    drawing.emplace(*animation, outlineImage, static_cast<std::uint8_t>(objectValue));
+  }
+  MethodRun run{result.points, drawing ? &*drawing : nullptr, std::nullopt};
+  method.measure(*this, run);
+  if (run.picture) outlineImage = std::move(*run.picture);
 
-  const std::optional<LogLogFit> fit = FitPositiveLogLog(*result);
-  if (!fit) return kNoDimension;
-  return DimensionFromSlope(methodIndex, fit->slope);
+  Outcome<LogLogFit> fit = FitLogLog(result.points);
+  if (!fit.Ok()) {
+    result.failure = fit.Error();
+    return result;
+  }
+  result.fit = fit.Value();
+  result.dimension = DimensionFromSlope(method.rule, fit.Value().slope);
+  return result;
 }
 
 }  // namespace kep

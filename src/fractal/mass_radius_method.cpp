@@ -156,18 +156,25 @@ PointSeries MassRadiusPoints(const std::vector<PointSeries>& outlines, MassRadiu
   return points;
 }
 
-void FractalEngine::MassRadiusLong(DrawContext* window) {
-  if (outlines.empty()) return;
-  RingAnimation rings(*this);
-  if (window && !rings.Start(window, outlineImage)) return;
-  AppendPoints(*result, MassRadiusPoints(outlines, MassRadiusForm::kLong, {param1, param2, param3}, rings.GrowHook()));
+void MassRadiusLong(const FractalEngine& engine, MethodRun& run) {
+  if (engine.outlines.empty()) return;
+  RingAnimation rings(run.animation, static_cast<std::uint8_t>(engine.objectValue));
+  if (run.animation && !rings.Start(engine.outlineImage)) return;
+  AppendPoints(run.points,
+               MassRadiusPoints(engine.outlines, MassRadiusForm::kLong,
+                                {engine.param1, engine.param2, engine.param3}, rings.GrowHook()));
 }
 
-void FractalEngine::MassRadiusShort(DrawContext* window) {
-  if (outlines.empty()) return;
-  RingAnimation rings(*this);
-  if (window && !rings.StartFromPoints(window, ShortFormCentres(outlines))) return;
-  AppendPoints(*result, MassRadiusPoints(outlines, MassRadiusForm::kShort, {param1, param2, param3}, rings.GrowHook()));
+void MassRadiusShort(const FractalEngine& engine, MethodRun& run) {
+  if (engine.outlines.empty()) return;
+  RingAnimation rings(run.animation, static_cast<std::uint8_t>(engine.objectValue));
+  if (run.animation &&
+      !rings.StartFromPoints(engine.outlineImage, ShortFormCentres(engine.outlines))) {
+    return;
+  }
+  AppendPoints(run.points,
+               MassRadiusPoints(engine.outlines, MassRadiusForm::kShort,
+                                {engine.param1, engine.param2, engine.param3}, rings.GrowHook()));
 }
 
 }  // namespace kep

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "fractal/method_run.h"
 #include "fractal/scale_range.h"
 #include "image/point_series.h"
 
@@ -30,5 +31,9 @@ PointSeries ShortFormCentres(const std::vector<PointSeries>& outlines);
 
 PointSeries MassRadiusPoints(const std::vector<PointSeries>& outlines, MassRadiusForm form,
                              const ScaleRange& range, const ScaleHook& afterEach = {});
+
+// The two mass-radius methods of the method table.
+void MassRadiusLong(const FractalEngine& engine, MethodRun& run);
+void MassRadiusShort(const FractalEngine& engine, MethodRun& run);
 
 }  // namespace kep

@@ -3,8 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
+
+#include "fractal/method_run.h"
 
 namespace kep {
 
@@ -25,32 +26,50 @@ enum MethodIndex : std::uint32_t {
   kCornerPerimeterIndex,
 };
 
-struct ParameterDefault {
+// One of a method's three parameters as both input forms show it. Every
+// parameter a method uses takes values from kMinParameter to kMaxParameter
+// (parameter_range.h); an unused one is not checked.
+struct ParameterInfo {
   const char* label;
   std::int32_t value;
+  bool used = true;
 };
 
-// One fractal-dimension method: its list text, its command-line name, and the
-// labels and defaults of its three parameters as both input forms show them.
+// The headings of the result list's two columns; none for a method whose list
+// keeps the headings it showed before.
+struct AxisHeadings {
+  const char* x = nullptr;
+  const char* y = nullptr;
+};
+
+// How the slope s of ln y against ln x becomes the dimension D, from the scaling
+// law that the method's measure follows at scale r:
+enum class SlopeRule {
+  kTwoMinusSlope,  // an area that grows as r^(2 - D) (the outline dilated by r): D = 2 - s
+  kMinusSlope,     // a count that falls as r^(-D) (boxes, corners): D = -s
+  kOneMinusSlope,  // a length that falls as r^(1 - D) (a ruler's walk): D = 1 - s
+  kSlope,          // a mass that grows as r^D within a radius: D = s
+};
+
+double DimensionFromSlope(SlopeRule rule, double slope);
+
+// One fractal-dimension method: its list text, its command-line name, its
+// parameters, the headings of its points, its slope rule, and the function that
+// measures a prepared engine.
 struct MethodInfo {
   const char* listText;
   const char* cliName;
-  std::array<ParameterDefault, 3> parameters;
+  std::array<ParameterInfo, 3> parameters;
+  AxisHeadings headings;
+  SlopeRule rule;
+  MethodFunction measure;
 };
 
-inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
-    {"Dilation", "dilation", {{{"From Radius :", 1}, {"To Radius :", 20}, {"Step Size :", 1}}}},
-    {"Euclidean Distance Map (EDM)", "edm", {{{"To Radius :", 15}, {"Step Size :", 1}, {"Reserved :", 1}}}},
-    {"Box-Counting", "box-counting", {{{"From Box Size :", 8}, {"To Box Size :", 30}, {"Step Size :", 1}}}},
-    {"Fast", "fast", {{{"From Pixel Interval :", 8}, {"To Pixel Interval :", 30}, {"Step Size :", 1}}}},
-    {"Fast (Hybrid)", "fast-hybrid", {{{"From Distance :", 1}, {"To Distance :", 15}, {"Step Size :", 1}}}},
-    {"Parallel-Lines", "parallel-lines", {{{"From Interval :", 1}, {"To Interval :", 30}, {"Step Size :", 1}}}},
-    {"Cumulative-Intersection", "cumulative-intersection", {{{"From Radius :", 4}, {"To Radius :", 100}, {"Step Size :", 4}}}},
-    {"Mass-Radius (Long)", "mass-radius-long", {{{"From Radius :", 1}, {"To Radius :", 20}, {"Step Size :", 1}}}},
-    {"Mass-Radius (Short)", "mass-radius-short", {{{"From Radius :", 1}, {"To Radius :", 20}, {"Step Size :", 1}}}},
-    {"Corner (Count)", "corner-count", {{{"From Height*10:", 10}, {"To Height*10 :", 80}, {"Step Size*10:", 3}}}},
-    {"Corner (Perimeter)", "corner-perimeter", {{{"From Height*10:", 10}, {"To Height*10 :", 80}, {"Step Size*10:", 3}}}},
-}};
+// The methods by index; a new method is one file and one row of this table.
+extern const std::array<MethodInfo, kMethodCount> kMethods;
+
+// The three parameters' defaults of the method of the index.
+std::array<std::int32_t, 3> DefaultParameters(std::uint32_t method);
 
 // The method index for a command-line name or a decimal index "0".."10".
 std::optional<int> MethodIndexFromName(std::string_view name);

@@ -28,34 +28,38 @@ PointSeries ParallelLinesPoints(const std::vector<PointSeries>& outlines, std::i
   ForEachScale(range, [&](std::int32_t separation) {
     const LineGrid grid{top, bottom, separation};
     double perimeter = 0.0;
-    for (const PointSeries& outline : outlines) AddOpenPathLength(LinePath(outline, grid), perimeter);
+    for (const PointSeries& outline : outlines)
+      AddOpenPathLength(LinePath(outline, grid), perimeter);
     points.Append(separation, TruncateToInt32(perimeter));
     if (afterEach) afterEach(separation);
   });
   return points;
 }
 
-void FractalEngine::ParallelLinesMethod(DrawContext* window) {
-  if (outlines.empty()) return;
-  XorFigures figures(*this, window, kRed);
+void ParallelLinesMethod(const FractalEngine& engine, MethodRun& run) {
+  if (engine.outlines.empty()) return;
+  XorFigures figures(run.animation, kRed);
   ScaleHook showLines;
   if (figures.Active()) {
     // The green lines across the bounding box, and in red each outline's path
     // through its pixels on the lines, closed back to its first pixel.
     showLines = [&](std::int32_t separation) {
-      const LineGrid grid{top, bottom, separation};
+      const LineGrid grid{engine.top, engine.bottom, separation};
       figures.Flash([&] {
         figures.SelectPen(kGreen);
-        for (std::int64_t y = top; y <= bottom; y += separation) {
+        for (std::int64_t y = engine.top; y <= engine.bottom; y += separation) {
           const auto row = static_cast<std::int32_t>(y);
-          figures.Line({left, row}, {right, row});
+          figures.Line({engine.left, row}, {engine.right, row});
         }
         figures.SelectPen(kRed);
-        for (const PointSeries& outline : outlines) figures.ClosedPath(LinePath(outline, grid));
+        for (const PointSeries& outline : engine.outlines)
+          figures.ClosedPath(LinePath(outline, grid));
       });
     };
   }
-  AppendPoints(*result, ParallelLinesPoints(outlines, top, bottom, {param1, param2, param3}, showLines));
+  AppendPoints(run.points,
+               ParallelLinesPoints(engine.outlines, engine.top, engine.bottom,
+                                   {engine.param1, engine.param2, engine.param3}, showLines));
 }
 
 }  // namespace kep

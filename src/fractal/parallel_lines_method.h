@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "fractal/method_run.h"
 #include "fractal/outline_path.h"
 #include "fractal/scale_range.h"
 #include "image/point_series.h"
@@ -28,5 +29,8 @@ OutlinePath LinePath(const PointSeries& outline, const LineGrid& grid);
 PointSeries ParallelLinesPoints(const std::vector<PointSeries>& outlines, std::int32_t top,
                                 std::int32_t bottom, const ScaleRange& range,
                                 const ScaleHook& afterEach = {});
+
+// The parallel-lines method of the method table.
+void ParallelLinesMethod(const FractalEngine& engine, MethodRun& run);
 
 }  // namespace kep

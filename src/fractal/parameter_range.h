@@ -1,6 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
+
+#include "failure/failure.h"
 
 namespace kep {
 
@@ -9,9 +14,12 @@ namespace kep {
 inline constexpr std::int32_t kMinParameter = 1;
 inline constexpr std::int32_t kMaxParameter = 10000;
 
-// Whether every parameter that the method of the index uses lies in the range
-// (the distance-map method does not use its third).
-bool MethodParametersInRange(std::uint32_t methodIndex, std::int32_t param1, std::int32_t param2,
-                             std::int32_t param3);
+// A parameter's label as a name in a sentence: "To Radius :" -> "To Radius".
+std::string ParameterName(const char* label);
+
+// parameter-out-of-range for the first parameter that the method of the index
+// uses and that lies outside the range; nothing when all lie within it.
+std::optional<Failure> CheckMethodParameters(std::uint32_t methodIndex,
+                                             const std::array<std::int32_t, 3>& params);
 
 }  // namespace kep

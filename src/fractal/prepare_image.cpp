@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "fractal/fractal_engine.h"
 #include "preprocess/flood_fill.h"
@@ -7,9 +8,9 @@
 
 namespace kep {
 
-bool FractalEngine::PrepareImage(const ImageBuffer* image, std::uint32_t objectValue,
-                                 std::uint32_t backgroundValue) {
-  if (image == nullptr) return false;
+std::optional<Failure> FractalEngine::PrepareImage(const ImageBuffer& image,
+                                                   std::uint32_t objectValue,
+                                                   std::uint32_t backgroundValue) {
   outlines = {};
   this->objectValue = objectValue;
   this->backgroundValue = backgroundValue;
@@ -17,8 +18,15 @@ bool FractalEngine::PrepareImage(const ImageBuffer* image, std::uint32_t objectV
   const auto background = static_cast<std::uint8_t>(backgroundValue);
   // Erasing a particle with its own value would leave it to be traced again from
   // every one of its pixels.
-  if (object == background) return false;
-  if (!sourceImage.CopyFrom(*image) || !outlineImage.CopyFrom(*image)) return false;
+  if (object == background) {
+    return Failure{
+        FailureCode::kBadSettings,
+        "the particles and the background have the same grey value " + std::to_string(object)};
+  }
+  if (!sourceImage.CopyFrom(image) || !outlineImage.CopyFrom(image)) {
+    return Failure{FailureCode::kOutOfMemory,
+                   "not enough memory for the working copies of the image"};
+  }
 
   const std::int32_t width = outlineImage.Width();
   for (std::int32_t y = 0; y < outlineImage.Height(); ++y) {
@@ -40,7 +48,7 @@ bool FractalEngine::PrepareImage(const ImageBuffer* image, std::uint32_t objectV
   for (const PointSeries& outline : outlines) {
     for (const SeriesPoint& point : outline) outlineImage.SetPixel(point.x, point.y, object);
   }
-  return true;
+  return std::nullopt;
 }
 
 void FractalEngine::FindBoundingBox() {

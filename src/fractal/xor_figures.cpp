@@ -1,44 +1,41 @@
 #include "fractal/xor_figures.h"
 
-#include "fractal/fractal_engine.h"
-
 namespace kep {
 
-XorFigures::XorFigures(FractalEngine& engine, DrawContext* window, Rgb pen)
-    : m_engine(engine), m_window(window) {
-  if (!m_window) return;
-  m_engine.BeginAnimation(m_window);
-  m_previousPen = m_window->SelectPen(pen);
-  m_previousMode = m_window->SetDrawMode(DrawMode::kXor);
+XorFigures::XorFigures(const MethodAnimation* animation, Rgb pen) : m_animation(animation) {
+  if (!m_animation) return;
+  m_previousPen = m_animation->Window().SelectPen(pen);
+  m_previousMode = m_animation->Window().SetDrawMode(DrawMode::kXor);
 }
 
 XorFigures::~XorFigures() {
-  if (!m_window) return;
-  m_window->SelectPen(m_previousPen);
-  m_window->SetDrawMode(m_previousMode);
-  m_engine.EndAnimation();
+  if (!m_animation) return;
+  DrawContext& window = m_animation->Window();
+  window.SelectPen(m_previousPen);
+  window.SetDrawMode(m_previousMode);
+  window.Flush();
 }
 
 void XorFigures::SelectPen(Rgb colour) {
-  if (m_window) m_window->SelectPen(colour);
+  if (m_animation) m_animation->Window().SelectPen(colour);
 }
 
 void XorFigures::MoveTo(SeriesPoint point) {
-  m_window->MoveTo(m_engine.ToWindowX(point.x), m_engine.ToWindowY(point.y));
+  m_animation->Window().MoveTo(m_animation->ToWindowX(point.x), m_animation->ToWindowY(point.y));
 }
 
 void XorFigures::LineTo(SeriesPoint point) {
-  m_window->LineTo(m_engine.ToWindowX(point.x), m_engine.ToWindowY(point.y));
+  m_animation->Window().LineTo(m_animation->ToWindowX(point.x), m_animation->ToWindowY(point.y));
 }
 
 void XorFigures::Line(SeriesPoint from, SeriesPoint to) {
-  if (!m_window) return;
+  if (!m_animation) return;
   MoveTo(from);
   LineTo(to);
 }
 
 void XorFigures::ClosedPath(const OutlinePath& path) {
-  if (!m_window || path.empty()) return;
+  if (!m_animation || path.empty()) return;
   MoveTo(path.front());
   for (std::size_t i = 1; i < path.size(); ++i) LineTo(path[i]);
   LineTo(path.front());
@@ -50,12 +47,12 @@ void XorFigures::CornerMark(SeriesPoint corner) {
 }
 
 void XorFigures::Flash(const std::function<void()>& drawFigure) {
-  if (!m_window) return;
+  if (!m_animation) return;
   drawFigure();
-  m_window->Flush();
-  m_engine.PauseSeconds(1);
+  m_animation->Window().Flush();
+  m_animation->PauseSeconds(1);
   drawFigure();
-  m_window->Flush();
+  m_animation->Window().Flush();
 }
 
 }  // namespace kep

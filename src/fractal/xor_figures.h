@@ -3,25 +3,23 @@
 #include <functional>
 
 #include "draw/draw_context.h"
+#include "fractal/method_animation.h"
 #include "fractal/outline_path.h"
 
 namespace kep {
 
-class FractalEngine;
-
 // The animation of the walking methods: figures drawn on the animation window in
 // exclusive-or mode, so that drawing a figure a second time removes it. Inactive
-// (drawing nothing) when there is no window. While active it holds the engine's
-// drawing context; at the end it selects the previous pen and mode again and gives
-// the context back.
+// (drawing nothing) without an animation. While active it keeps the window's
+// previous pen and mode, selects them again at the end and flushes the window.
 class XorFigures {
  public:
-  XorFigures(FractalEngine& engine, DrawContext* window, Rgb pen);
+  XorFigures(const MethodAnimation* animation, Rgb pen);
   ~XorFigures();
   XorFigures(const XorFigures&) = delete;
   XorFigures& operator=(const XorFigures&) = delete;
 
-  bool Active() const { return m_window != nullptr; }
+  bool Active() const { return m_animation != nullptr; }
   void SelectPen(Rgb colour);
   // Lines in image coordinates, drawn at their window positions.
   void Line(SeriesPoint from, SeriesPoint to);
@@ -36,8 +34,7 @@ class XorFigures {
   void MoveTo(SeriesPoint point);
   void LineTo(SeriesPoint point);
 
-  FractalEngine& m_engine;
-  DrawContext* m_window = nullptr;
+  const MethodAnimation* m_animation;
   Rgb m_previousPen;
   DrawMode m_previousMode = DrawMode::kCopy;
 };

@@ -59,17 +59,8 @@ class ImageBuffer {
   // Paints a frame k pixels wide; k <= 0 paints nothing.
   void FillBorder(std::int32_t k, std::uint8_t value);
 
-  // Grey-level operations (histogram and threshold).
+  // The number of pixels of each grey level.
   void ComputeHistogram(Histogram& counts) const;
-  std::uint8_t PercentileLevel(std::int32_t percent) const;
-  void ThresholdRange(std::uint8_t low, std::uint8_t high, const ImageBuffer& src);
-  void ThresholdBright(std::int32_t percent, std::uint8_t lower, std::uint8_t higher,
-                       const ImageBuffer& src);
-  // Region removal: regions of regionValue no larger than minSize become fillValue.
-  void RemoveRegions(std::uint8_t regionValue, std::uint8_t fillValue, std::int32_t minSize,
-                     const ImageBuffer& src);
-  // Grows the objects of one grey value of src by the radius into this image.
-  void Dilate(std::uint8_t value, std::int32_t radius, const ImageBuffer& src);
 
   // Reads a Windows bitmap file; 1 on success, 0 on failure. The second form also
   // says what the file holds and, on failure, why it was refused.

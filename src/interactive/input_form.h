@@ -5,8 +5,8 @@
 #include <wx/string.h>
 
 #include "app/method_form.h"
-#include "fractal/fractal_engine.h"
 #include "image/image_buffer.h"
+#include "project/measurement.h"
 
 class wxSizer;
 
@@ -95,9 +95,7 @@ class CInputForm final : public MethodForm {
   // The engine and the working images of Get Edge and Calculate FD, kept from
   // command to command so that the copies of a large image find their memory
   // ready.
-  FractalEngine m_engine;
-  ImageBuffer m_workingImage;
-  ImageBuffer m_preparedImage;
+  MeasureWorkspace m_workspace;
 };
 
 }  // namespace kep

@@ -9,6 +9,8 @@
 #include "interactive/input_form.h"
 #include "interactive/kep_doc.h"
 #include "preprocess/preprocess_sequence.h"
+#include "preprocess/remove_regions.h"
+#include "preprocess/threshold.h"
 #include "project/image_reading.h"
 #include "project/measurement.h"
 
@@ -19,7 +21,6 @@ namespace {
 constexpr const char* kNoEdgesMessage = "Can't get the edges of the picture";
 constexpr const char* kSwapHistogramMessage =
     "Can't swap because the right side picture is histogram!";
-
 
 }  // namespace
 
@@ -70,9 +71,9 @@ void CInputForm::OnThreshold() {
   }
   BusyScope busy;
   CKEPDoc* document = GetDocument();
-  document->m_rightImage.ThresholdBright(
-      WholePercent(m_brightPercent), static_cast<std::uint8_t>(m_lowerBrightness),
-      static_cast<std::uint8_t>(m_higherBrightness), document->m_leftImage);
+  ThresholdBright(document->m_rightImage, WholePercent(m_brightPercent),
+                  static_cast<std::uint8_t>(m_lowerBrightness),
+                  static_cast<std::uint8_t>(m_higherBrightness), document->m_leftImage);
   document->m_rightImage.FillBorder(2, 0);
   document->m_rightPaneMode = kRightPaneImage;
   NotifyOtherPanes();
@@ -82,9 +83,8 @@ void CInputForm::OnDeleteSP() {
   if (!BothImagesPresent() || !IsParticleValue(m_particleBrightness)) return;
   BusyScope busy;
   CKEPDoc* document = GetDocument();
-  document->m_rightImage.RemoveRegions(static_cast<std::uint8_t>(m_particleBrightness),
-                                       static_cast<std::uint8_t>(m_background), m_minParticleSize,
-                                       document->m_leftImage);
+  RemoveRegions(document->m_rightImage, static_cast<std::uint8_t>(m_particleBrightness),
+                static_cast<std::uint8_t>(m_background), m_minParticleSize, document->m_leftImage);
   NotifyOtherPanes();
 }
 
@@ -96,9 +96,9 @@ void CInputForm::OnFillHoles() {
   }
   BusyScope busy;
   CKEPDoc* document = GetDocument();
-  document->m_rightImage.RemoveRegions(static_cast<std::uint8_t>(m_background),
-                                       static_cast<std::uint8_t>(m_particleBrightness),
-                                       m_minHoleSize, document->m_leftImage);
+  RemoveRegions(document->m_rightImage, static_cast<std::uint8_t>(m_background),
+                static_cast<std::uint8_t>(m_particleBrightness), m_minHoleSize,
+                document->m_leftImage);
   NotifyOtherPanes();
 }
 
@@ -116,18 +116,12 @@ void CInputForm::OnGetEdge() {
 bool CInputForm::GetEdges() {
   if (!BothImagesPresent()) return false;
   CKEPDoc* document = GetDocument();
-  if (!m_workingImage.CopyFrom(document->m_leftImage)) return false;
-  const PreprocessSettings settings{m_brightPercent,      m_lowerBrightness, m_higherBrightness,
-                                    m_particleBrightness, m_minParticleSize, m_minHoleSize};
-  if (RunPreprocessSequence(m_workingImage, m_preparedImage, settings) !=
-      PreprocessOutcome::kDone) {
+  const PreprocessSettings settings{m_brightPercent, m_lowerBrightness, m_higherBrightness,
+                                    m_minParticleSize, m_minHoleSize};
+  if (PrepareOutlines(m_workspace, document->m_leftImage, m_particleBrightness, settings)) {
     return false;
   }
-  if (!m_engine.PrepareImage(&m_preparedImage, static_cast<std::uint32_t>(m_particleBrightness),
-                             m_background)) {
-    return false;
-  }
-  document->m_rightImage.CopyFrom(m_engine.outlineImage);
+  document->m_rightImage.CopyFrom(m_workspace.engine.outlineImage);
   return true;
 }
 
@@ -149,20 +143,24 @@ void CInputForm::OnCalculateFD() {
   CKEPDoc* document = GetDocument();
   const MeasureSettings settings{static_cast<std::uint32_t>(document->m_method),
                                  {document->m_param1, document->m_param2, document->m_param3},
-                                 static_cast<std::uint32_t>(m_particleBrightness),
-                                 m_background};
+                                 m_particleBrightness,
+                                 std::nullopt};
   CImageRView* animationPane = m_animate ? document->m_pRightView : nullptr;
-  Measurement measured;
+  MeasureResult result;
   {
     BusyScope busy(animationPane ? BusyScope::Painting::kKept : BusyScope::Painting::kBlocked);
     DrawContext* animation = animationPane ? &animationPane->BeginLiveDrawing() : nullptr;
-    measured = MeasureImage(m_engine, document->m_leftImage, settings, animation);
+    result = MeasureImage(m_workspace, document->m_leftImage, settings,
+                          {.keepOutline = true, .animation = animation});
   }
-  document->m_fractalDimension = measured.fd;
-  document->m_resultSeries = std::move(measured.points);
-  if (measured.fd >= 0.0) {
-    document->m_rightImage.CopyFrom(m_engine.outlineImage);
+  document->m_fractalDimension = result.dimension;
+  document->m_resultSeries = std::move(result.points);
+  if (result.HasDimension()) {
+    document->m_rightImage.CopyFrom(*result.outline);
   } else {
+    if (!result.failure->message.empty()) {
+      Dialogs().ShowMessage(this, wxString::FromUTF8(result.failure->message));
+    }
     Dialogs().ShowMessage(this, kNoDimensionMessage);
   }
   document->m_rightPaneMode = kRightPanePlot;

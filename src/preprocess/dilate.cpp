@@ -1,7 +1,8 @@
+#include "preprocess/dilate.h"
+
 #include <algorithm>
 #include <cstring>
 
-#include "image/image_buffer.h"
 #include "preprocess/disc_centre_distance.h"
 #include "preprocess/disc_table.h"
 
@@ -76,17 +77,17 @@ void GrowDiscs(ImageBuffer& dst, std::uint8_t value, std::int32_t radius, const 
 
 }  // namespace
 
-void ImageBuffer::Dilate(std::uint8_t value, std::int32_t radius, const ImageBuffer& src) {
+void Dilate(ImageBuffer& dest, std::uint8_t value, std::int32_t radius, const ImageBuffer& src) {
   // The frame must not look like object, or the next dilation would spread it
   // inward.
-  FillBorder(1, value == 0 ? 255 : 0);
+  dest.FillBorder(1, value == 0 ? 255 : 0);
   if (radius < 0) return;
   if (radius == 0) {
-    GrowWestNorth(*this, value, src);
+    GrowWestNorth(dest, value, src);
   } else if (radius == 1) {
-    GrowCross(*this, value, src);
+    GrowCross(dest, value, src);
   } else {
-    GrowDiscs(*this, value, radius, src);
+    GrowDiscs(dest, value, radius, src);
   }
 }
 

@@ -1,6 +1,29 @@
 #include "preprocess/preprocess_sequence.h"
 
+#include <string>
+
+#include "preprocess/remove_regions.h"
+#include "preprocess/threshold.h"
+
 namespace kep {
+
+namespace {
+
+std::optional<Failure> CheckBrightness(const char* name, std::int32_t value) {
+  if (IsBrightness(value)) return std::nullopt;
+  return Failure{FailureCode::kBadSettings, std::string(name) + " " + std::to_string(value) +
+                                                " is outside 0 to " +
+                                                std::to_string(kMaxBrightness)};
+}
+
+}  // namespace
+
+std::optional<Failure> CheckParticleValue(std::int32_t particle) {
+  if (IsParticleValue(particle)) return std::nullopt;
+  return Failure{FailureCode::kBadSettings,
+                 "Particle Brightness " + std::to_string(particle) + " is neither 0 nor 255",
+                 kBadParticleMessage};
+}
 
 // Values outside 0..100 (and NaN) end up at the limits PercentileLevel clamps to
 // anyway.
@@ -10,24 +33,26 @@ std::int32_t WholePercent(double percent) {
   return static_cast<std::int32_t>(percent);
 }
 
-PreprocessOutcome RunPreprocessSequence(ImageBuffer& a, ImageBuffer& b,
-                                        const PreprocessSettings& settings) {
-  if (!b.CopyFrom(a)) return PreprocessOutcome::kOutOfMemory;
-  if (!IsBrightness(settings.lowerBrightness) || !IsBrightness(settings.higherBrightness)) {
-    return PreprocessOutcome::kBrightnessOutOfRange;
+std::optional<Failure> RunPreprocessSequence(ImageBuffer& a, ImageBuffer& b,
+                                             const PreprocessSettings& settings,
+                                             std::int32_t particle) {
+  if (!b.CopyFrom(a)) {
+    return Failure{FailureCode::kOutOfMemory, "not enough memory for a working copy of the image"};
   }
-  const std::int32_t particle = settings.particleBrightness;
-  const std::uint8_t background = particle == 0 ? 255 : 0;
-  b.ThresholdBright(WholePercent(settings.brightPercent),
-                    static_cast<std::uint8_t>(settings.lowerBrightness),
-                    static_cast<std::uint8_t>(settings.higherBrightness), a);
+  if (auto failure = CheckBrightness("Lower Brightness", settings.lowerBrightness)) return failure;
+  if (auto failure = CheckBrightness("Higher Brightness", settings.higherBrightness))
+    return failure;
+  const std::uint8_t background = BackgroundValueFor(particle);
+  ThresholdBright(b, WholePercent(settings.brightPercent),
+                  static_cast<std::uint8_t>(settings.lowerBrightness),
+                  static_cast<std::uint8_t>(settings.higherBrightness), a);
   // A frame of background keeps every particle off the image's edge.
   b.FillBorder(2, background);
-  if (!IsParticleValue(particle)) return PreprocessOutcome::kBadParticleValue;
+  if (auto failure = CheckParticleValue(particle)) return failure;
   const auto particleValue = static_cast<std::uint8_t>(particle);
-  a.RemoveRegions(particleValue, background, settings.minParticleSize, b);
-  b.RemoveRegions(background, particleValue, settings.minHoleSize, a);
-  return PreprocessOutcome::kDone;
+  RemoveRegions(a, particleValue, background, settings.minParticleSize, b);
+  RemoveRegions(b, background, particleValue, settings.minHoleSize, a);
+  return std::nullopt;
 }
 
 }  // namespace kep

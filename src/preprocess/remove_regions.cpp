@@ -1,14 +1,15 @@
+#include "preprocess/remove_regions.h"
+
 #include <cstring>
 
-#include "image/image_buffer.h"
 #include "preprocess/flood_fill.h"
 
 namespace kep {
 
-void ImageBuffer::RemoveRegions(std::uint8_t regionValue, std::uint8_t fillValue, std::int32_t minSize,
-                                const ImageBuffer& src) {
+void RemoveRegions(ImageBuffer& dest, std::uint8_t regionValue, std::uint8_t fillValue,
+                   std::int32_t minSize, const ImageBuffer& src) {
   if (regionValue == fillValue || minSize <= 0) {
-    CopyPixelsFrom(src);
+    dest.CopyPixelsFrom(src);
     return;
   }
   // Every pixel outside the regions is first set to a mark value, so that small
@@ -17,30 +18,31 @@ void ImageBuffer::RemoveRegions(std::uint8_t regionValue, std::uint8_t fillValue
   auto mark = static_cast<std::uint8_t>(regionValue + 1);
   if (mark == fillValue) mark = static_cast<std::uint8_t>(regionValue + 2);
 
-  // The width in a local: a byte store could otherwise change the member, which
+  // The sizes in locals: a byte store could otherwise change the image's, which
   // would be read again for every pixel and keep the loops from being vectorized.
-  const std::int32_t width = m_width;
-  for (std::int32_t y = 0; y < m_height; ++y) {
+  const std::int32_t width = dest.Width();
+  const std::int32_t height = dest.Height();
+  for (std::int32_t y = 0; y < height; ++y) {
     const std::uint8_t* in = src.PixelAddress(0, y);
-    std::uint8_t* out = PixelAddress(0, y);
+    std::uint8_t* out = dest.PixelAddress(0, y);
     for (std::int32_t x = 0; x < width; ++x) out[x] = in[x] == regionValue ? regionValue : mark;
   }
 
-  for (std::int32_t y = 0; y < m_height; ++y) {
-    std::uint8_t* row = PixelAddress(0, y);
+  for (std::int32_t y = 0; y < height; ++y) {
+    std::uint8_t* row = dest.PixelAddress(0, y);
     for (std::int32_t x = 0; x < width; ++x) {
       // Each fill repaints its region, so the scan never meets it again.
       const void* next = std::memchr(row + x, regionValue, static_cast<std::size_t>(width - x));
       if (next == nullptr) break;
       x = static_cast<std::int32_t>(static_cast<const std::uint8_t*>(next) - row);
-      FloodFill(*this, x, y, fillValue, 0, 0);
-      if (LastFillArea() > minSize) RepaintLastFill(*this, mark);
+      FloodFill(dest, x, y, fillValue, 0, 0);
+      if (LastFillArea() > minSize) RepaintLastFill(dest, mark);
     }
   }
 
-  for (std::int32_t y = 0; y < m_height; ++y) {
+  for (std::int32_t y = 0; y < height; ++y) {
     const std::uint8_t* in = src.PixelAddress(0, y);
-    std::uint8_t* out = PixelAddress(0, y);
+    std::uint8_t* out = dest.PixelAddress(0, y);
     for (std::int32_t x = 0; x < width; ++x) out[x] = out[x] == mark ? in[x] : out[x];
   }
 }

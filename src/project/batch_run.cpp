@@ -18,7 +18,7 @@ class OrderedResults {
  public:
   explicit OrderedResults(std::size_t count) : m_slots(count) {}
 
-  void Put(std::size_t index, FileMeasurement measurement) {
+  void Put(std::size_t index, MeasureResult measurement) {
     {
       std::lock_guard lock(m_mutex);
       m_slots[index] = std::move(measurement);
@@ -26,10 +26,10 @@ class OrderedResults {
     m_ready.notify_all();
   }
 
-  FileMeasurement Take(std::size_t index) {
+  MeasureResult Take(std::size_t index) {
     std::unique_lock lock(m_mutex);
     m_ready.wait(lock, [&] { return m_slots[index].has_value(); });
-    FileMeasurement measurement = std::move(*m_slots[index]);
+    MeasureResult measurement = std::move(*m_slots[index]);
     m_slots[index].reset();
     return measurement;
   }
@@ -37,19 +37,33 @@ class OrderedResults {
  private:
   std::mutex m_mutex;
   std::condition_variable m_ready;
-  std::vector<std::optional<FileMeasurement>> m_slots;
+  std::vector<std::optional<MeasureResult>> m_slots;
 };
 
 }  // namespace
 
+bool SkipsReport(const MeasureResult& result) {
+  if (!result.failure) return false;
+  switch (result.failure->code) {
+    case FailureCode::kUnreadable:
+    case FailureCode::kBadSettings:
+    case FailureCode::kOutOfMemory:
+      return true;
+    default:
+      return false;
+  }
+}
+
 unsigned DefaultBatchThreads() { return std::max(1u, std::thread::hardware_concurrency()); }
 
-void MeasureFiles(const std::vector<std::string>& files, const BatchSettings& settings,
+void MeasureFiles(const std::vector<std::string>& files, const MeasureSettings& settings,
                   unsigned threads, const FileObserver& onFile) {
   const std::size_t workerCount = std::min<std::size_t>(std::max(threads, 1u), files.size());
   if (workerCount <= 1) {
-    BatchWorker worker(settings);
-    for (std::size_t i = 0; i < files.size(); ++i) onFile(i, files[i], worker.Measure(files[i]));
+    MeasureWorkspace workspace;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+      onFile(i, files[i], MeasureFile(workspace, files[i], settings));
+    }
     return;
   }
 
@@ -58,9 +72,9 @@ void MeasureFiles(const std::vector<std::string>& files, const BatchSettings& se
   std::vector<std::jthread> workers;
   for (std::size_t t = 0; t < workerCount; ++t) {
     workers.emplace_back([&] {
-      BatchWorker worker(settings);
+      MeasureWorkspace workspace;
       for (std::size_t i = next++; i < files.size(); i = next++) {
-        results.Put(i, worker.Measure(files[i]));
+        results.Put(i, MeasureFile(workspace, files[i], settings));
       }
     });
   }
@@ -73,20 +87,20 @@ bool RecordBatch(const MeasurementSource& measure, ReportFile& report, BatchResu
   if (!report.Write(ReportHeader())) return false;
   results.ClearResults();
   bool written = true;
-  measure([&](std::size_t index, const std::string& path, const FileMeasurement& measurement) {
-    if (measurement.outcome != FileOutcome::kMeasured) {
+  measure([&](std::size_t index, const std::string& path, const MeasureResult& result) {
+    if (SkipsReport(result)) {
       ++summary.skipped;
     } else {
-      ++(measurement.dimension == kNoDimension ? summary.failed : summary.measured);
-      results.Append(static_cast<double>(index + 1), measurement.dimension, measurement.series);
-      written = written && report.Write(ReportLine(path, measurement.dimension));
+      ++(result.HasDimension() ? summary.measured : summary.failed);
+      results.Append(static_cast<double>(index + 1), result.dimension, result.points);
+      written = written && report.Write(ReportLine(path, result.dimension));
     }
-    if (onFile) onFile(index, path, measurement);
+    if (onFile) onFile(index, path, result);
   });
   return written && report.Commit();
 }
 
-bool RunBatch(const std::vector<std::string>& files, const BatchSettings& settings,
+bool RunBatch(const std::vector<std::string>& files, const MeasureSettings& settings,
               unsigned threads, ReportFile& report, BatchResults& results, BatchSummary& summary,
               const FileObserver& onFile) {
   return RecordBatch(

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "fractal/measure_result.h"
 #include "project/batch_results.h"
-#include "project/batch_settings.h"
-#include "project/file_measurement.h"
+#include "project/measurement.h"
 #include "project/report_file.h"
 
 namespace kep {
@@ -23,14 +23,19 @@ struct BatchSummary {
   std::size_t skipped = 0;   // no line in the report
 };
 
+// Whether a file gets no line in the report: it could not be read, its settings
+// were refused, or it did not fit in memory. Every other file gets its dimension,
+// or -1.0 when the engine found none.
+bool SkipsReport(const MeasureResult& result);
+
 // Called on the calling thread once per file, in file-list order.
 using FileObserver =
-    std::function<void(std::size_t index, const std::string& path, const FileMeasurement&)>;
+    std::function<void(std::size_t index, const std::string& path, const MeasureResult&)>;
 
 // Measures the files on `threads` threads (at least one) and hands every file's
 // measurement to `onFile` in file-list order; the results do not depend on the
 // number of threads.
-void MeasureFiles(const std::vector<std::string>& files, const BatchSettings& settings,
+void MeasureFiles(const std::vector<std::string>& files, const MeasureSettings& settings,
                   unsigned threads, const FileObserver& onFile);
 
 // Hands every file's measurement to the observer it is given, in file-list order.
@@ -46,7 +51,7 @@ bool RecordBatch(const MeasurementSource& measure, ReportFile& report, BatchResu
                  BatchSummary& summary, const FileObserver& onFile);
 
 // The batch run of this process: RecordBatch over MeasureFiles.
-bool RunBatch(const std::vector<std::string>& files, const BatchSettings& settings,
+bool RunBatch(const std::vector<std::string>& files, const MeasureSettings& settings,
               unsigned threads, ReportFile& report, BatchResults& results, BatchSummary& summary,
               const FileObserver& onFile);
 

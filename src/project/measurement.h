@@ -1,40 +1,71 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "draw/draw_context.h"
+#include "failure/failure.h"
 #include "fractal/fractal_engine.h"
+#include "fractal/measure_result.h"
+#include "fractal/method_table.h"
 #include "image/image_buffer.h"
-#include "image/point_series.h"
+#include "preprocess/preprocess_sequence.h"
+#include "project/image_reading.h"
 
 namespace kep {
 
 // What the system says when the engine finds no dimension.
 inline constexpr const char* kNoDimensionMessage = "Sorry! I can't Calculate Fractal Dimension!";
 
-// What one measurement runs with: the method, its three parameters, and the grey
-// values of the particles and of the background.
+// What one measurement runs with: the method and its three parameters, the
+// particles' grey value (0 or 255; the background is the other), and the batch
+// pre-processing to run first, if any.
 struct MeasureSettings {
-  std::uint32_t method = 0;
-  std::array<std::int32_t, 3> params{};
-  std::uint32_t objectValue = 255;
-  std::uint32_t backgroundValue = 0;
+  std::uint32_t method = kDilationIndex;
+  std::array<std::int32_t, 3> params = DefaultParameters(kDilationIndex);
+  std::int32_t particle = 255;
+  std::optional<PreprocessSettings> preprocess;
 };
 
-// One run of the engine on an image.
-struct Measurement {
-  double fd = kNoDimension;
-  PointSeries points;
-  std::int64_t outlinePoints = 0;
-  std::size_t particles = 0;
+// How a measurement is delivered: with the picture the method measured (the
+// outline image, or the distance map), and with its steps drawn into a window.
+struct MeasureOptions {
+  bool keepOutline = false;
+  DrawContext* animation = nullptr;
 };
 
-// Measures the image as it is (no pre-processing) with the engine, which keeps
-// the outline image and the outlines it measured. `animation`, when given, is the
-// window the method draws its progress into.
-Measurement MeasureImage(FractalEngine& engine, const ImageBuffer& image,
-                         const MeasureSettings& settings, DrawContext* animation = nullptr);
+// The working objects of one thread's measurements, kept from image to image so
+// that the next image of the same size finds its memory ready.
+struct MeasureWorkspace {
+  FractalEngine engine;
+  ImageBuffer loaded;
+  ImageBuffer prepared;
+};
+
+// The one measuring pipeline of every front end: optional pre-processing,
+// preparation of the outlines, the method, the fit. Never throws: an image that
+// does not fit in memory fails with out-of-memory.
+MeasureResult MeasureImage(MeasureWorkspace& workspace, const ImageBuffer& image,
+                           const MeasureSettings& settings, const MeasureOptions& options = {});
+
+// Reads the file by its extension, then measures it. A file that cannot be read
+// fails with unreadable (and the system's "Please Select Bitmap or TIFF" for a
+// wrong extension); one read with no pixels fails with no-image.
+MeasureResult MeasureFile(MeasureWorkspace& workspace, const std::string& path,
+                          const MeasureSettings& settings, const MeasureOptions& options = {});
+
+// The image after the batch pre-processing with the particle value, in
+// workspace.prepared (workspace.loaded is its working copy).
+std::optional<Failure> PreprocessImage(MeasureWorkspace& workspace, const ImageBuffer& image,
+                                       const PreprocessSettings& settings, std::int32_t particle);
+
+// The outline image the engine measures for these settings (after their
+// pre-processing, if any), in workspace.engine.outlineImage: what the windows'
+// "Get Edge" shows.
+std::optional<Failure> PrepareOutlines(MeasureWorkspace& workspace, const ImageBuffer& image,
+                                       std::int32_t particle,
+                                       const std::optional<PreprocessSettings>& preprocess);
 
 }  // namespace kep

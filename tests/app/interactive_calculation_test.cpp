@@ -57,18 +57,19 @@ TEST_F(InteractiveCalculationTest, EveryMethodGivesTheNumbersOfTheCommandLine) {
     ImageBuffer outlines;
     outlines.CopyFrom(Doc().m_leftImage);
     Click(kIdCalculateFD);
-    FractalEngine engine;
-    const Measurement direct =
-        MeasureImage(engine, outlines, {static_cast<std::uint32_t>(method), params, 255, 0});
-    EXPECT_EQ(Doc().m_fractalDimension, direct.fd);
+    MeasureWorkspace workspace;
+    const MeasureResult direct = MeasureImage(
+        workspace, outlines, {static_cast<std::uint32_t>(method), params, 255, std::nullopt},
+        {.keepOutline = true});
+    EXPECT_EQ(Doc().m_fractalDimension, direct.dimension);
     EXPECT_EQ(PointsOf(Doc().m_resultSeries), PointsOf(direct.points));
     EXPECT_EQ(Doc().m_rightPaneMode, kRightPanePlot);
-    if (direct.fd >= 0.0) {
-      EXPECT_EQ(Output().m_fdText, ThreeDecimal(direct.fd));
-      EXPECT_EQ(Doc().m_rightImage.ByteCount(), engine.outlineImage.ByteCount());
+    if (direct.HasDimension()) {
+      EXPECT_EQ(Output().m_fdText, ThreeDecimal(direct.dimension));
+      EXPECT_EQ(Doc().m_rightImage.ByteCount(), direct.outline->ByteCount());
       EXPECT_TRUE(std::equal(Doc().m_rightImage.Data(),
                              Doc().m_rightImage.Data() + Doc().m_rightImage.ByteCount(),
-                             engine.outlineImage.Data()));
+                             direct.outline->Data()));
     } else {
       EXPECT_EQ(TakeMessages(),
                 std::vector<wxString>{"Sorry! I can't Calculate Fractal Dimension!"});

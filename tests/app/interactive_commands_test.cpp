@@ -8,7 +8,10 @@
 #include "interactive/image_drop_target.h"
 #include "interactive_window.h"
 #include "preprocess/preprocess_sequence.h"
+#include "preprocess/remove_regions.h"
+#include "preprocess/threshold.h"
 #include "project/image_reading.h"
+#include "project/measurement.h"
 #include "support/temp_dir.h"
 
 namespace kep::test {
@@ -86,7 +89,7 @@ TEST_F(InteractiveCommandsTest, ToolsReadTheLeftImageAndWriteTheRightOne) {
   Click(kIdThreshold);
   ImageBuffer thresholded;
   thresholded.Create(original.Width(), original.Height(), 1);
-  thresholded.ThresholdBright(10, 50, 255, original);
+  ThresholdBright(thresholded, 10, 50, 255, original);
   thresholded.FillBorder(2, 0);
   EXPECT_EQ(Doc().m_rightPaneMode, kRightPaneImage);
   EXPECT_TRUE(SamePixels(Doc().m_rightImage, thresholded));
@@ -101,12 +104,12 @@ TEST_F(InteractiveCommandsTest, ToolsReadTheLeftImageAndWriteTheRightOne) {
   Type(kIdMinParticleSize, "400");
   Click(kIdDeleteSP);
   ImageBuffer cleaned = Copy(thresholded);
-  cleaned.RemoveRegions(255, 0, 400, thresholded);
+  RemoveRegions(cleaned, 255, 0, 400, thresholded);
   EXPECT_TRUE(SamePixels(Doc().m_rightImage, cleaned));
 
   Click(kIdFillHoles);
   ImageBuffer filled = Copy(thresholded);
-  filled.RemoveRegions(0, 255, 300, thresholded);
+  RemoveRegions(filled, 0, 255, 300, thresholded);
   EXPECT_TRUE(SamePixels(Doc().m_rightImage, filled));
 
   // A particle value that is neither 0 nor 255: Delete SP does nothing, Fill Holes
@@ -123,14 +126,11 @@ TEST_F(InteractiveCommandsTest, ToolsReadTheLeftImageAndWriteTheRightOne) {
   // Get Edge prepares the left image as the batch does and shows the outlines.
   Click(kIdSwap);
   Click(kIdGetEdge);
-  ImageBuffer loaded = Copy(Doc().m_leftImage);
-  ImageBuffer prepared;
   PreprocessSettings settings;
   settings.minParticleSize = 400;
-  ASSERT_EQ(RunPreprocessSequence(loaded, prepared, settings), PreprocessOutcome::kDone);
-  FractalEngine engine;
-  ASSERT_TRUE(engine.PrepareImage(&prepared, 255, 0));
-  EXPECT_TRUE(SamePixels(Doc().m_rightImage, engine.outlineImage));
+  MeasureWorkspace workspace;
+  ASSERT_EQ(PrepareOutlines(workspace, Doc().m_leftImage, 255, settings), std::nullopt);
+  EXPECT_TRUE(SamePixels(Doc().m_rightImage, workspace.engine.outlineImage));
   EXPECT_EQ(Doc().m_rightPaneMode, kRightPaneImage);
 }
 

@@ -31,8 +31,8 @@ class BatchCommandTest : public ::testing::Test {
   }
 
   std::vector<std::string> Args(const std::string& report, const std::string& jobs) const {
-    return {"batch", "--report", report, "--method", "box-counting", "-j", jobs,
-            m_first, m_second, m_third, m_broken, m_blank, m_noExtension};
+    return {"batch", "--report", report,  "--method", "box-counting", "-j",         jobs,
+            m_first, m_second,   m_third, m_broken,   m_blank,        m_noExtension};
   }
 
   TempDir m_dir;
@@ -60,15 +60,16 @@ TEST_F(BatchCommandTest, ReportIsByteForByteTheSameWithOneAndTwoThreads) {
   EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 3);
 
   EXPECT_EQ(one.err, m_second + ": Please Select Bitmap or TIFF\n" + m_broken +
-                         ": the bitmap headers are cut short\n" + m_noExtension +
+                         ": the bitmap headers are cut short\nkep-cli: " + m_blank +
+                         ": no dimension: no particle of grey value 255 in the image\n" +
+                         m_noExtension +
                          ": Please Select Bitmap or TIFF\n"
                          "batch: 2 measured, 1 failed with -1, 3 skipped\n");
 }
 
 TEST_F(BatchCommandTest, JsonListsEveryFileInOrder) {
-  const ProgramResult result =
-      RunKepCli({"batch", "--report", m_dir.File("r.txt"), "--json", "--method", "2", m_first,
-                 m_second, m_blank});
+  const ProgramResult result = RunKepCli({"batch", "--report", m_dir.File("r.txt"), "--json",
+                                          "--method", "2", m_first, m_second, m_blank});
   ASSERT_EQ(result.exitStatus, 3);
   const nlohmann::json json = nlohmann::json::parse(result.out);
   ASSERT_EQ(json.size(), 3u);
@@ -83,8 +84,8 @@ TEST_F(BatchCommandTest, JsonListsEveryFileInOrder) {
 }
 
 TEST_F(BatchCommandTest, EveryFileMeasuredExitsZeroAndWritesThePlot) {
-  const ProgramResult result = RunKepCli({"batch", "--report", m_dir.File("r.txt"), "--plot",
-                                          m_dir.File("fd.png"), m_first, m_blank});
+  const ProgramResult result = RunKepCli(
+      {"batch", "--report", m_dir.File("r.txt"), "--plot", m_dir.File("fd.png"), m_first, m_blank});
   EXPECT_EQ(result.exitStatus, 0) << result.err;
   const Bytes png = ReadFileBytes(m_dir.File("fd.png"));
   ASSERT_GT(png.size(), 8u);
@@ -92,9 +93,14 @@ TEST_F(BatchCommandTest, EveryFileMeasuredExitsZeroAndWritesThePlot) {
 }
 
 TEST_F(BatchCommandTest, OptionValuesAreCheckedBeforeAnythingIsWritten) {
-  for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-           {"--particle", "7"}, {"--percent", "101"}, {"--lower", "-1"}, {"--higher", "256"},
-           {"--min-hole", "1000001"}, {"-j", "0"}, {"--method", "11"}}) {
+  for (const std::vector<std::string>& bad :
+       std::vector<std::vector<std::string>>{{"--particle", "7"},
+                                             {"--percent", "101"},
+                                             {"--lower", "-1"},
+                                             {"--higher", "256"},
+                                             {"--min-hole", "1000001"},
+                                             {"-j", "0"},
+                                             {"--method", "11"}}) {
     std::vector<std::string> args = {"batch", "--report", m_dir.File("r.txt")};
     args.insert(args.end(), bad.begin(), bad.end());
     args.push_back(m_first);

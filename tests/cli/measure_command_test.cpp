@@ -37,17 +37,15 @@ const std::vector<SeriesPoint> kBoxPoints = {{2, 19}, {3, 24}, {4, 9}, {5, 7}};
 
 std::string ExpectedText(const std::vector<SeriesPoint>& points, double fd) {
   std::string text = ThreeDecimal(fd) + "\n";
-  for (const SeriesPoint& p : points) text += std::to_string(p.x) + "\t" + std::to_string(p.y) + "\n";
+  for (const SeriesPoint& p : points)
+    text += std::to_string(p.x) + "\t" + std::to_string(p.y) + "\n";
   return text;
 }
 
 double BoxSlope() {
   PointSeries series;
   for (const SeriesPoint& p : kBoxPoints) series.Append(p);
-  double slope = 0.0;
-  double intercept = 0.0;
-  FitLogLog(series, slope, intercept);
-  return slope;
+  return FitLogLog(series).Value().slope;
 }
 
 TEST(MeasureCommandTest, PrintsTheDimensionAndThePointsForBothParticleValues) {
@@ -75,14 +73,15 @@ TEST(MeasureCommandTest, JsonHoldsTheFitAndTheOutlines) {
   const nlohmann::ordered_json json = nlohmann::ordered_json::parse(result.out);
   std::vector<std::string> keys;
   for (const auto& item : json.items()) keys.push_back(item.key());
-  EXPECT_EQ(keys, (std::vector<std::string>{"file", "method", "method_name", "params", "particle", "fd",
-                                            "slope", "intercept", "r_squared", "points",
-                                            "outline_points", "particles"}));
+  EXPECT_EQ(keys, (std::vector<std::string>{"file", "method", "method_name", "params", "particle",
+                                            "fd", "reason", "slope", "intercept", "r_squared",
+                                            "points", "outline_points", "particles"}));
   EXPECT_EQ(json["file"], input);
   EXPECT_EQ(json["method"], 2);
   EXPECT_EQ(json["method_name"], "Box-Counting");
   EXPECT_EQ(json["params"], nlohmann::ordered_json::array({2, 5, 1}));
   EXPECT_EQ(json["particle"], 255);
+  EXPECT_TRUE(json["reason"].is_null());
   EXPECT_EQ(json["slope"].get<double>(), BoxSlope());
   EXPECT_EQ(json["fd"].get<double>(), -BoxSlope());
   EXPECT_GT(json["r_squared"].get<double>(), 0.0);
@@ -98,6 +97,8 @@ TEST(MeasureCommandTest, NoDimensionIsSaidAndExitsWithOne) {
   ProgramResult result = RunKepCli({"measure", input});
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_EQ(result.out, "Sorry! I can't Calculate Fractal Dimension!\n");
+  EXPECT_EQ(result.err,
+            "kep-cli: " + input + ": no dimension: no particle of grey value 255 in the image\n");
 
   // A parameter out of range refuses the method after the outlines were found.
   const std::string square = dir.Write("square.bmp", SquareBmp(255, 0));
@@ -105,6 +106,8 @@ TEST(MeasureCommandTest, NoDimensionIsSaidAndExitsWithOne) {
   EXPECT_EQ(result.exitStatus, 1);
   const nlohmann::json json = nlohmann::json::parse(result.out);
   EXPECT_EQ(json["fd"].get<double>(), -1.0);
+  EXPECT_EQ(json["reason"]["code"], "parameter-out-of-range");
+  EXPECT_EQ(json["reason"]["text"], "Step Size is 0, outside 1 to 10000");
   EXPECT_TRUE(json["slope"].is_null());
   EXPECT_TRUE(json["intercept"].is_null());
   EXPECT_TRUE(json["r_squared"].is_null());
@@ -118,8 +121,8 @@ TEST(MeasureCommandTest, PrepMeasuresTheCleanedImage) {
   const std::string binary = dir.Write("binary.bmp", SquareBmp(255, 0));
   const ProgramResult asLoaded = RunKepCli({"measure", grey});
   EXPECT_EQ(asLoaded.exitStatus, 1);  // no pixel of 255
-  const ProgramResult prepared =
-      RunKepCli({"measure", grey, "--prep", "--percent", "0", "--min-particle", "1", "--min-hole", "1"});
+  const ProgramResult prepared = RunKepCli(
+      {"measure", grey, "--prep", "--percent", "0", "--min-particle", "1", "--min-hole", "1"});
   EXPECT_EQ(prepared.exitStatus, 0) << prepared.err;
   EXPECT_EQ(prepared.out, RunKepCli({"measure", binary}).out);
 }
@@ -127,13 +130,13 @@ TEST(MeasureCommandTest, PrepMeasuresTheCleanedImage) {
 TEST(MeasureCommandTest, UsageErrorsExitWithTwo) {
   TempDir dir;
   const std::string input = dir.Write("square.bmp", SquareBmp(255, 0));
-  for (const auto& args : std::vector<std::vector<std::string>>{
-           {"measure", input, "--method", "11"},
-           {"measure", input, "--method", "boxes"},
-           {"measure", input, "--params", "1", "2"},
-           {"measure", input, "--percent", "5"},
-           {"measure", dir.File("missing.bmp")},
-           {"measure", dir.File("square.png")}}) {
+  for (const auto& args :
+       std::vector<std::vector<std::string>>{{"measure", input, "--method", "11"},
+                                             {"measure", input, "--method", "boxes"},
+                                             {"measure", input, "--params", "1", "2"},
+                                             {"measure", input, "--percent", "5"},
+                                             {"measure", dir.File("missing.bmp")},
+                                             {"measure", dir.File("square.png")}}) {
     EXPECT_EQ(RunKepCli(args).exitStatus, 2) << args[2];
   }
   const ProgramResult particle = RunKepCli({"measure", input, "--particle", "128"});

@@ -14,7 +14,8 @@ namespace {
 Bytes SquareBmp(std::uint8_t particle) {
   Bytes rows;
   for (int y = 0; y < 32; ++y) {
-    for (int x = 0; x < 32; ++x) rows.push_back(x >= 10 && x < 22 && y >= 10 && y < 22 ? particle : 0);
+    for (int x = 0; x < 32; ++x)
+      rows.push_back(x >= 10 && x < 22 && y >= 10 && y < 22 ? particle : 0);
   }
   return BmpBuilder(32, 32).Palette(GreyPalette()).Rows(rows).Build();
 }
@@ -22,7 +23,8 @@ Bytes SquareBmp(std::uint8_t particle) {
 // The width and height in a PNG file's header chunk, or (0, 0) for no PNG.
 std::pair<std::uint32_t, std::uint32_t> PngSize(const Bytes& file) {
   const Bytes signature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  if (file.size() < 24 || !std::equal(signature.begin(), signature.end(), file.begin())) return {0, 0};
+  if (file.size() < 24 || !std::equal(signature.begin(), signature.end(), file.begin()))
+    return {0, 0};
   const auto at = [&file](std::size_t i) {
     return std::uint32_t{file[i]} << 24 | std::uint32_t{file[i + 1]} << 16 |
            std::uint32_t{file[i + 2]} << 8 | file[i + 3];
@@ -39,8 +41,8 @@ TEST(PlotCommandTest, WritesTheLogLogPlotAsPngOrSvg) {
   EXPECT_EQ(png.out + png.err, "");
   EXPECT_EQ(PngSize(ReadFileBytes(dir.File("plot.png"))), std::make_pair(640u, 480u));
 
-  const ProgramResult svg =
-      RunKepCli({"plot", image, dir.File("plot.SVG"), "--method", "box-counting", "--size", "300x200"});
+  const ProgramResult svg = RunKepCli(
+      {"plot", image, dir.File("plot.SVG"), "--method", "box-counting", "--size", "300x200"});
   EXPECT_EQ(svg.exitStatus, 0) << svg.err;
   const Bytes bytes = ReadFileBytes(dir.File("plot.SVG"));
   const std::string text(bytes.begin(), bytes.end());
@@ -62,7 +64,8 @@ TEST(PlotCommandTest, WithoutADimensionThePictureIsWrittenAndTheCommandFails) {
   const std::string image = dir.Write("blank.bmp", SquareBmp(0));
   const ProgramResult result = RunKepCli({"plot", image, dir.File("plot.png")});
   EXPECT_EQ(result.exitStatus, 1);
-  EXPECT_EQ(result.err, "Sorry! I can't Calculate Fractal Dimension!\n");
+  EXPECT_EQ(result.err, "Sorry! I can't Calculate Fractal Dimension!\nkep-cli: " + image +
+                            ": no dimension: no particle of grey value 255 in the image\n");
   EXPECT_EQ(PngSize(ReadFileBytes(dir.File("plot.png"))), std::make_pair(640u, 480u));
 }
 

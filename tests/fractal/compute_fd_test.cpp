@@ -6,7 +6,7 @@
 #include "fractal/fractal_engine.h"
 #include "fractal/method_table.h"
 #include "picture_engine.h"
-#include "support/fake_services.h"
+#include "walking_fixture.h"
 
 namespace kep {
 namespace {
@@ -15,120 +15,121 @@ using test::Picture;
 using test::Rows;
 
 // A 3 x 4 rectangle: 10 outline points.
-const std::vector<std::string> kTenPoints = {".......", ".###...", ".###...", ".###...", ".###...", "......."};
+const std::vector<std::string> kTenPoints = {".......", ".###...", ".###...",
+                                             ".###...", ".###...", "......."};
 // The same with one pixel more at a corner: 11 outline points.
-const std::vector<std::string> kElevenPoints = {".......", ".###...", ".###...", ".###...", ".####..", "......."};
+const std::vector<std::string> kElevenPoints = {".......", ".###...", ".###...",
+                                                ".###...", ".####..", "......."};
 
-struct Calculation {
-  double Run(std::uint32_t method, const ImageBuffer* image, std::int32_t p1, std::int32_t p2,
-             std::int32_t p3, std::uint32_t object = 255) {
-    engine.param1 = p1;
-    engine.param2 = p2;
-    engine.param3 = p3;
-    return engine.ComputeFD(method, image, object, 255 - object, &series, nullptr);
-  }
-  double RunDefaults(std::uint32_t method, const ImageBuffer* image, std::uint32_t object = 255) {
-    const auto& p = kMethods[method].parameters;
-    return Run(method, image, p[0].value, p[1].value, p[2].value, object);
-  }
+MeasureResult Measure(FractalEngine& engine, std::uint32_t method, const ImageBuffer& image,
+                      std::array<std::int32_t, 3> params, std::uint32_t object = 255) {
+  engine.param1 = params[0];
+  engine.param2 = params[1];
+  engine.param3 = params[2];
+  return engine.ComputeFD(method, image, object, 255 - object, nullptr);
+}
+
+MeasureResult RunDefaults(std::uint32_t method, const ImageBuffer& image,
+                          std::uint32_t object = 255) {
   FractalEngine engine;
-  PointSeries series;
-};
-
-TEST(ComputeFDTest, NoImageOrAnEmptyOneLeavesTheSeriesAlone) {
-  RecordingMessageSink messages;
-  ScopedMessageSink installed(messages);
-  Calculation calc;
-  calc.series.Append(7, 7);
-  EXPECT_EQ(calc.RunDefaults(kBoxCountingIndex, nullptr), kNoDimension);
-  EXPECT_TRUE(messages.messages.empty());
-
-  const ImageBuffer empty;
-  EXPECT_EQ(calc.RunDefaults(kBoxCountingIndex, &empty), kNoDimension);
-  EXPECT_EQ(messages.messages, std::vector<std::string>{"Please Load an Image File!"});
-  EXPECT_EQ(calc.series.Count(), 1);
+  return Measure(engine, method, image, DefaultParameters(method), object);
 }
 
-TEST(ComputeFDTest, NeedsElevenOutlinePoints) {
-  RecordingMessageSink messages;
-  ScopedMessageSink installed(messages);
-  Calculation calc;
-  calc.series.Append(7, 7);
-  const ImageBuffer background = test::Filled(8, 8, 0);
-  EXPECT_EQ(calc.RunDefaults(kBoxCountingIndex, &background), kNoDimension);
-  EXPECT_EQ(calc.series.Count(), 0);
+FailureCode CodeOf(const MeasureResult& result) { return result.failure.value().code; }
 
-  const ImageBuffer ten = Picture(kTenPoints);
-  EXPECT_EQ(calc.RunDefaults(kBoxCountingIndex, &ten), kNoDimension);
-  EXPECT_EQ(calc.series.Count(), 0);
+TEST(ComputeFDTest, EveryRefusalSaysWhyAndKeepsWhatTheMethodFound) {
+  const MeasureResult empty = RunDefaults(kBoxCountingIndex, ImageBuffer());
+  EXPECT_EQ(CodeOf(empty), FailureCode::kNoImage);
+  EXPECT_EQ(empty.failure->text, "the image has no pixels (0 x 0)");
+  EXPECT_EQ(empty.failure->message, "Please Load an Image File!");
+  EXPECT_EQ(empty.dimension, kNoDimension);
 
-  // Every box size finds the one box: 23 counts of 1, slope 0, dimension -0.0.
+  const MeasureResult none = RunDefaults(kBoxCountingIndex, test::Filled(8, 8, 0));
+  EXPECT_EQ(CodeOf(none), FailureCode::kNoParticles);
+  EXPECT_EQ(none.failure->text, "no particle of grey value 255 in the image");
+
+  const MeasureResult ten = RunDefaults(kBoxCountingIndex, Picture(kTenPoints));
+  EXPECT_EQ(CodeOf(ten), FailureCode::kTooFewOutlinePoints);
+  EXPECT_EQ(ten.failure->text,
+            "the particles' outlines have 10 points in all; a method needs at least 11");
+  EXPECT_EQ(ten.particles, 1u);
+  EXPECT_EQ(ten.outlinePoints, 10);
+  EXPECT_TRUE(ten.failure->message.empty());
+
+  // An unknown method is refused only after the preparation.
   const ImageBuffer eleven = Picture(kElevenPoints);
-  const double fd = calc.RunDefaults(kBoxCountingIndex, &eleven);
-  EXPECT_EQ(fd, 0.0);
-  EXPECT_TRUE(std::signbit(fd));
-  EXPECT_EQ(calc.series.Count(), 23);
-  EXPECT_TRUE(messages.messages.empty());
-}
-
-TEST(ComputeFDTest, AnUnknownMethodIsRefusedAfterThePreparation) {
-  const ImageBuffer square = Picture({"......", ".####.", ".####.", ".####.", ".####.", "......"});
   for (const std::uint32_t method : {11u, 0xFFFFFFFFu}) {
-    Calculation calc;
-    EXPECT_EQ(calc.Run(method, &square, 1, 20, 1), kNoDimension);
-    EXPECT_EQ(calc.series.Count(), 0);
-    ASSERT_EQ(calc.engine.outlines.size(), 1u);
-    EXPECT_EQ(Rows(calc.engine.outlineImage),
-              (std::vector<std::string>{"......", ".####.", ".#..#.", ".#..#.", ".####.", "......"}));
+    FractalEngine engine;
+    EXPECT_EQ(CodeOf(Measure(engine, method, eleven, {1, 20, 1})), FailureCode::kBadSettings);
+    EXPECT_EQ(Rows(engine.outlineImage)[4], ".####..");
   }
-}
 
-TEST(ComputeFDTest, ParametersOutsideOneToTenThousandAreRefusedBeforeTheMethod) {
-  const ImageBuffer square = Picture(kElevenPoints);
-  Calculation calc;
-  for (const auto& [p1, p2, p3] : {std::array{1, 20, 0}, std::array{0, 20, 1},
-                                   std::array{10001, 20, 1}, std::array{1, -3, 1}}) {
-    EXPECT_EQ(calc.Run(kDilationIndex, &square, p1, p2, p3), kNoDimension);
-    EXPECT_EQ(calc.series.Count(), 0);
-    EXPECT_EQ(calc.engine.outlines.size(), 1u);
+  FractalEngine engine;
+  for (const auto& [params, text] :
+       {std::pair{std::array{1, 20, 0}, "Step Size is 0, outside 1 to 10000"},
+        std::pair{std::array{0, 20, 1}, "From Radius is 0, outside 1 to 10000"},
+        std::pair{std::array{10001, 20, 1}, "From Radius is 10001, outside 1 to 10000"},
+        std::pair{std::array{1, -3, 1}, "To Radius is -3, outside 1 to 10000"}}) {
+    const MeasureResult refused = Measure(engine, kDilationIndex, eleven, params);
+    EXPECT_EQ(CodeOf(refused), FailureCode::kParameterOutOfRange);
+    EXPECT_EQ(refused.failure->text, text);
+    EXPECT_EQ(refused.points.Count(), 0);
   }
-  // At the limit the method runs: one radius, too few points for a dimension.
-  EXPECT_EQ(calc.Run(kDilationIndex, &square, 1, 10000, 10000), kNoDimension);
-  EXPECT_EQ(calc.series.Count(), 1);
   // The distance map does not use its third parameter.
-  EXPECT_GT(calc.Run(kDistanceMapIndex, &square, 15, 1, 0), 0.0);
-  EXPECT_EQ(calc.series.Count(), 14);
+  EXPECT_TRUE(Measure(engine, kDistanceMapIndex, eleven, {15, 1, 0}).HasDimension());
+
+  // Too few points for a fit: the method's points stay.
+  const MeasureResult three = Measure(engine, kBoxCountingIndex, eleven, {8, 10, 1});
+  EXPECT_EQ(CodeOf(three), FailureCode::kTooFewPoints);
+  EXPECT_EQ(three.failure->text,
+            "the method gave 3 points with x and y above 0; a fit needs at least 4");
+  EXPECT_EQ(three.points.Count(), 3);
 }
 
-TEST(ComputeFDTest, FewerThanFourPointsGiveNoDimensionButStayInTheSeries) {
-  const ImageBuffer square = Picture(kElevenPoints);
-  Calculation calc;
-  EXPECT_EQ(calc.Run(kBoxCountingIndex, &square, 8, 10, 1), kNoDimension);
-  EXPECT_EQ(calc.series.Count(), 3);
-}
-
-TEST(ComputeFDTest, TheDimensionComesFromTheSlopeByMethod) {
-  ImageBuffer blob = test::Filled(48, 48, 0);
+// A lumpy blob and a thin bar beside it.
+ImageBuffer TwoParticles() {
+  ImageBuffer image = test::Filled(60, 48, 0);
   for (std::int32_t y = 0; y < 48; ++y) {
     for (std::int32_t x = 0; x < 48; ++x) {
       const std::int32_t dx = x - 24;
       const std::int32_t dy = y - 24;
-      if (dx * dx + 2 * dy * dy <= 300 + 40 * ((x * 7 + y * 3) % 5)) blob.SetPixel(x, y, 255);
+      if (dx * dx + 2 * dy * dy <= 300 + 40 * ((x * 7 + y * 3) % 5)) image.SetPixel(x, y, 255);
     }
   }
-  const struct {
-    std::uint32_t method;
-    double offset;
-    double sign;
-  } rules[] = {{kDilationIndex, 2.0, -1.0}, {kDistanceMapIndex, 2.0, -1.0}, {kBoxCountingIndex, 0.0, -1.0}};
-  for (const auto& rule : rules) {
-    Calculation calc;
-    const double fd = calc.RunDefaults(rule.method, &blob);
-    double slope = 0.0;
-    double intercept = 0.0;
-    FitLogLog(calc.series, slope, intercept);
-    EXPECT_NE(slope, 0.0);
-    EXPECT_EQ(fd, rule.offset + rule.sign * slope) << kMethods[rule.method].listText;
+  for (std::int32_t y = 10; y < 30; ++y) image.SetPixel(52, y, 255);
+  return image;
+}
+
+TEST(ComputeFDTest, EveryMethodTurnsItsFittedSlopeIntoTheDimensionForEitherParticleValue) {
+  // The dimension from the slope s, by method index: offset + sign * s.
+  const std::array<std::pair<double, double>, kMethodCount> rules = {{
+      {2, -1},
+      {2, -1},
+      {0, -1},
+      {1, -1},
+      {1, -1},
+      {1, -1},
+      {0, 1},
+      {0, 1},
+      {0, 1},
+      {0, -1},
+      {1, -1},
+  }};
+  const ImageBuffer bright = TwoParticles();
+  const ImageBuffer dark = test::Inverted(bright);
+  for (std::uint32_t method = 0; method < kMethodCount; ++method) {
+    const MeasureResult result = RunDefaults(method, bright);
+    ASSERT_TRUE(result.HasDimension()) << kMethods[method].listText;
+    const Outcome<LogLogFit> fit = FitLogLog(result.points);
+    EXPECT_EQ(result.fit->slope, fit.Value().slope);
+    EXPECT_EQ(result.dimension, rules[method].first + rules[method].second * fit.Value().slope)
+        << kMethods[method].listText;
+    EXPECT_EQ(result.particles, 2u);
+
+    const MeasureResult inverted = RunDefaults(method, dark, 0);
+    EXPECT_EQ(test::PointsOf(inverted.points), test::PointsOf(result.points))
+        << kMethods[method].listText;
+    EXPECT_EQ(inverted.dimension, result.dimension);
   }
 }
 

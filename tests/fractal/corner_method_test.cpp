@@ -8,22 +8,23 @@ namespace kep {
 namespace {
 
 using test::Outline;
-using test::PointsOf;
 using test::PixelRow;
+using test::PointsOf;
 
 TEST(CornerMethodTest, DefaultTolerancesAccumulateInDoubles) {
   // From the eighth tolerance on the sum lies just below its nominal value.
   const std::vector<std::int32_t> expected = {10, 13, 16, 19, 22, 25, 28, 30, 33, 36, 39, 42,
                                               45, 48, 51, 54, 57, 60, 63, 66, 69, 72, 75, 78};
-  for (const int countFlag : {1, 0}) {
+  for (const MethodFunction method : {CornerCountMethod, CornerPerimeterMethod}) {
     test::PreparedEngine prepared({Outline({{4, 4}})});
-    prepared.Params(10, 80, 3).engine.CornerMethod(nullptr, countFlag);
+    prepared.Params(10, 80, 3).Run(method);
     EXPECT_EQ(test::XValues(prepared.result), expected);
     // One pixel: one corner and a perimeter of 0, raised to 1.
     for (const SeriesPoint& point : prepared.result) EXPECT_EQ(point.y, 1);
   }
-  EXPECT_EQ(test::XValues(CornerMethodPoints({Outline({{4, 4}})}, CornerMeasure::kCount, 10, 20, 5)),
-            (std::vector<std::int32_t>{10, 15}));
+  EXPECT_EQ(
+      test::XValues(CornerMethodPoints({Outline({{4, 4}})}, CornerMeasure::kCount, 10, 20, 5)),
+      (std::vector<std::int32_t>{10, 15}));
 }
 
 TEST(CornerMethodTest, CountsCornersAndMeasuresTheClosedCornerPolygons) {
@@ -41,8 +42,9 @@ TEST(CornerMethodTest, CountsCornersAndMeasuresTheClosedCornerPolygons) {
 TEST(CornerMethodTest, ThePerimeterIsTruncatedOnlyAfterAllOutlinesAreSummed) {
   // Each diagonal pair's polygon measures 2√2 = 2.83; two of them 5.66.
   const PointSeries diagonal = Outline({{0, 0}, {1, 1}});
-  EXPECT_EQ(PointsOf(CornerMethodPoints({diagonal, diagonal}, CornerMeasure::kPerimeter, 10, 11, 1)),
-            (std::vector<SeriesPoint>{{10, 5}}));
+  EXPECT_EQ(
+      PointsOf(CornerMethodPoints({diagonal, diagonal}, CornerMeasure::kPerimeter, 10, 11, 1)),
+      (std::vector<SeriesPoint>{{10, 5}}));
 }
 
 TEST(CornerMethodTest, AStepOrStartBelowOneGivesNoPoint) {
@@ -56,14 +58,14 @@ TEST(CornerMethodTest, AnimationMarksTheCornersAndRemovesTheMarks) {
   test::PreparedEngine prepared({PixelRow(4, 5, 20)}, 30, 10);
   prepared.Params(10, 20, 5);
   test::FlushRecordingWindow window(30, 10, kBlack);
-  prepared.engine.CornerMethod(&window, 1);
+  prepared.Run(CornerCountMethod, &window);
   ASSERT_EQ(window.flushes.size(), 5u);  // shown and removed per tolerance, ended
   // A cross at each end of the run, (4,5) and (23,5); the pixel where its two strokes
   // meet is drawn twice and so stays black.
   EXPECT_EQ(window.PixelsOf(window.flushes[0], kRed),
-            (std::vector<SeriesPoint>{{4, 4}, {23, 4}, {3, 5}, {5, 5}, {22, 5}, {24, 5}, {4, 6}, {23, 6}}));
+            (std::vector<SeriesPoint>{
+                {4, 4}, {23, 4}, {3, 5}, {5, 5}, {22, 5}, {24, 5}, {4, 6}, {23, 6}}));
   EXPECT_TRUE(window.IsBlank());
-  EXPECT_EQ(prepared.engine.drawContext, nullptr);
   EXPECT_EQ(PointsOf(prepared.result), (std::vector<SeriesPoint>{{10, 2}, {15, 2}}));
 }
 

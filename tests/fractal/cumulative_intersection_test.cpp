@@ -39,7 +39,7 @@ TEST(CumulativeIntersectionTest, AnEmptyCountIsRaisedToOne) {
 
 TEST(CumulativeIntersectionTest, DefaultsGiveTheRadii4To96) {
   test::PreparedEngine prepared({SquareRing(0, 0)});
-  prepared.Params(4, 100, 4).engine.CumulativeIntersectionMethod(nullptr);
+  prepared.Params(4, 100, 4).Run(CumulativeIntersectionMethod);
   ASSERT_EQ(prepared.result.Count(), 24);
   EXPECT_EQ(prepared.result[0], (SeriesPoint{4, 11}));
   EXPECT_EQ(prepared.result[23], (SeriesPoint{96, 11}));
@@ -52,7 +52,7 @@ TEST(CumulativeIntersectionTest, AnimationPaintsRedRingsAroundTheCentres) {
   test::PreparedEngine prepared({SquareRing(8, 8)}, 20, 20);
   prepared.Params(1, 3, 1);
   test::FlushRecordingWindow window(20, 20, kBlack);
-  prepared.engine.CumulativeIntersectionMethod(&window);
+  prepared.Run(CumulativeIntersectionMethod, &window);
   EXPECT_EQ(window.flushes.size(), 3u);  // one per radius, one at the end
   std::vector<SeriesPoint> disc;
   for (std::int32_t y = 6; y <= 10; ++y) {
@@ -62,7 +62,6 @@ TEST(CumulativeIntersectionTest, AnimationPaintsRedRingsAroundTheCentres) {
     }
   }
   EXPECT_EQ(window.PixelsOf(window.flushes.back(), kRed), disc);
-  EXPECT_EQ(prepared.engine.drawContext, nullptr);
   EXPECT_EQ(prepared.result.Count(), 2);
 }
 

@@ -94,7 +94,7 @@ void Prepare(RandomCase& c, std::uint32_t seed) {
   std::mt19937& random = c.random;
   const std::uint8_t particle = random() % 2 == 0 ? 255 : 0;
   c.image = RandomPicture(random, particle, static_cast<std::uint8_t>(255 - particle));
-  c.engine.PrepareImage(&c.image, particle, 255u - particle);
+  c.engine.PrepareImage(c.image, particle, 255u - particle);
   c.engine.FindBoundingBox();
   // Mostly 1..40, sometimes 0 or below, which no scale loop may take.
   const auto parameter = [&random] {

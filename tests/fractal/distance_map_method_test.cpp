@@ -30,7 +30,7 @@ std::int64_t DiscArea(std::int64_t r) {
 
 TEST(DistanceMapMethodTest, LabelsBrightOutlinesDownwardFrom254) {
   PictureEngine calc(CentreDot());
-  calc.Params(4, 1, 1).engine.DistanceMapMethod(nullptr);
+  calc.Params(4, 1, 1).Run(DistanceMapMethod);
   EXPECT_EQ(calc.Points(), (std::vector<SeriesPoint>{{1, 4}, {2, 12}, {3, 28}}));
   EXPECT_EQ(calc.engine.outlineImage.GetPixel(4, 4), 0);  // the outline is never reached
   EXPECT_EQ(calc.engine.outlineImage.GetPixel(5, 4), 254);
@@ -41,7 +41,7 @@ TEST(DistanceMapMethodTest, LabelsBrightOutlinesDownwardFrom254) {
 
 TEST(DistanceMapMethodTest, LabelsDarkOutlinesUpwardFromOne) {
   PictureEngine calc(test::Inverted(CentreDot()), 0);
-  calc.Params(4, 1, 1).engine.DistanceMapMethod(nullptr);
+  calc.Params(4, 1, 1).Run(DistanceMapMethod);
   EXPECT_EQ(calc.Points(), (std::vector<SeriesPoint>{{1, 4}, {2, 12}, {3, 28}}));
   const std::vector<std::string> expected = {
       "#########", "####3####", "##33233##", "##32123##", "#321#123#",
@@ -54,7 +54,7 @@ TEST(DistanceMapMethodTest, PixelsCountOnceWhateverTheirWrappedLabel) {
   // Radius 255 labels its pixels 255 - 255 = 0, the background value; they must not
   // be counted again at radius 509.
   PictureEngine calc(CentreDot(1021));
-  calc.Params(600, 254, 1).engine.DistanceMapMethod(nullptr);
+  calc.Params(600, 254, 1).Run(DistanceMapMethod);
   const std::vector<SeriesPoint> expected = {
       {1, 4},
       {255, static_cast<std::int32_t>(DiscArea(255) - 1)},
@@ -68,14 +68,14 @@ TEST(DistanceMapMethodTest, PixelsCountOnceWhateverTheirWrappedLabel) {
 
 TEST(DistanceMapMethodTest, NoRadiusLeavesAMapOfBackground) {
   PictureEngine calc(CentreDot());
-  calc.Params(1, 1, 1).engine.DistanceMapMethod(nullptr);
+  calc.Params(1, 1, 1).Run(DistanceMapMethod);
   EXPECT_EQ(calc.result.Count(), 0);
   EXPECT_EQ(Rows(calc.engine.outlineImage), Rows(test::Filled(9, 9, 0)));
 
   // A value pair other than 255/0 or 0/255 makes no point and keeps the outlines.
   PictureEngine grey(CentreDot());
   grey.engine.backgroundValue = 7;
-  grey.Params(4, 1, 1).engine.DistanceMapMethod(nullptr);
+  grey.Params(4, 1, 1).Run(DistanceMapMethod);
   EXPECT_EQ(grey.result.Count(), 0);
   EXPECT_EQ(grey.engine.outlineImage.GetPixel(4, 4), 255);
 }
@@ -89,8 +89,9 @@ TEST(DistanceMapMethodTest, DefaultsGiveFourteenRisingRadii) {
   engine.param1 = 15;
   engine.param2 = 1;
   engine.param3 = 1;
-  PointSeries series;
-  EXPECT_GT(engine.ComputeFD(kDistanceMapIndex, &square, 255, 0, &series, nullptr), 0.0);
+  const MeasureResult result = engine.ComputeFD(kDistanceMapIndex, square, 255, 0, nullptr);
+  EXPECT_GT(result.dimension, 0.0);
+  const PointSeries& series = result.points;
   ASSERT_EQ(series.Count(), 14);
   for (std::int32_t i = 0; i < 14; ++i) {
     EXPECT_EQ(series[i].x, i + 1);
@@ -104,7 +105,7 @@ TEST(DistanceMapMethodTest, AnimationShadesEachRadiusAndFlushes) {
   for (const std::uint32_t object : {255u, 0u}) {
     PictureEngine calc(object == 255 ? CentreDot() : test::Inverted(CentreDot()), object);
     RecordingCanvas window(Rect{0, 0, 9, 9});
-    calc.Params(3, 1, 1).engine.DistanceMapMethod(&window);
+    calc.Params(3, 1, 1).Run(DistanceMapMethod, &window);
 
     // 255 * r div 3 for r = 1, 2: 85 and 170, reversed for bright outlines.
     const Rgb first{static_cast<std::uint8_t>(object == 255 ? 170 : 85), 0, 0};

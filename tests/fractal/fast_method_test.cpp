@@ -22,7 +22,7 @@ TEST(FastMethodTest, SamplesEveryIntervalthPixelAndClosesThePolygon) {
 
 TEST(FastMethodTest, DefaultsGiveTheIntervals8To29) {
   test::PreparedEngine prepared({test::PixelRow(0, 0, 100)});
-  prepared.Params(8, 30, 1).engine.FastMethod(nullptr);
+  prepared.Params(8, 30, 1).Run(FastMethod);
   ASSERT_EQ(prepared.result.Count(), 22);
   EXPECT_EQ(prepared.result[0].x, 8);
   EXPECT_EQ(prepared.result[21].x, 29);
@@ -48,8 +48,7 @@ TEST(FastHybridMethodTest, TakesEachPixelAtLeastTheDistanceFromTheLastTaken) {
   // (0,3), each exactly 3 away. d = 4 takes only (3,3): 2 × √18 = 8.49. d = 5 takes
   // nothing, and the length 0 stays in the series.
   const PointSeries points = FastHybridPoints({SquareRing(0, 0)}, {1, 6, 1});
-  EXPECT_EQ(PointsOf(points),
-            (std::vector<SeriesPoint>{{1, 12}, {2, 9}, {3, 12}, {4, 8}, {5, 0}}));
+  EXPECT_EQ(PointsOf(points), (std::vector<SeriesPoint>{{1, 12}, {2, 9}, {3, 12}, {4, 8}, {5, 0}}));
 }
 
 TEST(FastHybridMethodTest, APixelAtExactlyTheDistanceIsTaken) {
@@ -62,14 +61,15 @@ TEST(FastHybridMethodTest, APixelAtExactlyTheDistanceIsTaken) {
 
 TEST(FastHybridMethodTest, DefaultsGiveTheDistances1To14AndAOnePixelOutlineAddsNothing) {
   test::PreparedEngine prepared({SquareRing(0, 0), Outline({{20, 20}})});
-  prepared.Params(1, 15, 1).engine.FastHybridMethod(nullptr);
+  prepared.Params(1, 15, 1).Run(FastHybridMethod);
   ASSERT_EQ(prepared.result.Count(), 14);
   EXPECT_EQ(prepared.result[0], (SeriesPoint{1, 12}));
   EXPECT_EQ(prepared.result[13].x, 14);
 }
 
 TEST(FastMethodTest, AStepOrStartBelowOneGivesNoPoint) {
-  for (const ScaleRange range : {ScaleRange{1, 10, 0}, ScaleRange{1, 10, -2}, ScaleRange{0, 10, 1}}) {
+  for (const ScaleRange range :
+       {ScaleRange{1, 10, 0}, ScaleRange{1, 10, -2}, ScaleRange{0, 10, 1}}) {
     EXPECT_EQ(FastPoints({SquareRing(0, 0)}, range).Count(), 0);
     EXPECT_EQ(FastHybridPoints({SquareRing(0, 0)}, range).Count(), 0);
   }
@@ -84,9 +84,9 @@ TEST(FastMethodTest, AnimationShowsEachPolygonAndRemovesIt) {
     prepared.Params(2, 4, 1);
     test::FlushRecordingWindow window(16, 12, kWhite);
     if (hybrid) {
-      prepared.engine.FastHybridMethod(&window);
+      prepared.Run(FastHybridMethod, &window);
     } else {
-      prepared.engine.FastMethod(&window);
+      prepared.Run(FastMethod, &window);
     }
     EXPECT_EQ(prepared.result.Count(), 2);
     // Two flushes per ruler (the polygons drawn, then drawn again) and one at the end.
@@ -97,7 +97,6 @@ TEST(FastMethodTest, AnimationShowsEachPolygonAndRemovesIt) {
     EXPECT_EQ(window.flushes[1], window.flushes[3]);
     EXPECT_EQ(window.SelectPen(kBlue), kBlack);
     EXPECT_EQ(window.SetDrawMode(DrawMode::kCopy), DrawMode::kCopy);
-    EXPECT_EQ(prepared.engine.drawContext, nullptr);
   }
 }
 

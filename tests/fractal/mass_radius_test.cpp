@@ -8,8 +8,8 @@ namespace kep {
 namespace {
 
 using test::Outline;
-using test::PointsOf;
 using test::PixelRow;
+using test::PointsOf;
 using test::SquareRing;
 
 TEST(MassRadiusTest, LongFormPairsEveryPixelWithEveryPixelOfItsOutline) {
@@ -53,7 +53,8 @@ TEST(MassRadiusTest, ShortFormDividesTheCentresPairsByTheDivisor) {
 TEST(MassRadiusTest, TwoFarApartIdenticalParticlesWeighAsOne) {
   for (const MassRadiusForm form : {MassRadiusForm::kLong, MassRadiusForm::kShort}) {
     const PointSeries one = MassRadiusPoints({SquareRing(0, 0)}, form, {1, 20, 1});
-    const PointSeries two = MassRadiusPoints({SquareRing(0, 0), SquareRing(1000, 0)}, form, {1, 20, 1});
+    const PointSeries two =
+        MassRadiusPoints({SquareRing(0, 0), SquareRing(1000, 0)}, form, {1, 20, 1});
     EXPECT_EQ(PointsOf(one), PointsOf(two));
     ASSERT_EQ(one.Count(), 19);
     // Every pixel of the ring lies within √18 of every other.
@@ -63,13 +64,13 @@ TEST(MassRadiusTest, TwoFarApartIdenticalParticlesWeighAsOne) {
 
 TEST(MassRadiusTest, DefaultsGiveTheRadii1To19AndBadRangesNoPoint) {
   test::PreparedEngine longForm({SquareRing(0, 0)});
-  longForm.Params(1, 20, 1).engine.MassRadiusLong(nullptr);
+  longForm.Params(1, 20, 1).Run(MassRadiusLong);
   ASSERT_EQ(longForm.result.Count(), 19);
   EXPECT_EQ(longForm.result[0], (SeriesPoint{1, 3}));
   EXPECT_EQ(longForm.result[18].x, 19);
 
   test::PreparedEngine shortForm({SquareRing(0, 0)});
-  shortForm.Params(4, 8, 2).engine.MassRadiusShort(nullptr);
+  shortForm.Params(4, 8, 2).Run(MassRadiusShort);
   EXPECT_EQ(test::XValues(shortForm.result), (std::vector<std::int32_t>{4, 6}));
 
   EXPECT_EQ(MassRadiusPoints({SquareRing(0, 0)}, MassRadiusForm::kLong, {1, 20, 0}).Count(), 0);
@@ -91,13 +92,12 @@ TEST(MassRadiusTest, AnimationPaintsRedRingsAroundTheOutlineOrTheCentres) {
     prepared.Params(1, 3, 1);
     test::FlushRecordingWindow window(20, 20, kBlack);
     if (shortForm) {
-      prepared.engine.MassRadiusShort(&window);
+      prepared.Run(MassRadiusShort, &window);
     } else {
-      prepared.engine.MassRadiusLong(&window);
+      prepared.Run(MassRadiusLong, &window);
     }
     EXPECT_EQ(window.flushes.size(), 3u);  // one per radius, one at the end
     EXPECT_EQ(window.PixelsOf(window.flushes.back(), kRed), disc);
-    EXPECT_EQ(prepared.engine.drawContext, nullptr);
     EXPECT_EQ(PointsOf(prepared.result), (std::vector<SeriesPoint>{{1, 1}, {2, 1}}));
   }
 }

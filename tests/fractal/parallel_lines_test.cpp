@@ -35,7 +35,7 @@ TEST(ParallelLinesTest, DefaultsGiveTheSeparations1To29AndShortPathsStayZero) {
   test::PreparedEngine prepared({Outline({{0, 0}}), Outline({{3, 0}, {4, 1}})});
   prepared.engine.top = 0;
   prepared.engine.bottom = 1;
-  prepared.Params(1, 30, 1).engine.ParallelLinesMethod(nullptr);
+  prepared.Params(1, 30, 1).Run(ParallelLinesMethod);
   ASSERT_EQ(prepared.result.Count(), 29);
   EXPECT_EQ(prepared.result[0], (SeriesPoint{1, 1}));
   EXPECT_EQ(prepared.result[1], (SeriesPoint{2, 0}));
@@ -59,7 +59,7 @@ TEST(ParallelLinesTest, AnimationShowsGreenLinesAndRedPathsAndRemovesThem) {
   engine.bottom = 5;
   prepared.Params(3, 4, 1);
   test::FlushRecordingWindow window(8, 8, kBlack);
-  engine.ParallelLinesMethod(&window);
+  prepared.Run(ParallelLinesMethod, &window);
   ASSERT_EQ(window.flushes.size(), 3u);  // shown, removed, ended
   // Lines on rows 2 and 5 from column 2 up to (not including) column 5; the red path
   // runs over the same pixels and the right column, so where both were drawn the

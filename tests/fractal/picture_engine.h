@@ -4,11 +4,14 @@
 // preparation and of the image-based methods.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "draw/recording_canvas.h"
 #include "fractal/fractal_engine.h"
+#include "fractal/method_animation.h"
+#include "fractal/method_run.h"
 #include "preprocess/picture.h"
 
 namespace kep::test {
@@ -33,19 +36,35 @@ inline ImageBuffer Inverted(const ImageBuffer& image) {
   return inverted;
 }
 
-// The engine after PrepareImage and FindBoundingBox on the image, with its result
-// series set, as ComputeFD leaves it just before running a method.
+// Runs a method of the table on a prepared engine as ComputeFD does: its points
+// appended to `result`, its steps drawn on the window when one is given, and the
+// picture it leaves put in place of the outline image.
+inline void RunMethod(MethodFunction method, FractalEngine& engine, PointSeries& result,
+                      DrawContext* window = nullptr) {
+  std::optional<MethodAnimation> animation;
+  if (window)
+    animation.emplace(*window, engine.outlineImage, static_cast<std::uint8_t>(engine.objectValue));
+  MethodRun run{result, animation ? &*animation : nullptr, std::nullopt};
+  method(engine, run);
+  if (run.picture) engine.outlineImage = std::move(*run.picture);
+}
+
+// The engine after PrepareImage and FindBoundingBox on the image, as ComputeFD
+// leaves it just before running a method.
 struct PictureEngine {
   explicit PictureEngine(ImageBuffer picture, std::uint32_t objectValue = 255)
       : image(std::move(picture)) {
-    engine.PrepareImage(&image, objectValue, 255 - objectValue);
+    engine.PrepareImage(image, objectValue, 255 - objectValue);
     engine.FindBoundingBox();
-    engine.result = &result;
   }
   PictureEngine& Params(std::int32_t p1, std::int32_t p2, std::int32_t p3) {
     engine.param1 = p1;
     engine.param2 = p2;
     engine.param3 = p3;
+    return *this;
+  }
+  PictureEngine& Run(MethodFunction method, DrawContext* window = nullptr) {
+    RunMethod(method, engine, result, window);
     return *this;
   }
   std::vector<SeriesPoint> Points() const { return {result.begin(), result.end()}; }
@@ -57,8 +76,8 @@ struct PictureEngine {
 
 // The kinds of the recorded calls in order, runs counted: "pixel x4, flush, pen".
 inline std::string CallSequence(const RecordingCanvas& canvas) {
-  static const char* const kNames[] = {"pen",   "mode", "move", "line", "pixel",
-                                       "fill",  "text", "image", "flush"};
+  static const char* const kNames[] = {"pen",  "mode", "move",  "line", "pixel",
+                                       "fill", "text", "image", "flush"};
   std::string text;
   const std::vector<RecordedCall>& calls = canvas.Calls();
   for (std::size_t i = 0; i < calls.size();) {

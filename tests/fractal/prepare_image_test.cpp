@@ -9,15 +9,24 @@ namespace {
 using test::Picture;
 using test::Rows;
 
-std::vector<SeriesPoint> PointsOf(const PointSeries& series) { return {series.begin(), series.end()}; }
+std::vector<SeriesPoint> PointsOf(const PointSeries& series) {
+  return {series.begin(), series.end()};
+}
 
 TEST(PrepareImageTest, AFilledSquareBecomesItsRing) {
   const ImageBuffer image = Picture({
-      ".........", ".........", "..#####..", "..#####..", "..#####..",
-      "..#####..", "..#####..", ".........", ".........",
+      ".........",
+      ".........",
+      "..#####..",
+      "..#####..",
+      "..#####..",
+      "..#####..",
+      "..#####..",
+      ".........",
+      ".........",
   });
   FractalEngine engine;
-  ASSERT_TRUE(engine.PrepareImage(&image, 255, 0));
+  ASSERT_EQ(engine.PrepareImage(image, 255, 0), std::nullopt);
   ASSERT_EQ(engine.outlines.size(), 1u);
   EXPECT_EQ(engine.outlines[0].Count(), 16);
   EXPECT_EQ(engine.outlines[0][0], (SeriesPoint{2, 2}));
@@ -30,7 +39,7 @@ TEST(PrepareImageTest, AFilledSquareBecomesItsRing) {
 
   // Dark particles: the same ring in 0 with the interior in 255.
   const ImageBuffer dark = test::Inverted(image);
-  ASSERT_TRUE(engine.PrepareImage(&dark, 0, 255));
+  ASSERT_EQ(engine.PrepareImage(dark, 0, 255), std::nullopt);
   ASSERT_EQ(engine.outlines.size(), 1u);
   EXPECT_EQ(engine.outlines[0].Count(), 16);
   EXPECT_EQ(Rows(test::Inverted(engine.outlineImage)), ring);
@@ -38,12 +47,22 @@ TEST(PrepareImageTest, AFilledSquareBecomesItsRing) {
 
 TEST(PrepareImageTest, ANestedParticleIsFoundAfterItsHost) {
   const ImageBuffer image = Picture({
-      ".............", ".###########.", ".###########.", ".##.......##.", ".##.......##.",
-      ".##..###..##.", ".##..###..##.", ".##..###..##.", ".##.......##.", ".##.......##.",
-      ".###########.", ".###########.", ".............",
+      ".............",
+      ".###########.",
+      ".###########.",
+      ".##.......##.",
+      ".##.......##.",
+      ".##..###..##.",
+      ".##..###..##.",
+      ".##..###..##.",
+      ".##.......##.",
+      ".##.......##.",
+      ".###########.",
+      ".###########.",
+      ".............",
   });
   FractalEngine engine;
-  ASSERT_TRUE(engine.PrepareImage(&image, 255, 0));
+  ASSERT_EQ(engine.PrepareImage(image, 255, 0), std::nullopt);
   ASSERT_EQ(engine.outlines.size(), 2u);
   EXPECT_EQ(engine.outlines[0].Count(), 40);
   EXPECT_EQ(engine.outlines[1].Count(), 8);
@@ -58,10 +77,12 @@ TEST(PrepareImageTest, ANestedParticleIsFoundAfterItsHost) {
 }
 
 TEST(PrepareImageTest, OtherGreyValuesPassThrough) {
-  const ImageBuffer image = Picture({".......", ".#####.", ".##3##.", ".#####.", ".......", "7......"});
+  const ImageBuffer image =
+      Picture({".......", ".#####.", ".##3##.", ".#####.", ".......", "7......"});
   FractalEngine engine;
-  ASSERT_TRUE(engine.PrepareImage(&image, 255, 0));
-  const std::vector<std::string> expected = {".......", ".#####.", ".#.3.#.", ".#####.", ".......", "7......"};
+  ASSERT_EQ(engine.PrepareImage(image, 255, 0), std::nullopt);
+  const std::vector<std::string> expected = {".......", ".#####.", ".#.3.#.",
+                                             ".#####.", ".......", "7......"};
   EXPECT_EQ(Rows(engine.outlineImage), expected);
 }
 
@@ -69,7 +90,7 @@ TEST(PrepareImageTest, PartsTouchingAtACornerAreOneParticle) {
   const ImageBuffer image =
       Picture({".......", ".##....", ".##....", "...##..", "...##..", "......."});
   FractalEngine engine;
-  ASSERT_TRUE(engine.PrepareImage(&image, 255, 0));
+  ASSERT_EQ(engine.PrepareImage(image, 255, 0), std::nullopt);
   ASSERT_EQ(engine.outlines.size(), 1u);
   EXPECT_EQ(engine.outlines[0].Count(), 10);
 }
@@ -77,7 +98,7 @@ TEST(PrepareImageTest, PartsTouchingAtACornerAreOneParticle) {
 TEST(PrepareImageTest, ParticlesTouchingTheEdgeHaveBackgroundOutside) {
   const ImageBuffer corner = Picture({"###...", "###...", "###...", "......", "......"});
   FractalEngine engine;
-  ASSERT_TRUE(engine.PrepareImage(&corner, 255, 0));
+  ASSERT_EQ(engine.PrepareImage(corner, 255, 0), std::nullopt);
   ASSERT_EQ(engine.outlines.size(), 1u);
   const std::vector<SeriesPoint> ring = {{0, 0}, {0, 1}, {0, 2}, {1, 2},
                                          {2, 2}, {2, 1}, {2, 0}, {1, 0}};
@@ -85,7 +106,7 @@ TEST(PrepareImageTest, ParticlesTouchingTheEdgeHaveBackgroundOutside) {
   EXPECT_EQ(engine.outlineImage.GetPixel(1, 1), 0);
 
   const ImageBuffer whole = Picture({"####", "####", "####"});
-  ASSERT_TRUE(engine.PrepareImage(&whole, 255, 0));
+  ASSERT_EQ(engine.PrepareImage(whole, 255, 0), std::nullopt);
   ASSERT_EQ(engine.outlines.size(), 1u);
   EXPECT_EQ(engine.outlines[0].Count(), 10);
   EXPECT_EQ(Rows(engine.outlineImage), (std::vector<std::string>{"####", "#..#", "####"}));
@@ -94,17 +115,17 @@ TEST(PrepareImageTest, ParticlesTouchingTheEdgeHaveBackgroundOutside) {
 TEST(PrepareImageTest, ReplacesTheOutlinesOfAnEarlierPreparation) {
   const ImageBuffer image = Picture({".....", ".##..", ".##..", "....."});
   FractalEngine engine;
-  ASSERT_TRUE(engine.PrepareImage(&image, 255, 0));
-  ASSERT_TRUE(engine.PrepareImage(&image, 255, 0));
+  ASSERT_EQ(engine.PrepareImage(image, 255, 0), std::nullopt);
+  ASSERT_EQ(engine.PrepareImage(image, 255, 0), std::nullopt);
   EXPECT_EQ(engine.outlines.size(), 1u);
 }
 
-TEST(PrepareImageTest, RefusesNoImageAndEqualObjectAndBackground) {
+TEST(PrepareImageTest, RefusesEqualObjectAndBackground) {
   FractalEngine engine;
-  EXPECT_FALSE(engine.PrepareImage(nullptr, 255, 0));
   const ImageBuffer image = Picture({"...", ".#.", "..."});
-  EXPECT_FALSE(engine.PrepareImage(&image, 255, 255));
-  EXPECT_FALSE(engine.PrepareImage(&image, 255, 511));  // the same low 8 bits
+  EXPECT_EQ(engine.PrepareImage(image, 255, 255)->code, FailureCode::kBadSettings);
+  EXPECT_EQ(engine.PrepareImage(image, 255, 511)->code,
+            FailureCode::kBadSettings);  // the same low 8 bits
 }
 
 TEST(FindBoundingBoxTest, SpansTheOutlinePixelsIncludingRowAndColumnZero) {

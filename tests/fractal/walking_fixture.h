@@ -8,10 +8,11 @@
 #include <memory>
 #include <vector>
 
-#include "draw/clock.h"
 #include "draw/raster_canvas.h"
-#include "support/fake_services.h"
 #include "fractal/fractal_engine.h"
+#include "picture_engine.h"
+#include "services/clock.h"
+#include "support/fake_services.h"
 
 namespace kep::test {
 
@@ -52,7 +53,8 @@ inline std::vector<std::int32_t> XValues(const PointSeries& series) {
 // The engine after a preparation that found these outlines: the outline image
 // (width x height, object value 255) holds their pixels.
 struct PreparedEngine {
-  PreparedEngine(std::vector<PointSeries> found, std::int32_t width = 32, std::int32_t height = 32) {
+  PreparedEngine(std::vector<PointSeries> found, std::int32_t width = 32,
+                 std::int32_t height = 32) {
     engine.outlines = std::move(found);
     engine.objectValue = 255;
     engine.backgroundValue = 0;
@@ -60,12 +62,15 @@ struct PreparedEngine {
     for (const PointSeries& outline : engine.outlines) {
       for (const SeriesPoint& p : outline) engine.outlineImage.SetPixel(p.x, p.y, 255);
     }
-    engine.result = &result;
   }
   PreparedEngine& Params(std::int32_t p1, std::int32_t p2, std::int32_t p3) {
     engine.param1 = p1;
     engine.param2 = p2;
     engine.param3 = p3;
+    return *this;
+  }
+  PreparedEngine& Run(MethodFunction method, DrawContext* window = nullptr) {
+    RunMethod(method, engine, result, window);
     return *this;
   }
 
@@ -87,7 +92,9 @@ class FlushRecordingWindow final : public DrawContext {
   DrawMode SetDrawMode(DrawMode mode) override { return m_canvas.SetDrawMode(mode); }
   void MoveTo(std::int32_t x, std::int32_t y) override { m_canvas.MoveTo(x, y); }
   void LineTo(std::int32_t x, std::int32_t y) override { m_canvas.LineTo(x, y); }
-  void SetPixel(std::int32_t x, std::int32_t y, Rgb colour) override { m_canvas.SetPixel(x, y, colour); }
+  void SetPixel(std::int32_t x, std::int32_t y, Rgb colour) override {
+    m_canvas.SetPixel(x, y, colour);
+  }
   void FillRect(const Rect& rect, Rgb colour) override { m_canvas.FillRect(rect, colour); }
   void DrawText(std::int32_t x, std::int32_t y, const std::string& text) override {
     m_canvas.DrawText(x, y, text);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "picture.h"
+#include "preprocess/dilate.h"
 #include "preprocess/disc_table.h"
 
 namespace kep {
@@ -14,7 +15,7 @@ using ::testing::ElementsAre;
 ImageBuffer Dilated(const ImageBuffer& src, std::uint8_t value, std::int32_t radius) {
   ImageBuffer dst;
   dst.CopyFrom(src);
-  dst.Dilate(value, radius, src);
+  Dilate(dst, value, radius, src);
   return dst;
 }
 
@@ -41,9 +42,10 @@ TEST(Dilate, SmallRadiiAroundOnePixel) {
 }
 
 TEST(Dilate, RadiusTwoPaintsThirteenPixels) {
-  const ImageBuffer src = Picture({".......", ".......", ".......", "...#...", ".......", ".......", "......."});
-  EXPECT_THAT(Rows(Dilated(src, 255, 2)),
-              ElementsAre(".......", "...#...", "..###..", ".#####.", "..###..", "...#...", "......."));
+  const ImageBuffer src =
+      Picture({".......", ".......", ".......", "...#...", ".......", ".......", "......."});
+  EXPECT_THAT(Rows(Dilated(src, 255, 2)), ElementsAre(".......", "...#...", "..###..", ".#####.",
+                                                      "..###..", "...#...", "......."));
 }
 
 TEST(Dilate, DiscsAreClippedAtTheEdgeNotWrapped) {
@@ -64,14 +66,9 @@ TEST(Dilate, EdgePixelsAndInteriorPixelsPaintNoDisc) {
       "....###..",
       ".........",
   });
-  EXPECT_THAT(Rows(Dilated(src, 255, 2)), ElementsAre(".........",
-                                                      ".........",
-                                                      "#...###..",
-                                                      "...#####.",
-                                                      "..#######",
-                                                      "..#######",
-                                                      "..#######",
-                                                      "...#####."));
+  EXPECT_THAT(Rows(Dilated(src, 255, 2)),
+              ElementsAre(".........", ".........", "#...###..", "...#####.", "..#######",
+                          "..#######", "..#######", "...#####."));
 }
 
 TEST(Dilate, LastRowAndColumnHaveNoNeighboursOutside) {
@@ -92,9 +89,9 @@ TEST(Dilate, FrameIsNeverOfTheObjectValue) {
 TEST(Dilate, NegativeRadiusOnlyPaintsTheFrame) {
   const ImageBuffer src = Picture({"....", ".#..", "....", "...."});
   ImageBuffer dst = test::Filled(4, 4, 7);
-  dst.Dilate(255, -1, src);
+  Dilate(dst, 255, -1, src);
   EXPECT_THAT(Rows(dst), ElementsAre("....", ".77.", ".77.", "...."));
-  dst.Dilate(0, -1, src);
+  Dilate(dst, 0, -1, src);
   EXPECT_THAT(Rows(dst), ElementsAre("####", "#77#", "#77#", "####"));
 }
 

@@ -24,10 +24,9 @@ ImageBuffer Scene(std::uint8_t background, std::uint8_t particle) {
   return image;
 }
 
-PreprocessSettings Settings(std::int32_t particleBrightness) {
+PreprocessSettings Settings() {
   PreprocessSettings settings;
   settings.brightPercent = 0.0;
-  settings.particleBrightness = particleBrightness;
   settings.minParticleSize = 1;
   settings.minHoleSize = 1;
   return settings;
@@ -36,19 +35,22 @@ PreprocessSettings Settings(std::int32_t particleBrightness) {
 TEST(RunPreprocessSequence, BrightParticles) {
   ImageBuffer a = Scene(30, 200);
   ImageBuffer b;
-  ASSERT_EQ(RunPreprocessSequence(a, b, Settings(255)), PreprocessOutcome::kDone);
-  EXPECT_THAT(Rows(b), ElementsAre("..........", "..........", "..........", "..####....", "..####....",
-                                   "..####....", "..####....", "..........", "..........", ".........."));
-  EXPECT_THAT(Rows(a), ElementsAre("..........", "..........", "..........", "..####....", "..#.##....",
-                                   "..####....", "..####....", "..........", "..........", ".........."));
+  ASSERT_EQ(RunPreprocessSequence(a, b, Settings(), 255), std::nullopt);
+  EXPECT_THAT(Rows(b),
+              ElementsAre("..........", "..........", "..........", "..####....", "..####....",
+                          "..####....", "..####....", "..........", "..........", ".........."));
+  EXPECT_THAT(Rows(a),
+              ElementsAre("..........", "..........", "..........", "..####....", "..#.##....",
+                          "..####....", "..####....", "..........", "..........", ".........."));
 }
 
 TEST(RunPreprocessSequence, DarkParticlesGetAFrameOfBackground) {
   ImageBuffer a = Scene(220, 20);
   ImageBuffer b;
-  ASSERT_EQ(RunPreprocessSequence(a, b, Settings(0)), PreprocessOutcome::kDone);
-  EXPECT_THAT(Rows(b), ElementsAre("##########", "##########", "##########", "##....####", "##....####",
-                                   "##....####", "##....####", "##########", "##########", "##########"));
+  ASSERT_EQ(RunPreprocessSequence(a, b, Settings(), 0), std::nullopt);
+  EXPECT_THAT(Rows(b),
+              ElementsAre("##########", "##########", "##########", "##....####", "##....####",
+                          "##....####", "##....####", "##########", "##########", "##########"));
 }
 
 TEST(RunPreprocessSequence, PercentageIsTruncated) {
@@ -56,28 +58,35 @@ TEST(RunPreprocessSequence, PercentageIsTruncated) {
   ImageBuffer a = test::Filled(10, 10, 100);
   for (std::int32_t i = 0; i < 12; ++i) a.SetPixel(3 + i % 4, 3 + i / 4, 250);
   a.SetPixel(3, 6, 240);
-  PreprocessSettings settings = Settings(255);
+  PreprocessSettings settings = Settings();
   settings.brightPercent = 12.9;
   settings.minParticleSize = 0;
   settings.minHoleSize = 0;
   ImageBuffer b;
-  ASSERT_EQ(RunPreprocessSequence(a, b, settings), PreprocessOutcome::kDone);
-  EXPECT_THAT(Rows(b), ElementsAre("..........", "..........", "..........", "...####...", "...####...",
-                                   "...####...", "..........", "..........", "..........", ".........."));
+  ASSERT_EQ(RunPreprocessSequence(a, b, settings, 255), std::nullopt);
+  EXPECT_THAT(Rows(b),
+              ElementsAre("..........", "..........", "..........", "...####...", "...####...",
+                          "...####...", "..........", "..........", "..........", ".........."));
 }
 
-TEST(RunPreprocessSequence, RefusesBadValues) {
+TEST(RunPreprocessSequence, RefusesBadValuesWithTheirNames) {
   ImageBuffer a = Scene(30, 200);
   ImageBuffer b;
-  PreprocessSettings settings = Settings(100);
-  EXPECT_EQ(RunPreprocessSequence(a, b, settings), PreprocessOutcome::kBadParticleValue);
+  PreprocessSettings settings = Settings();
+  const std::optional<Failure> particle = RunPreprocessSequence(a, b, settings, 100);
+  EXPECT_EQ(particle->text, "Particle Brightness 100 is neither 0 nor 255");
+  EXPECT_EQ(particle->message, "Please input 0 or 255 for particle brightness!");
   EXPECT_EQ(Rows(a), Rows(Scene(30, 200)));
-  settings.particleBrightness = 255;
   settings.lowerBrightness = 256;
-  EXPECT_EQ(RunPreprocessSequence(a, b, settings), PreprocessOutcome::kBrightnessOutOfRange);
+  EXPECT_EQ(RunPreprocessSequence(a, b, settings, 255)->text,
+            "Lower Brightness 256 is outside 0 to 255");
   settings.lowerBrightness = 0;
   settings.higherBrightness = -1;
-  EXPECT_EQ(RunPreprocessSequence(a, b, settings), PreprocessOutcome::kBrightnessOutOfRange);
+  const std::optional<Failure> higher = RunPreprocessSequence(a, b, settings, 100);
+  EXPECT_EQ(higher->code, FailureCode::kBadSettings);
+  EXPECT_EQ(higher->text,
+            "Higher Brightness -1 is outside 0 to 255");  // checked before the particle
+  EXPECT_TRUE(higher->message.empty());
   EXPECT_EQ(Rows(a), Rows(Scene(30, 200)));
 }
 

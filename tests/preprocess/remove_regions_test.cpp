@@ -5,6 +5,7 @@
 #include <random>
 
 #include "picture.h"
+#include "preprocess/remove_regions.h"
 #include "reference/region_reference.h"
 
 namespace kep {
@@ -18,7 +19,7 @@ ImageBuffer Removed(const ImageBuffer& src, std::uint8_t regionValue, std::uint8
                     std::int32_t minSize) {
   ImageBuffer dst;
   dst.Create(src.Width(), src.Height(), 1);
-  dst.RemoveRegions(regionValue, fillValue, minSize, src);
+  RemoveRegions(dst, regionValue, fillValue, minSize, src);
   return dst;
 }
 
@@ -29,8 +30,10 @@ TEST(RemoveRegions, RegionOfExactlyMinSizeGoesOneMoreStays) {
       "....####",
       "........",
   });
-  EXPECT_THAT(Rows(Removed(src, 255, 0, 3)), ElementsAre("........", "........", "....####", "........"));
-  EXPECT_THAT(Rows(Removed(src, 255, 0, 4)), ElementsAre("........", "........", "........", "........"));
+  EXPECT_THAT(Rows(Removed(src, 255, 0, 3)),
+              ElementsAre("........", "........", "....####", "........"));
+  EXPECT_THAT(Rows(Removed(src, 255, 0, 4)),
+              ElementsAre("........", "........", "........", "........"));
 }
 
 TEST(RemoveRegions, RegionsTouchingAtACornerAreJudgedApart) {
@@ -40,8 +43,10 @@ TEST(RemoveRegions, RegionsTouchingAtACornerAreJudgedApart) {
 
 TEST(RemoveRegions, SmallHoleAtTheEdgeIsFilled) {
   const ImageBuffer src = Picture({"#..####", "#######", "###.###", "#######"});
-  EXPECT_THAT(Rows(Removed(src, 0, 255, 2)), ElementsAre("#######", "#######", "#######", "#######"));
-  EXPECT_THAT(Rows(Removed(src, 0, 255, 1)), ElementsAre("#..####", "#######", "#######", "#######"));
+  EXPECT_THAT(Rows(Removed(src, 0, 255, 2)),
+              ElementsAre("#######", "#######", "#######", "#######"));
+  EXPECT_THAT(Rows(Removed(src, 0, 255, 1)),
+              ElementsAre("#..####", "#######", "#######", "#######"));
 }
 
 TEST(RemoveRegions, MarkSkipsTheFillValueAndOtherValuesReturn) {
@@ -76,7 +81,8 @@ TEST(RemoveRegions, AgreesWithAPlainRegionCountOnRandomImages) {
     ImageBuffer expected;
     reference::RemoveSmallRegions(expected, regionValue, fillValue, minSize, src);
     EXPECT_EQ(Rows(Removed(src, regionValue, fillValue, minSize)), Rows(expected))
-        << "round " << round << ": " << int{regionValue} << " -> " << int{fillValue} << ", " << minSize;
+        << "round " << round << ": " << int{regionValue} << " -> " << int{fillValue} << ", "
+        << minSize;
   }
 }
 

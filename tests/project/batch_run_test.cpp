@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "support/disc_images.h"
 #include "project/report_format.h"
+#include "support/disc_images.h"
 
 namespace kep {
 namespace {
@@ -22,15 +22,16 @@ struct RunOutput {
   std::vector<std::string> messages;  // "index: message"
 };
 
-RunOutput RunAndRead(const std::vector<std::string>& files, const BatchSettings& settings, unsigned threads,
-              const std::string& reportPath) {
+RunOutput RunAndRead(const std::vector<std::string>& files, const MeasureSettings& settings,
+                     unsigned threads, const std::string& reportPath) {
   RunOutput out;
   ReportFile report;
   EXPECT_TRUE(report.Open(reportPath));
   EXPECT_TRUE(RunBatch(files, settings, threads, report, out.results, out.summary,
-                       [&](std::size_t index, const std::string&, const FileMeasurement& m) {
-                         for (const std::string& text : m.messages)
-                           out.messages.push_back(std::to_string(index) + ": " + text);
+                       [&](std::size_t index, const std::string&, const MeasureResult& m) {
+                         if (m.failure && !m.failure->message.empty())
+                           out.messages.push_back(std::to_string(index) + ": " +
+                                                  m.failure->message);
                        }));
   out.report = ReadText(reportPath);
   return out;
@@ -50,11 +51,12 @@ class BatchRunTest : public ::testing::Test {
     m_files.push_back(m_dir.Write("x.tif/img", test::DiscBitmap(8, 2, 200, 20)));
     m_settings.method = 2;
     m_settings.params = {8, 30, 1};
+    m_settings.preprocess = PreprocessSettings();
   }
 
   test::TempDir m_dir;
   std::vector<std::string> m_files;
-  BatchSettings m_settings;
+  MeasureSettings m_settings;
 };
 
 TEST_F(BatchRunTest, ReportHoldsOneLinePerMeasuredFileInListOrder) {
@@ -99,8 +101,9 @@ TEST_F(BatchRunTest, ThreadsGiveTheSameReportAndResults) {
 }
 
 TEST_F(BatchRunTest, BadParticleValueSkipsEveryFileWithTheMessage) {
-  m_settings.preprocess.particleBrightness = 7;
-  const RunOutput run = RunAndRead({m_files[0], m_files[2]}, m_settings, 2, m_dir.File("report.txt"));
+  m_settings.particle = 7;
+  const RunOutput run =
+      RunAndRead({m_files[0], m_files[2]}, m_settings, 2, m_dir.File("report.txt"));
   EXPECT_EQ(run.results.Count(), 0);
   EXPECT_EQ(run.messages,
             (std::vector<std::string>{"0: Please input 0 or 255 for particle brightness!",
@@ -116,7 +119,8 @@ TEST_F(BatchRunTest, AnEmptyListWritesTheHeaderAndClearsEarlierResults) {
   ASSERT_TRUE(RunBatch({}, m_settings, 2, report, results, summary, nullptr));
   EXPECT_EQ(results.Count(), 0);
   EXPECT_EQ(ReadText(m_dir.File("report.txt")),
-            "\r\n\r\nImage File Name            \t Fractal Dimension (-1 means the image is useless)\r\n");
+            "\r\n\r\nImage File Name            \t Fractal Dimension (-1 means the image is "
+            "useless)\r\n");
 }
 
 }  // namespace

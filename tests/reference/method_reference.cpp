@@ -8,6 +8,7 @@
 #include "fractal/cumulative_intersection_method.h"
 #include "fractal/distance_map_method.h"
 #include "fractal/outline_path.h"
+#include "preprocess/dilate.h"
 
 namespace kep::reference {
 
@@ -20,6 +21,23 @@ std::int32_t CountOf(const ImageBuffer& image, std::uint8_t value) {
       std::min<std::uint32_t>(histogram[value], std::numeric_limits<std::int32_t>::max()));
 }
 
+// The object pixels in x0..x1, y0..y1 (ends included), clipped to the image.
+std::int32_t CountObjectPixels(const FractalEngine& engine, std::int64_t x0, std::int64_t y0,
+                               std::int64_t x1, std::int64_t y1) {
+  const ImageBuffer& image = engine.outlineImage;
+  std::int32_t count = 0;
+  for (std::int64_t x = std::max<std::int64_t>(x0, 0);
+       x <= std::min<std::int64_t>(x1, image.Width() - 1); ++x) {
+    for (std::int64_t y = std::max<std::int64_t>(y0, 0);
+         y <= std::min<std::int64_t>(y1, image.Height() - 1); ++y) {
+      if (engine.IsObject(
+              image.GetPixel(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y))))
+        ++count;
+    }
+  }
+  return count;
+}
+
 }  // namespace
 
 void MeasureDilation(const FractalEngine& engine, PointSeries& points) {
@@ -29,9 +47,9 @@ void MeasureDilation(const FractalEngine& engine, PointSeries& points) {
   ImageBuffer current;
   ImageBuffer previous;
   if (!current.CopyFrom(engine.outlineImage) || !previous.CopyFrom(engine.outlineImage)) return;
-  if (engine.param1 > 1) previous.Dilate(object, engine.param1, current);
+  if (engine.param1 > 1) Dilate(previous, object, engine.param1, current);
   for (std::int64_t r = engine.param1; r < engine.param2; r += step) {
-    current.Dilate(object, step, previous);
+    Dilate(current, object, step, previous);
     points.Append(static_cast<std::int32_t>(r), std::max(CountOf(current, object), 1));
     std::swap(current, previous);
   }
@@ -55,7 +73,7 @@ bool MeasureDistanceMap(const FractalEngine& engine, PointSeries& points,
   if (engine.param2 < 1) return true;
   std::int64_t total = 0;
   for (std::int64_t r = 1; r < engine.param1; r += engine.param2) {
-    dilated.Dilate(object, static_cast<std::int32_t>(r), outline);
+    Dilate(dilated, object, static_cast<std::int32_t>(r), outline);
     for (std::int32_t x = 0; x < outline.Width(); ++x) {
       for (std::int32_t y = 0; y < outline.Height(); ++y) {
         if (dilated.GetPixel(x, y) != object || reached.GetPixel(x, y) != 0) continue;
@@ -79,8 +97,7 @@ void MeasureBoxCounts(const FractalEngine& engine, PointSeries& points) {
       for (std::int64_t i = 0; i < height; i += s) {
         const std::int64_t x0 = engine.left + j;
         const std::int64_t y0 = engine.top + i;
-        if (engine.CountObjectPixels(static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y0),
-                                     ClampToInt32(x0 + s - 1), ClampToInt32(y0 + s - 1)) > 0) {
+        if (CountObjectPixels(engine, x0, y0, x0 + s - 1, y0 + s - 1) > 0) {
           ++count;
         }
       }

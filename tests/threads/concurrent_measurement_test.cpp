@@ -39,10 +39,12 @@ std::vector<std::string> WritePictures(const TempDir& dir) {
     return x > 8 && x < 56 && y > 8 && y < 56 && (x / 4 + y / 3) % 3 != 0;
   };
   const auto two = [](int x, int y) {
-    return (x - 18) * (x - 18) + (y - 20) * (y - 20) < 100 || (x > 30 && x < 55 && y > 25 && y < 50);
+    return (x - 18) * (x - 18) + (y - 20) * (y - 20) < 100 ||
+           (x > 30 && x < 55 && y > 25 && y < 50);
   };
   const auto bmp = [&](const std::string& name, const std::function<bool(int, int)>& shape) {
-    return dir.Write(name, BmpBuilder(kSide, -kSide).Palette(GreyPalette()).Rows(Rows(shape)).Build());
+    return dir.Write(name,
+                     BmpBuilder(kSide, -kSide).Palette(GreyPalette()).Rows(Rows(shape)).Build());
   };
   const auto tif = [&](const std::string& name, bool littleEndian,
                        const std::function<bool(int, int)>& shape) {
@@ -58,26 +60,26 @@ std::vector<std::string> WritePictures(const TempDir& dir) {
   };
   Bytes damaged = ReadFileBytes(lzw("damaged.tif", jagged));
   std::fill(damaged.begin() + 8, damaged.begin() + 100, std::uint8_t{0xFF});
-  return {bmp("disc20.bmp", disc(20)),  tif("disc12.tif", true, disc(12)),
-          bmp("jagged.bmp", jagged),    tif("two.tif", false, two),
-          lzw("disc16.tif", disc(16)),  bmp("disc26.bmp", disc(26)),
-          tif("jagged.tif", true, jagged), lzw("two-lzw.tif", two),
+  return {bmp("disc20.bmp", disc(20)),      tif("disc12.tif", true, disc(12)),
+          bmp("jagged.bmp", jagged),        tif("two.tif", false, two),
+          lzw("disc16.tif", disc(16)),      bmp("disc26.bmp", disc(26)),
+          tif("jagged.tif", true, jagged),  lzw("two-lzw.tif", two),
           dir.Write("damaged.tif", damaged)};
 }
 
 struct Measured {
-  FileOutcome outcome;
+  bool skipped;
   double dimension;
   std::vector<SeriesPoint> points;
   bool operator==(const Measured&) const = default;
 };
 
-std::vector<Measured> MeasureAll(const std::vector<std::string>& files, const BatchSettings& settings,
-                                 unsigned threads) {
+std::vector<Measured> MeasureAll(const std::vector<std::string>& files,
+                                 const MeasureSettings& settings, unsigned threads) {
   std::vector<Measured> all;
   MeasureFiles(files, settings, threads,
-               [&](std::size_t, const std::string&, const FileMeasurement& m) {
-                 all.push_back({m.outcome, m.dimension, {m.series.begin(), m.series.end()}});
+               [&](std::size_t, const std::string&, const MeasureResult& m) {
+                 all.push_back({SkipsReport(m), m.dimension, {m.points.begin(), m.points.end()}});
                });
   return all;
 }
@@ -86,18 +88,19 @@ TEST(ConcurrentMeasurementTest, TwoThreadsGiveWhatOneGivesForEveryMethod) {
   TempDir dir;
   const std::vector<std::string> files = WritePictures(dir);
   for (std::uint32_t method = 0; method < static_cast<std::uint32_t>(kMethodCount); ++method) {
-    BatchSettings settings;
+    MeasureSettings settings;
     settings.method = method;
-    for (std::size_t i = 0; i < 3; ++i) settings.params[i] = kMethods[method].parameters[i].value;
-    settings.preprocess.minParticleSize = 20;
-    settings.preprocess.minHoleSize = 20;
+    settings.params = DefaultParameters(method);
+    settings.preprocess = PreprocessSettings();
+    settings.preprocess->minParticleSize = 20;
+    settings.preprocess->minHoleSize = 20;
     const std::vector<Measured> alone = MeasureAll(files, settings, 1);
     ASSERT_EQ(alone.size(), files.size());
     for (std::size_t i = 0; i + 1 < alone.size(); ++i) {
-      EXPECT_EQ(alone[i].outcome, FileOutcome::kMeasured) << "method " << method;
+      EXPECT_FALSE(alone[i].skipped) << "method " << method;
       EXPECT_NE(alone[i].dimension, kNoDimension) << "method " << method;
     }
-    EXPECT_EQ(alone.back().outcome, FileOutcome::kUnreadable);
+    EXPECT_TRUE(alone.back().skipped);
     EXPECT_EQ(MeasureAll(files, settings, 2), alone) << "method " << method;
   }
 }

@@ -20,11 +20,12 @@ namespace kep {
 // the previous run stay as they were.
 void CProjectInputForm::OnCalculateFD() {
   CKepProjectDoc* document = GetDocument();
-  BatchSettings settings;
-  settings.method = static_cast<std::uint32_t>(document->m_method);
-  settings.params = {document->m_param1, document->m_param2, document->m_param3};
-  settings.preprocess = {m_brightPercent,      m_lowerBrightness, m_higherBrightness,
-                         m_particleBrightness, m_minParticleSize, m_minHoleSize};
+  const MeasureSettings settings{
+      static_cast<std::uint32_t>(document->m_method),
+      {document->m_param1, document->m_param2, document->m_param3},
+      m_particleBrightness,
+      PreprocessSettings{m_brightPercent, m_lowerBrightness, m_higherBrightness, m_minParticleSize,
+                         m_minHoleSize}};
 
   const wxString path = Dialogs().AskSavePath(this, wxString(), kReportFilter);
   if (path.empty()) return;
@@ -40,11 +41,11 @@ void CProjectInputForm::OnCalculateFD() {
   const bool written =
       report.Open(reportPath) &&
       RunBatch(ProjectFiles(), settings, DefaultBatchThreads(), report, results, summary,
-               [this](std::size_t index, const std::string&, const FileMeasurement& measurement) {
-                 for (const std::string& message : measurement.messages) {
-                   Dialogs().ShowMessage(this, wxString::FromUTF8(message));
+               [this](std::size_t index, const std::string&, const MeasureResult& result) {
+                 if (result.failure && !result.failure->message.empty()) {
+                   Dialogs().ShowMessage(this, wxString::FromUTF8(result.failure->message));
                  }
-                 if (measurement.outcome != FileOutcome::kMeasured) return;
+                 if (SkipsReport(result)) return;
                  m_fileList->SelectOnly(static_cast<int>(index));
                  m_fileList->Update();
                });

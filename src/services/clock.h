@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "draw/thread_service.h"
+#include "services/thread_service.h"
 
 namespace kep {
 

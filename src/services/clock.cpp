@@ -1,4 +1,4 @@
-#include "draw/clock.h"
+#include "services/clock.h"
 
 #include <ctime>
 
