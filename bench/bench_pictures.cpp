@@ -4,7 +4,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "bench_images.h"
+#include "shapes/fractal_shapes.h"
 
 namespace kep::bench {
 
@@ -35,13 +35,13 @@ const ImageBuffer& PictureImage(const PictureSpec& picture) {
     ImageBuffer image;
     switch (picture.kind) {
       case PictureSpec::kSnowflake:
-        image = KochSnowflake(picture.size);
+        image = shapes::KochSnowflake(picture.size);
         break;
       case PictureSpec::kIsland:
-        image = QuadraticKochIsland(picture.size);
+        image = shapes::QuadraticKochIsland(picture.size);
         break;
       case PictureSpec::kParticles:
-        image = RandomParticles(picture.size, 300, 2048);
+        image = shapes::RandomParticles(picture.size, 300, 2048);
         break;
     }
     found = images.emplace(picture.name, std::move(image)).first;

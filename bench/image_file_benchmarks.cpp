@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "bench_images.h"
+#include "shapes/fractal_shapes.h"
 #include "bench_pictures.h"
 #include "bench_registry.h"
 #include "image/binary_file.h"
@@ -32,7 +32,7 @@ class ImageFiles {
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     m_dir = pattern;
     const ImageBuffer& picture = PictureImage(PictureNamed("snowflake-4096"));
-    if (!WriteGreyBmp(picture, Bmp()) || !WriteGreyTiff(picture, Tiff()) ||
+    if (!shapes::WriteGreyBmp(picture, Bmp()) || !WriteGreyTiff(picture, Tiff()) ||
         !WriteDeepLzwTiff(picture, DeepLzw())) {
       throw std::runtime_error("cannot write the benchmark's image files");
     }

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "bench_images.h"
+#include "shapes/fractal_shapes.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -14,12 +14,12 @@ int main(int argc, char** argv) {
   }
   const std::string dir = argv[1];
   bool written =
-      kep::bench::WriteGreyBmp(kep::bench::KochSnowflake(4096), dir + "/snowflake-4096.bmp");
+      kep::shapes::WriteGreyBmp(kep::shapes::KochSnowflake(4096), dir + "/snowflake-4096.bmp");
   for (std::uint32_t i = 0; i < 64; ++i) {
     char name[32];
     std::snprintf(name, sizeof name, "/batch-%02u.bmp", i);
     written = written &&
-              kep::bench::WriteGreyBmp(kep::bench::RandomParticles(1024, 60, 1000 + i), dir + name);
+              kep::shapes::WriteGreyBmp(kep::shapes::RandomParticles(1024, 60, 1000 + i), dir + name);
   }
   if (!written) std::fprintf(stderr, "kep-bench-images: cannot write into %s\n", dir.c_str());
   return written ? 0 : 1;

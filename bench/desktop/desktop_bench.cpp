@@ -27,7 +27,7 @@
 #include "app/kep_app.h"
 #include "app/kep_doc_manager.h"
 #include "app/main_frame.h"
-#include "bench_images.h"
+#include "shapes/fractal_shapes.h"
 #include "desktop/document_types.h"
 #include "fractal/method_table.h"
 #include "interactive/input_form.h"
@@ -208,11 +208,11 @@ int main(int argc, char** argv) {
   const fs::path work = fs::temp_directory_path() / "kep-desktop-bench";
   fs::create_directories(work);
   const std::string snowflake = (work / "snowflake-4096.bmp").string();
-  bool written = kep::bench::WriteGreyBmp(kep::bench::KochSnowflake(4096), snowflake);
+  bool written = kep::shapes::WriteGreyBmp(kep::shapes::KochSnowflake(4096), snowflake);
   std::vector<std::string> pictures;
   for (std::uint32_t i = 0; i < 64; ++i) {
     pictures.push_back((work / ("batch-" + std::to_string(i) + ".bmp")).string());
-    written = written && kep::bench::WriteGreyBmp(kep::bench::RandomParticles(1024, 60, 1000 + i),
+    written = written && kep::shapes::WriteGreyBmp(kep::shapes::RandomParticles(1024, 60, 1000 + i),
                                                   pictures.back());
   }
   if (!written) return 1;

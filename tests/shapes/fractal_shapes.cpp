@@ -1,4 +1,4 @@
-#include "bench_images.h"
+#include "shapes/fractal_shapes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-namespace kep::bench {
+namespace kep::shapes {
 
 namespace {
 
@@ -182,4 +182,4 @@ bool WriteGreyBmp(const ImageBuffer& image, const std::string& path) {
   return static_cast<bool>(file);
 }
 
-}  // namespace kep::bench
+}  // namespace kep::shapes

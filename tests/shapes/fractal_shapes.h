@@ -1,6 +1,6 @@
 #pragma once
 
-// The pictures the benchmarks measure, drawn by the benchmarks themselves: bright
+// Generated pictures of known dimension for the tests and the benchmarks: bright
 // particles (255) on a dark background (0), square images.
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 
 #include "image/image_buffer.h"
 
-namespace kep::bench {
+namespace kep::shapes {
 
 // A Koch snowflake filling most of the image, refined until its sides are about
 // two pixels long.
@@ -21,4 +21,4 @@ ImageBuffer RandomParticles(std::int32_t size, std::int32_t count, std::uint32_t
 // Writes an 8-bit grey bitmap; false when the file cannot be written.
 bool WriteGreyBmp(const ImageBuffer& image, const std::string& path);
 
-}  // namespace kep::bench
+}  // namespace kep::shapes
