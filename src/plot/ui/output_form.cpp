@@ -1,7 +1,5 @@
 #include "plot/ui/output_form.h"
 
-#include <array>
-
 #include <wx/docview.h>
 #include <wx/listbox.h>
 #include <wx/sizer.h>
@@ -23,25 +21,6 @@ constexpr const char* kNoDimensionText = "No fractal dimension yet!";
 constexpr const char* kBeforeX = "                        ";
 constexpr const char* kBeforeY = "                          ";
 constexpr int kXField = 20;
-
-struct ColumnHeadings {
-  const char* x;
-  const char* y;
-};
-
-// The headings of the methods that name their columns; the corner methods keep
-// whatever the list showed before.
-constexpr std::array<ColumnHeadings, 9> kHeadings = {{
-    {"Length", "Dilated Perimeter"},
-    {"Length", "Thresholded Perimeter"},
-    {"Box Size", "Box Count"},
-    {"Step Length", "Perimeter"},
-    {"Step Length", "Perimeter"},
-    {"Line Separation", "Perimeter"},
-    {"Radius", "Mass"},
-    {"Radius", "Mass"},
-    {"Radius", "Mass"},
-}};
 
 constexpr int kGap = 8;
 
@@ -146,10 +125,11 @@ void COutputForm::OnUpdate(DocumentPane*, wxObject*) {
   m_errorLabelText = document->ErrorLabelText();
   m_theoryValueText = document->TheoryValueText();
   m_theoryLabelText = document->TheoryLabelText();
+  // The corner methods name no columns: the list keeps the headings it showed.
   const std::int32_t method = document->ResultMethod();
-  if (method >= 0 && method < static_cast<std::int32_t>(kHeadings.size())) {
-    m_xHeading = kHeadings[static_cast<std::size_t>(method)].x;
-    m_yHeading = kHeadings[static_cast<std::size_t>(method)].y;
+  if (method >= 0 && method < kMethodCount && kMethods[method].headings.x != nullptr) {
+    m_xHeading = kMethods[method].headings.x;
+    m_yHeading = kMethods[method].headings.y;
   }
   m_fields.ToControls();
 }
