@@ -2,9 +2,11 @@
 // numpy arrays in and out. The package kep re-exports it.
 
 #include "bindings.h"
+#include "version.h"
 
 PYBIND11_MODULE(_kep, module) {
   module.doc() = "The KEP engine: fractal dimensions of particle outlines in grey images.";
+  module.attr("__version__") = kep::kVersion;
   kep::python::AddImageFunctions(module);
   kep::python::AddMeasureFunctions(module);
   kep::python::AddBatchFunctions(module);

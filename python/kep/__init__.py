@@ -12,7 +12,7 @@ import importlib
 
 import numpy  # noqa: F401  (the module's arrays are numpy arrays)
 
-from ._kep import FileResult, Measurement, batch, load, measure, methods, outline, prep
+from ._kep import FileResult, Measurement, __version__, batch, load, measure, methods, outline, prep
 
 __all__ = ["FileResult", "Measurement", "batch", "load", "measure", "methods", "outline", "prep"]
 
