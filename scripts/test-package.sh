@@ -3,6 +3,7 @@
 # unpacked programs and Python module, the manual page against kep-cli's options,
 # the completion, and the verdicts of lintian, desktop-file-validate and
 # appstreamcli. On CI, run as root, it also installs and removes the package.
+# The module is for Debian's python3, /usr/bin/python3, whatever else PATH holds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${1:-build-package}
@@ -40,7 +41,7 @@ check "kep --version answers without a display" \
   equal "$(env -u DISPLAY -u WAYLAND_DISPLAY "$bin/kep" --version)" "kep $version"
 check "kep-cli measures the island sample" equal "$("$bin/kep-cli" measure "$island" | head -n 1)" "1.508"
 check "the unpacked module measures the island and has the version" equal "$(
-  PYTHONPATH=$root/usr/lib/python3/dist-packages PYTHONDONTWRITEBYTECODE=1 python3 -c '
+  PYTHONPATH=$root/usr/lib/python3/dist-packages PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 -c '
 import sys, kep
 assert kep.__file__.startswith(sys.argv[1]), kep.__file__
 print(kep.__version__, kep.measure(kep.load(sys.argv[2])).dimension)' "$root" "$island")" \
@@ -85,7 +86,7 @@ check "lintian finds no error" lintian --fail-on error "$deb"
 if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; then
   check "apt-get installs the package" apt-get install -y -qq "$deb"
   check "the installed module imports from anywhere" \
-    env -C / python3 -c 'import kep; assert kep.__file__.startswith("/usr/lib/python3/")'
+    env -C / /usr/bin/python3 -c 'import kep; assert kep.__file__.startswith("/usr/lib/python3/")'
   check "man finds kep-cli" man -w kep-cli
   check "apt-get removes the package" apt-get remove -y -qq kep
   check "nothing of it is left" \
