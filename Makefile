@@ -6,7 +6,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 FUZZ_SECONDS ?= 60
 DIFFERENTIAL_CASES ?= 100000
 
-.PHONY: all deps configure build run python test test-long test-sanitize test-tsan fuzz bench clean
+.PHONY: all deps configure build run python package test-package test test-long test-sanitize test-tsan fuzz bench clean
 
 all: build
 
@@ -29,6 +29,14 @@ run: configure
 python: configure
 	@cmake --build $(BUILD) --target kep_python -j $(JOBS)
 	@bash scripts/python-path.sh $(BUILD)
+
+# kep_VERSION_ARCH.deb in this directory, from a Release build in $(BUILD)-package.
+package: deps
+	@JOBS=$(JOBS) bash scripts/package.sh $(BUILD)-package
+
+# Builds the package and checks what it installs, unpacked (scripts/test-package.sh).
+test-package: deps
+	@JOBS=$(JOBS) bash scripts/test-package.sh $(BUILD)-package
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

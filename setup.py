@@ -2,6 +2,7 @@
 
 import os
 import pathlib
+import re
 import shutil
 import subprocess
 import sys
@@ -10,6 +11,12 @@ from setuptools import Extension, setup
 from setuptools.command.build_ext import build_ext
 
 ROOT = pathlib.Path(__file__).resolve().parent
+
+
+def project_version():
+    """The version of `project(KEP VERSION ...)`, which the programs print too."""
+    cmake = (ROOT / "CMakeLists.txt").read_text()
+    return re.search(r"project\(KEP VERSION ([0-9.]+)", cmake).group(1)
 
 
 class CMakeBuild(build_ext):
@@ -30,6 +37,7 @@ class CMakeBuild(build_ext):
 
 
 setup(
+    version=project_version(),
     ext_modules=[Extension("kep._kep", sources=[])],
     cmdclass={"build_ext": CMakeBuild},
     # Beside the CMake build directories, which .gitignore already leaves out.

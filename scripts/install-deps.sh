@@ -20,6 +20,8 @@ PACKAGES=(
   # `pip install .` into a virtual environment
   pybind11-dev python3-dev python3-numpy python3-pytest python3-distributed python3-matplotlib
   python3-venv python3-pip python3-setuptools python3-wheel
+  # the Debian package: its icons, its dependencies, and its checks
+  librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream bash-completion man-db
 )
 
 missing=()

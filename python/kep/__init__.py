@@ -12,7 +12,8 @@ import importlib
 
 import numpy  # noqa: F401  (the module's arrays are numpy arrays)
 
-from ._kep import FileResult, Measurement, Reason, batch, load, measure, methods, outline, prep
+from ._kep import (FileResult, Measurement, Reason, __version__, batch, load, measure, methods,
+                   outline, prep)
 
 __all__ = ["FileResult", "Measurement", "Reason", "batch", "load", "measure", "methods", "outline", "prep"]
 

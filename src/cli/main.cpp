@@ -5,11 +5,13 @@
 #include <cstdio>
 #include <locale>
 #include <new>
+#include <string>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/command_action.h"
 #include "cli/commands.h"
+#include "version.h"
 
 namespace kep::cli {
 namespace {
@@ -29,7 +31,7 @@ void AddCommands(CLI::App& app) {
 int Run(int argc, char** argv) {
   CLI::App app("Measures the fractal dimension of particle outlines in BMP and TIFF images.",
                "kep-cli");
-  app.set_version_flag("--version", "kep-cli 1.0");
+  app.set_version_flag("--version", std::string("kep-cli ") + kVersion);
   app.require_subcommand(1);
   AddCommands(app);
   try {

@@ -6,6 +6,8 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
+#include "version.h"
+
 namespace kep {
 
 AboutDialog::AboutDialog(wxWindow* parent) : wxDialog(parent, wxID_ANY, "About KEP") {
@@ -13,7 +15,7 @@ AboutDialog::AboutDialog(wxWindow* parent) : wxDialog(parent, wxID_ANY, "About K
   row->Add(new wxStaticBitmap(this, wxID_ANY,
                               wxArtProvider::GetBitmapBundle(wxART_INFORMATION, wxART_MESSAGE_BOX)),
            wxSizerFlags().Border(wxALL, 12));
-  row->Add(new wxStaticText(this, wxID_ANY, "KEP Version 1.0"),
+  row->Add(new wxStaticText(this, wxID_ANY, wxString("KEP Version ") + kVersion),
            wxSizerFlags(1).CenterVertical().Border(wxRIGHT, 24));
 
   auto* ok = new wxButton(this, wxID_OK, "OK");

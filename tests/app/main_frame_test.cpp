@@ -13,6 +13,7 @@
 #include "app/main_frame.h"
 #include "resources/command_ids.h"
 #include "test_app.h"
+#include "version.h"
 
 namespace kep::test {
 namespace {
@@ -171,7 +172,7 @@ TEST_F(MainFrameTest, AboutBoxShowsTheVersion) {
     inspected = true;
     bool version = false, ok = false, icon = false;
     for (wxWindow* child : dialog.GetChildren()) {
-      if (auto* text = dynamic_cast<wxStaticText*>(child)) version |= text->GetLabel() == "KEP Version 1.0";
+      if (auto* text = dynamic_cast<wxStaticText*>(child)) version |= text->GetLabel() == wxString("KEP Version ") + kVersion;
       if (auto* button = dynamic_cast<wxButton*>(child)) ok |= button->GetId() == wxID_OK && button->GetLabel() == "OK";
       icon |= dynamic_cast<wxStaticBitmap*>(child) != nullptr;
     }

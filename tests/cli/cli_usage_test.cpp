@@ -3,6 +3,7 @@
 #include "kep_cli.h"
 #include "support/image_file_bytes.h"
 #include "support/temp_dir.h"
+#include "version.h"
 
 namespace kep::test {
 namespace {
@@ -29,7 +30,7 @@ TEST(CliUsageTest, EveryUsageErrorExitsWithTwo) {
 TEST(CliUsageTest, VersionAndHelpSucceed) {
   ProgramResult result = RunKepCli({"--version"});
   EXPECT_EQ(result.exitStatus, 0);
-  EXPECT_EQ(result.out, "kep-cli 1.0\n");
+  EXPECT_EQ(result.out, std::string("kep-cli ") + kVersion + "\n");
   result = RunKepCli({"--help"});
   EXPECT_EQ(result.exitStatus, 0);
   EXPECT_NE(result.out.find("convert"), std::string::npos);

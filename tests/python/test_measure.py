@@ -1,8 +1,10 @@
 """kep.load, kep.measure, kep.prep and kep.outline give what kep-cli gives, for any
-layout of the array and on several threads at once, and refuse bad arguments."""
+layout of the array and on several threads at once, and refuse bad arguments; the
+module's version is kep-cli's."""
 
 import pathlib
 import pickle
+import re
 from concurrent.futures import ThreadPoolExecutor
 
 import numpy as np
@@ -149,3 +151,8 @@ def test_bad_arguments_raise_value_error(call, message):
     with pytest.raises(ValueError) as refused:
         call()
     assert message in str(refused.value)
+
+
+def test_the_version_is_kep_clis():
+    assert re.fullmatch(r"\d+(\.\d+)+", kep.__version__)
+    assert run_cli("--version") == (0, f"kep-cli {kep.__version__}\n", "")
