@@ -19,7 +19,7 @@ void RegisterMeasureBenchmarks() {
     const std::string name = std::string("MeasureImage-") + kMethods[method].cliName;
     RegisterTimed(name + "/snowflake-4096", [method](benchmark::State& state) {
       const ImageBuffer& image = PictureImage(PictureNamed("snowflake-4096"));
-      const MeasureSettings settings{method, DefaultParameters(method), 255, std::nullopt};
+      const MeasureSettings settings{.method = method, .params = DefaultParameters(method)};
       for (auto _ : state) {
         MeasureWorkspace workspace;
         const MeasureResult measured = MeasureImage(workspace, image, settings);

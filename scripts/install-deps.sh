@@ -10,6 +10,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # command line: arguments, JSON, PNG files
   libcli11-dev nlohmann-json3-dev libpng-dev
+  # the t quantiles of the confidence intervals
+  libboost-dev
   # TIFF files that the built-in reader does not read (compressed, deep, tiled)
   libtiff-dev
   # plots written to PNG and SVG, and the font they use

@@ -80,7 +80,11 @@ bool WritePlot(const std::string& path, const BatchResults& results) {
 
 int RunBatchCommand(const BatchOptions& options) {
   const MeasureSettings settings{static_cast<std::uint32_t>(options.method.Index()),
-                                 options.method.Params(), options.particle, options.preprocess};
+                                 options.method.Params(),
+                                 options.particle,
+                                 options.preprocess,
+                                 options.method.Range(),
+                                 options.method.gridOffsets};
 
   ReportFile report;
   if (!report.Open(options.report)) {

@@ -48,6 +48,11 @@ void PrintMeasureJson(const MeasureOptions& options, const MeasureResult& result
   json["slope"] = FitValue(result, &LogLogFit::slope);
   json["intercept"] = FitValue(result, &LogLogFit::intercept);
   json["r_squared"] = FitValue(result, &LogLogFit::rSquared);
+  json["fit_points"] = result.fit ? nlohmann::ordered_json(result.fit->pointCount) : nullptr;
+  json["std_error"] = FitValue(result, &LogLogFit::stdError);
+  json["ci95"] = result.fit ? nlohmann::ordered_json::array({result.Ci95Low(), result.Ci95High()})
+                            : nlohmann::ordered_json(nullptr);
+  json["local_dimensions"] = result.localDimensions;
   json["points"] = PointsJson(result.points);
   json["outline_points"] = result.outlinePoints;
   json["particles"] = result.particles;

@@ -13,8 +13,12 @@ void AddMeasuredImageOptions(CLI::App& command, MeasuredImageOptions& options) {
 }
 
 MeasureSettings MeasureSettingsOf(const MeasuredImageOptions& input, const MethodOptions& method) {
-  return {static_cast<std::uint32_t>(method.Index()), method.Params(), input.particle,
-          input.Preprocess()};
+  return {static_cast<std::uint32_t>(method.Index()),
+          method.Params(),
+          input.particle,
+          input.Preprocess(),
+          method.Range(),
+          method.gridOffsets};
 }
 
 }  // namespace kep::cli

@@ -20,6 +20,8 @@ std::string_view FailureCodeName(FailureCode code) {
       return "too-few-points";
     case FailureCode::kDegenerateFit:
       return "degenerate-fit";
+    case FailureCode::kNoScaling:
+      return "no-scaling";
     case FailureCode::kOutOfMemory:
       return "out-of-memory";
   }

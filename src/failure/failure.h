@@ -18,6 +18,7 @@ enum class FailureCode {
   kParameterOutOfRange,  // a method parameter outside its range
   kTooFewPoints,         // fewer points with x and y above 0 than a fit needs
   kDegenerateFit,        // every point of the fit has the same x
+  kNoScaling,            // every point of the fit has the same y
   kOutOfMemory,          // the image or a working copy did not fit in memory
 };
 

@@ -11,21 +11,20 @@
 
 namespace kep {
 
-PointSeries OutlineCentres(const std::vector<PointSeries>& outlines) {
+PointSeries OutlineCentres(const std::vector<PointSeries>& outlines, SeriesPoint origin) {
   PointSeries centres;
   for (const PointSeries& outline : outlines) {
     const std::int32_t n = outline.Count();
     std::int64_t sumX = 0;
     std::int64_t sumY = 0;
     for (std::int32_t i = 1; i < n; ++i) {
-      sumX += outline[i].x;
-      sumY += outline[i].y;
+      sumX += std::int64_t{outline[i].x} + origin.x;
+      sumY += std::int64_t{outline[i].y} + origin.y;
     }
-    if (n == 0) {
-      centres.Append(0, 0);
-    } else {
-      centres.Append(static_cast<std::int32_t>(sumX / n), static_cast<std::int32_t>(sumY / n));
-    }
+    const std::int64_t cx = n == 0 ? 0 : sumX / n;
+    const std::int64_t cy = n == 0 ? 0 : sumY / n;
+    centres.Append(static_cast<std::int32_t>(cx - origin.x),
+                   static_cast<std::int32_t>(cy - origin.y));
   }
   return centres;
 }
@@ -33,9 +32,10 @@ PointSeries OutlineCentres(const std::vector<PointSeries>& outlines) {
 // Each pixel's distance from its centre is bucketed once under the first radius
 // that reaches it; the count of a radius is the sum of its bucket and the earlier ones.
 PointSeries CumulativeIntersectionPoints(const std::vector<PointSeries>& outlines,
-                                         const ScaleRange& range, const ScaleHook& afterEach) {
+                                         const ScaleRange& range, const ScaleHook& afterEach,
+                                         SeriesPoint origin) {
   PointSeries points;
-  const PointSeries centres = OutlineCentres(outlines);
+  const PointSeries centres = OutlineCentres(outlines, origin);
   // Every pixel but the first of each outline, with its outline's centre.
   const auto forEachPixel = [&](auto visit) {
     for (std::size_t k = 0; k < outlines.size(); ++k) {
@@ -66,7 +66,7 @@ void CumulativeIntersectionMethod(const FractalEngine& engine, MethodRun& run) {
   if (engine.outlines.empty()) return;
   RingAnimation rings(run.animation, static_cast<std::uint8_t>(engine.objectValue));
   if (run.animation &&
-      !rings.StartFromPoints(engine.outlineImage, OutlineCentres(engine.outlines))) {
+      !rings.StartFromPoints(engine.outlineImage, OutlineCentres(engine.outlines, engine.origin))) {
     return;
   }
   AppendPoints(run.points, CumulativeIntersectionPoints(

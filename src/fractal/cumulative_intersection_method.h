@@ -11,13 +11,15 @@ namespace kep {
 // One centre per outline, in outline order: the sums of the x and of the y
 // coordinates of every pixel but the first, each divided by the outline's whole
 // pixel count (truncated); (0, 0) for an outline of one pixel or none. The
-// division by the whole count draws the centre slightly toward (0, 0).
-PointSeries OutlineCentres(const std::vector<PointSeries>& outlines);
+// division by the whole count draws the centre slightly toward (0, 0), so it is
+// made in the coordinates of the whole picture, whose (0, 0) lies at -origin.
+PointSeries OutlineCentres(const std::vector<PointSeries>& outlines, SeriesPoint origin = {0, 0});
 
 // (radius, number of outline pixels, the first of each outline left out, within the
 // radius of their own outline's centre, at least 1) for each radius of the range.
 PointSeries CumulativeIntersectionPoints(const std::vector<PointSeries>& outlines,
-                                         const ScaleRange& range, const ScaleHook& afterEach = {});
+                                         const ScaleRange& range, const ScaleHook& afterEach = {},
+                                         SeriesPoint origin = {0, 0});
 
 // The cumulative-intersection method of the method table.
 void CumulativeIntersectionMethod(const FractalEngine& engine, MethodRun& run);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fractal/method_animation.h"
+#include "fractal/parameter_range.h"
 #include "preprocess/dilate.h"
 #include "preprocess/disc_centre_distance.h"
 #include "preprocess/disc_table.h"
@@ -164,6 +165,10 @@ void MeasureDilation(const FractalEngine& engine, PointSeries& points,
     points.Append(static_cast<std::int32_t>(r), static_cast<std::int32_t>(area));
     if (view) view(before, grown);
   }
+}
+
+std::int32_t DilationReach(const FractalEngine& engine) {
+  return std::clamp(std::max(engine.param1, engine.param2), 0, kMaxParameter);
 }
 
 void DilationMethod(const FractalEngine& engine, MethodRun& run) {

@@ -22,7 +22,8 @@ using DilationStepView = std::function<void(const ImageBuffer& before, const Ima
 void MeasureDilation(const FractalEngine& engine, PointSeries& points,
                      const DilationStepView& view = nullptr);
 
-// The dilation method of the method table.
+// The dilation method of the method table, and its reach: the largest radius.
 void DilationMethod(const FractalEngine& engine, MethodRun& run);
+std::int32_t DilationReach(const FractalEngine& engine);
 
 }  // namespace kep

@@ -9,6 +9,7 @@
 
 #include "fractal/method_animation.h"
 #include "fractal/outline_path.h"
+#include "fractal/parameter_range.h"
 #include "fractal/radius_steps.h"
 #include "preprocess/disc_centre_distance.h"
 
@@ -207,6 +208,10 @@ bool MeasureDistanceMap(const FractalEngine& engine, PointSeries& points, ImageB
         ++k;
       });
   return true;
+}
+
+std::int32_t DistanceMapReach(const FractalEngine& engine) {
+  return std::clamp(engine.param1, 0, kMaxParameter);
 }
 
 void DistanceMapMethod(const FractalEngine& engine, MethodRun& run) {

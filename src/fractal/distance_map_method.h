@@ -32,5 +32,7 @@ bool MeasureDistanceMap(const FractalEngine& engine, PointSeries& points, ImageB
 // The distance-map method of the method table; the distance map takes the outline
 // image's place afterwards.
 void DistanceMapMethod(const FractalEngine& engine, MethodRun& run);
+// Its reach: the to radius.
+std::int32_t DistanceMapReach(const FractalEngine& engine);
 
 }  // namespace kep

@@ -1,5 +1,7 @@
 #include "fractal/fit_log_log.h"
 
+#include <boost/math/distributions/students_t.hpp>
+
 #include <cmath>
 #include <string>
 
@@ -7,7 +9,9 @@ namespace kep {
 
 namespace {
 
-bool HasLogarithm(const SeriesPoint& point) { return point.x > 0 && point.y > 0; }
+bool EntersFit(const SeriesPoint& point, const FitRange& range) {
+  return point.x > 0 && point.y > 0 && range.Contains(point.x);
+}
 
 // The running sums of a least-squares line through (ln x, ln y), each rounded to
 // double after every point.
@@ -35,31 +39,48 @@ struct LogSums {
   double Intercept(double slope) const { return (sy - slope * sx) / n; }
 };
 
-double RSquared(const PointSeries& series, const LogLogFit& fit, double meanY) {
+// The residual and total sums of squares of ln y, and the spread of ln x.
+struct Deviations {
   double residual = 0.0;
-  double spread = 0.0;
+  double total = 0.0;
+  double spreadX = 0.0;
+  bool flatY = true;
+};
+
+Deviations DeviationsFrom(const PointSeries& series, const FitRange& range, const LogSums& sums,
+                          const LogLogFit& fit) {
+  Deviations d;
+  const double meanX = sums.sx / sums.n;
+  const double meanY = sums.sy / sums.n;
+  bool first = true;
+  std::int32_t firstY = 0;
   for (const SeriesPoint& point : series) {
-    if (!HasLogarithm(point)) continue;
+    if (!EntersFit(point, range)) continue;
+    if (first) firstY = point.y;
+    d.flatY = d.flatY && point.y == firstY;
+    first = false;
+    const double lx = std::log(static_cast<double>(point.x));
     const double ly = std::log(static_cast<double>(point.y));
-    const double predicted = fit.slope * std::log(static_cast<double>(point.x)) + fit.intercept;
-    residual += (ly - predicted) * (ly - predicted);
-    spread += (ly - meanY) * (ly - meanY);
+    const double predicted = fit.slope * lx + fit.intercept;
+    d.residual += (ly - predicted) * (ly - predicted);
+    d.total += (ly - meanY) * (ly - meanY);
+    d.spreadX += (lx - meanX) * (lx - meanX);
   }
-  return spread == 0.0 ? 1.0 : 1.0 - residual / spread;
+  return d;
 }
 
 }  // namespace
 
-Outcome<LogLogFit> FitLogLog(const PointSeries& series) {
+Outcome<LogLogFit> FitLogLog(const PointSeries& series, const FitRange& range) {
   LogSums sums;
   for (const SeriesPoint& point : series) {
-    if (HasLogarithm(point)) sums.Add(point);
+    if (EntersFit(point, range)) sums.Add(point);
   }
   const auto usable = static_cast<std::int32_t>(sums.n);
   if (usable < kMinFitPoints) {
     return Failure{FailureCode::kTooFewPoints,
                    "the method gave " + std::to_string(usable) +
-                       " points with x and y above 0; a fit needs at least " +
+                       " points with x and y above 0 in the fit range; a fit needs at least " +
                        std::to_string(kMinFitPoints)};
   }
   if (sums.IsDegenerate()) {
@@ -70,8 +91,34 @@ Outcome<LogLogFit> FitLogLog(const PointSeries& series) {
   fit.slope = sums.Slope();
   fit.intercept = sums.Intercept(fit.slope);
   fit.pointCount = usable;
-  fit.rSquared = RSquared(series, fit, sums.sy / sums.n);
+  const Deviations d = DeviationsFrom(series, range, sums, fit);
+  if (d.flatY) {
+    return Failure{FailureCode::kNoScaling,
+                   "every point of the fit has the same y, so the measure does not change with "
+                   "scale"};
+  }
+  fit.rSquared = 1.0 - d.residual / d.total;
+  fit.stdError = std::sqrt(d.residual / (sums.n - 2.0) / d.spreadX);
+  const boost::math::students_t_distribution<double> t(sums.n - 2.0);
+  fit.halfWidth95 = boost::math::quantile(t, 0.975) * fit.stdError;
   return fit;
+}
+
+std::vector<double> LocalSlopes(const PointSeries& series, const FitRange& range) {
+  std::vector<double> slopes;
+  const SeriesPoint* previous = nullptr;
+  for (const SeriesPoint& point : series) {
+    if (!EntersFit(point, range)) continue;
+    if (previous != nullptr) {
+      const double rise =
+          std::log(static_cast<double>(point.y)) - std::log(static_cast<double>(previous->y));
+      const double run =
+          std::log(static_cast<double>(point.x)) - std::log(static_cast<double>(previous->x));
+      slopes.push_back(run == 0.0 ? std::nan("") : rise / run);
+    }
+    previous = &point;
+  }
+  return slopes;
 }
 
 }  // namespace kep

@@ -64,6 +64,12 @@ MeasureResult FractalEngine::ComputeFD(std::uint32_t methodIndex, const ImageBuf
   }
   result.failure = CheckMethodParameters(methodIndex, {param1, param2, param3});
   if (result.failure) return result;
+  if (gridOffsets < 1 || gridOffsets > kMaxGridOffsets) {
+    result.failure = {FailureCode::kBadSettings, "grid offsets " + std::to_string(gridOffsets) +
+                                                     " is outside 1 to " +
+                                                     std::to_string(kMaxGridOffsets)};
+    return result;
+  }
 
   const MethodInfo& method = kMethods[methodIndex];
   std::optional<MethodAnimation> drawing;
@@ -74,7 +80,10 @@ MeasureResult FractalEngine::ComputeFD(std::uint32_t methodIndex, const ImageBuf
   method.measure(*this, run);
   if (run.picture) outlineImage = std::move(*run.picture);
 
-  Outcome<LogLogFit> fit = FitLogLog(result.points);
+  for (const double slope : LocalSlopes(result.points, fitRange)) {
+    result.localDimensions.push_back(DimensionFromSlope(method.rule, slope));
+  }
+  Outcome<LogLogFit> fit = FitLogLog(result.points, fitRange);
   if (!fit.Ok()) {
     result.failure = fit.Error();
     return result;

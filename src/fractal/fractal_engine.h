@@ -6,6 +6,7 @@
 
 #include "draw/draw_context.h"
 #include "failure/failure.h"
+#include "fractal/fit_log_log.h"
 #include "fractal/measure_result.h"
 #include "image/image_buffer.h"
 #include "image/point_series.h"
@@ -53,7 +54,18 @@ class FractalEngine {
   std::int32_t param1 = 0;
   std::int32_t param2 = 0;
   std::int32_t param3 = 0;
+  // The x values whose points enter the fit.
+  FitRange fitRange;
+  // The grid positions per axis over which box counting takes its smallest count.
+  std::int32_t gridOffsets = 1;
+  // Where the measured image's top-left pixel lies in the picture it was cut from
+  // (a particle measured on its own): the particle centres of the
+  // cumulative-intersection method are worked out in the picture's coordinates.
+  SeriesPoint origin{0, 0};
 };
+
+// The most grid positions per axis that box counting takes.
+inline constexpr std::int32_t kMaxGridOffsets = 16;
 
 // (x - cx)^2 + (y - cy)^2 <= r^2, computed exactly.
 bool IsWithinRadius(std::int32_t x, std::int32_t y, std::int32_t r, std::int32_t cx,

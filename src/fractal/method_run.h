@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 #include "image/image_buffer.h"
@@ -25,5 +26,13 @@ struct MethodRun {
 // A method: reads the outline image, the outlines, the bounding box, the grey
 // values and the three parameters of a prepared engine.
 using MethodFunction = void (*)(const FractalEngine& engine, MethodRun& run);
+
+// How many pixels beyond the outlines a method reads with the engine's
+// parameters: a particle measured on its own is cut out of its picture with a
+// margin of at least this many pixels.
+using MethodReach = std::int32_t (*)(const FractalEngine& engine);
+
+// The reach of the methods that read only the outlines and their bounding box.
+inline std::int32_t OutlinesOnly(const FractalEngine&) { return 0; }
 
 }  // namespace kep

@@ -54,8 +54,8 @@ enum class SlopeRule {
 double DimensionFromSlope(SlopeRule rule, double slope);
 
 // One fractal-dimension method: its list text, its command-line name, its
-// parameters, the headings of its points, its slope rule, and the function that
-// measures a prepared engine.
+// parameters, the headings of its points, its slope rule, the function that
+// measures a prepared engine, and how far beyond the outlines it reads.
 struct MethodInfo {
   const char* listText;
   const char* cliName;
@@ -63,6 +63,7 @@ struct MethodInfo {
   AxisHeadings headings;
   SlopeRule rule;
   MethodFunction measure;
+  MethodReach reach;
 };
 
 // The methods by index; a new method is one file and one row of this table.

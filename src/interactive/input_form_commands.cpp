@@ -141,10 +141,10 @@ void CInputForm::OnSwap() {
 // steps into the right pane.
 void CInputForm::OnCalculateFD() {
   CKEPDoc* document = GetDocument();
-  const MeasureSettings settings{static_cast<std::uint32_t>(document->m_method),
-                                 {document->m_param1, document->m_param2, document->m_param3},
-                                 m_particleBrightness,
-                                 std::nullopt};
+  const MeasureSettings settings{
+      .method = static_cast<std::uint32_t>(document->m_method),
+      .params = {document->m_param1, document->m_param2, document->m_param3},
+      .particle = m_particleBrightness};
   CImageRView* animationPane = m_animate ? document->m_pRightView : nullptr;
   MeasureResult result;
   {

@@ -3,6 +3,8 @@
 #include <new>
 #include <utility>
 
+#include "project/particle_measurement.h"
+
 namespace kep {
 
 namespace {
@@ -39,6 +41,9 @@ MeasureResult MeasureUnguarded(MeasureWorkspace& workspace, const ImageBuffer& i
   engine.param1 = settings.params[0];
   engine.param2 = settings.params[1];
   engine.param3 = settings.params[2];
+  engine.fitRange = settings.fitRange;
+  engine.gridOffsets = settings.gridOffsets;
+  engine.origin = {0, 0};
   MeasureResult result = engine.ComputeFD(settings.method, *measured.Value(),
                                           static_cast<std::uint32_t>(settings.particle),
                                           BackgroundValueFor(settings.particle), options.animation);
@@ -47,6 +52,9 @@ MeasureResult MeasureUnguarded(MeasureWorkspace& workspace, const ImageBuffer& i
                                             result.failure->code != FailureCode::kOutOfMemory);
   if (options.keepOutline && prepared) {
     result.outline = std::make_shared<ImageBuffer>(std::move(engine.outlineImage));
+  }
+  if (options.eachParticle) {
+    result.eachParticle = MeasureEachParticle(engine, workspace.cut, *measured.Value(), settings);
   }
   return result;
 }

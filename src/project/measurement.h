@@ -20,20 +20,25 @@ namespace kep {
 inline constexpr const char* kNoDimensionMessage = "Sorry! I can't Calculate Fractal Dimension!";
 
 // What one measurement runs with: the method and its three parameters, the
-// particles' grey value (0 or 255; the background is the other), and the batch
-// pre-processing to run first, if any.
+// particles' grey value (0 or 255; the background is the other), the batch
+// pre-processing to run first, if any, the x values whose points enter the fit,
+// and box counting's grid positions per axis.
 struct MeasureSettings {
   std::uint32_t method = kDilationIndex;
   std::array<std::int32_t, 3> params = DefaultParameters(kDilationIndex);
   std::int32_t particle = 255;
-  std::optional<PreprocessSettings> preprocess;
+  std::optional<PreprocessSettings> preprocess = std::nullopt;
+  FitRange fitRange = {};
+  std::int32_t gridOffsets = 1;
 };
 
 // How a measurement is delivered: with the picture the method measured (the
-// outline image, or the distance map), and with its steps drawn into a window.
+// outline image, or the distance map), with its steps drawn into a window, and
+// with every particle measured on its own as well.
 struct MeasureOptions {
   bool keepOutline = false;
   DrawContext* animation = nullptr;
+  bool eachParticle = false;
 };
 
 // The working objects of one thread's measurements, kept from image to image so
@@ -42,6 +47,8 @@ struct MeasureWorkspace {
   FractalEngine engine;
   ImageBuffer loaded;
   ImageBuffer prepared;
+  // A particle cut out of its picture.
+  ImageBuffer cut;
 };
 
 // The one measuring pipeline of every front end: optional pre-processing,

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <nlohmann/json.hpp>
 
 #include <string>
@@ -29,11 +31,9 @@ Bytes SquareBmp(std::uint8_t particle, std::uint8_t background) {
   return BmpBuilder(kSide, -kSide).Palette(GreyPalette()).Rows(rows).Build();
 }
 
-// Box sizes 2 to 5 on the ring, bounding box 10..30 (W = H = 20): the boxes
-// cover columns and rows 10 to 29 for sizes 2, 4 and 5, so only the ring's top
-// row and left column are seen (19, 9 and 7 boxes); size 3 reaches 30 and sees
-// all four sides (24 boxes).
-const std::vector<SeriesPoint> kBoxPoints = {{2, 19}, {3, 24}, {4, 9}, {5, 7}};
+// Box sizes 2 to 5 on the ring, bounding box 10..30: the boxes tile 21 columns
+// and rows, 4 ceil(21 / s) - 4 of them on the ring.
+const std::vector<SeriesPoint> kBoxPoints = {{2, 40}, {3, 24}, {4, 20}, {5, 16}};
 
 std::string ExpectedText(const std::vector<SeriesPoint>& points, double fd) {
   std::string text = ThreeDecimal(fd) + "\n";
@@ -75,6 +75,7 @@ TEST(MeasureCommandTest, JsonHoldsTheFitAndTheOutlines) {
   for (const auto& item : json.items()) keys.push_back(item.key());
   EXPECT_EQ(keys, (std::vector<std::string>{"file", "method", "method_name", "params", "particle",
                                             "fd", "reason", "slope", "intercept", "r_squared",
+                                            "fit_points", "std_error", "ci95", "local_dimensions",
                                             "points", "outline_points", "particles"}));
   EXPECT_EQ(json["file"], input);
   EXPECT_EQ(json["method"], 2);
@@ -86,7 +87,26 @@ TEST(MeasureCommandTest, JsonHoldsTheFitAndTheOutlines) {
   EXPECT_EQ(json["fd"].get<double>(), -BoxSlope());
   EXPECT_GT(json["r_squared"].get<double>(), 0.0);
   EXPECT_LT(json["r_squared"].get<double>(), 1.0);
-  EXPECT_EQ(json["points"], nlohmann::ordered_json::parse("[[2,19],[3,24],[4,9],[5,7]]"));
+  EXPECT_EQ(json["points"], nlohmann::ordered_json::parse("[[2,40],[3,24],[4,20],[5,16]]"));
+  EXPECT_EQ(json["fit_points"], 4);
+  const double low = json["ci95"][0].get<double>();
+  const double high = json["ci95"][1].get<double>();
+  EXPECT_NEAR((low + high) / 2, -BoxSlope(), 1e-12);
+  // t(0.975, 2 degrees of freedom) = 4.302652729749464 standard errors each way.
+  EXPECT_NEAR((high - low) / 2, 4.302652729749464 * json["std_error"].get<double>(), 1e-12);
+  // Local dimensions: -ln(24 / 40) / ln(3 / 2) between the first two points, and so on.
+  EXPECT_NEAR(json["local_dimensions"][0].get<double>(), -std::log(24.0 / 40) / std::log(3.0 / 2),
+              1e-12);
+  EXPECT_EQ(json["local_dimensions"].size(), 3u);
+
+  // A fit range leaves the other points in the series but out of the fit.
+  const nlohmann::json ranged =
+      nlohmann::json::parse(RunKepCli({"measure", input, "--method", "2", "--params", "2", "6", "1",
+                                       "--json", "--fit-range", "2", "5"})
+                                .out);
+  EXPECT_EQ(ranged["points"].size(), 5u);
+  EXPECT_EQ(ranged["fit_points"], 4);
+  EXPECT_EQ(ranged["fd"].get<double>(), json["fd"].get<double>());
   EXPECT_EQ(json["outline_points"], 80);
   EXPECT_EQ(json["particles"], 1);
 }

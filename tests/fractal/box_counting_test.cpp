@@ -15,7 +15,8 @@ namespace {
 
 using test::PictureEngine;
 
-// The ring of a 5 x 5 square at (2, 2)..(6, 6): left 2, right 6, W = H = 4.
+// The ring of a 5 x 5 square at (2, 2)..(6, 6): the boxes tile columns and rows
+// 2 to 6.
 const std::vector<std::string> kRing = {
     ".........", ".........", "..#####..", "..#####..", "..#####..",
     "..#####..", "..#####..", ".........", ".........",
@@ -24,29 +25,30 @@ const std::vector<std::string> kRing = {
 TEST(BoxCountingTest, CountsTheBoxesThatTileTheBoundingBox) {
   PictureEngine calc(test::Picture(kRing));
   calc.Params(1, 5, 1).Run(BoxCounting);
-  // Size 1 sees x 2..5 and y 2..5 only: the top row (4) and left column (3).
-  // Size 2: three of the four boxes; the one at (4, 4) holds interior only.
-  // Size 3: four boxes, two of them reaching past the ring. Sizes 4, 5: one box.
-  EXPECT_EQ(calc.Points(), (std::vector<SeriesPoint>{{1, 7}, {2, 3}, {3, 4}, {4, 1}, {5, 1}}));
+  // Size 1: the 16 ring pixels. Size 2: nine boxes, the one at (4, 4) holding
+  // interior only. Sizes 3 and 4: four boxes, reaching past the ring. Size 5: one.
+  EXPECT_EQ(calc.Points(), (std::vector<SeriesPoint>{{1, 16}, {2, 8}, {3, 4}, {4, 4}, {5, 1}}));
 }
 
-TEST(BoxCountingTest, OutlinesInOneRowOrColumnExamineNoBox) {
-  for (const auto& rows :
-       {std::vector<std::string>{"###########", "...........", "..........."},
-        std::vector<std::string>{".#.", ".#.", ".#.", ".#.", ".#.", ".#.", ".#."}}) {
-    const ImageBuffer image = test::Picture(rows);
-    FractalEngine engine;
-    engine.param1 = 8;
-    engine.param2 = 30;
-    engine.param3 = 1;
-    const MeasureResult result = engine.ComputeFD(kBoxCountingIndex, image, 255, 0, nullptr);
-    const double fd = result.dimension;
-    const PointSeries& series = result.points;
-    EXPECT_EQ(fd, 0.0);
-    EXPECT_TRUE(std::signbit(fd));
-    ASSERT_EQ(series.Count(), 23);
-    for (std::int32_t i = 0; i < 23; ++i) EXPECT_EQ(series[i], (SeriesPoint{8 + i, 1}));
-  }
+TEST(BoxCountingTest, AnOutlineInOneRowOrColumnGivesBoxesLikeAnyOther) {
+  PictureEngine row(test::Picture({"###########", "...........", "..........."}));
+  PictureEngine column(test::Picture({".#.", ".#.", ".#.", ".#.", ".#.", ".#.", ".#."}));
+  row.Params(1, 5, 1).Run(BoxCounting);
+  column.Params(1, 5, 1).Run(BoxCounting);
+  EXPECT_EQ(row.Points(), (std::vector<SeriesPoint>{{1, 11}, {2, 6}, {3, 4}, {4, 3}, {5, 3}}));
+  EXPECT_EQ(column.Points(), (std::vector<SeriesPoint>{{1, 7}, {2, 4}, {3, 3}, {4, 2}, {5, 2}}));
+}
+
+TEST(BoxCountingTest, SeveralGridPositionsTakeTheSmallestCount) {
+  // Pixels at columns 1, 4 and 5: boxes of 2 from column 1 need three; the grid
+  // one column to the left needs two, [0, 1] and [4, 5].
+  PictureEngine one(test::Picture({".......", ".#..##.", "......."}));
+  PictureEngine two(test::Picture({".......", ".#..##.", "......."}));
+  two.engine.gridOffsets = 2;
+  one.Params(2, 2, 1).Run(BoxCounting);
+  two.Params(2, 2, 1).Run(BoxCounting);
+  EXPECT_EQ(one.Points(), (std::vector<SeriesPoint>{{2, 3}}));
+  EXPECT_EQ(two.Points(), (std::vector<SeriesPoint>{{2, 2}}));
 }
 
 TEST(BoxCountingTest, MakesNoPointForAnEmptyRangeOrAStepBelowOne) {
@@ -85,13 +87,14 @@ TEST(BoxCountingTest, AnimationDrawsTheGridAndTheBoxesAndPausesForEachSize) {
   // Each occupied box one window pixel larger on every side, right and bottom
   // exclusive: boxes (x0, y0)..(x1, y1) become (x0 - 1, y0 - 1, x1 + 1, y1 + 1).
   const std::vector<RecordedFill> boxes = {
-      {{1, 1, 4, 4}, kRed}, {{1, 3, 4, 6}, kRed}, {{3, 1, 6, 4}, kRed}, {{1, 1, 5, 5}, kRed},
-      {{1, 4, 5, 8}, kRed}, {{4, 1, 8, 5}, kRed}, {{4, 4, 8, 8}, kRed},
+      {{1, 1, 4, 4}, kRed}, {{1, 3, 4, 6}, kRed}, {{1, 5, 4, 8}, kRed}, {{3, 1, 6, 4}, kRed},
+      {{3, 5, 6, 8}, kRed}, {{5, 1, 8, 4}, kRed}, {{5, 3, 8, 6}, kRed}, {{5, 5, 8, 8}, kRed},
+      {{1, 1, 5, 5}, kRed}, {{1, 4, 5, 8}, kRed}, {{4, 1, 8, 5}, kRed}, {{4, 4, 8, 8}, kRed},
   };
   EXPECT_EQ(window.CallsOf<RecordedFill>(), boxes);
   EXPECT_EQ(test::CallSequence(window),
             "pen x2, move, line, move, line, move, line, move, line, move, line, move, line, pen, "
-            "fill x3, flush, pixel x81, "
+            "fill x8, flush, pixel x81, "
             "pen, move, line, move, line, move, line, move, line, pen, fill x4, flush, pixel x81, "
             "pen, flush");
   EXPECT_EQ(window.Pen(), kBlack);  // the pen selected before

@@ -81,9 +81,16 @@ TEST(ComputeFDTest, EveryRefusalSaysWhyAndKeepsWhatTheMethodFound) {
   // Too few points for a fit: the method's points stay.
   const MeasureResult three = Measure(engine, kBoxCountingIndex, eleven, {8, 10, 1});
   EXPECT_EQ(CodeOf(three), FailureCode::kTooFewPoints);
-  EXPECT_EQ(three.failure->text,
-            "the method gave 3 points with x and y above 0; a fit needs at least 4");
+  EXPECT_EQ(
+      three.failure->text,
+      "the method gave 3 points with x and y above 0 in the fit range; a fit needs at least 4");
   EXPECT_EQ(three.points.Count(), 3);
+
+  // Every box size finds the one box: the count does not change with scale.
+  const MeasureResult flat = RunDefaults(kBoxCountingIndex, eleven);
+  EXPECT_EQ(CodeOf(flat), FailureCode::kNoScaling);
+  EXPECT_EQ(flat.points.Count(), 23);
+  EXPECT_EQ(flat.localDimensions, std::vector<double>(22, 0.0));
 }
 
 // A lumpy blob and a thin bar beside it.

@@ -17,67 +17,18 @@
 #include "fractal/dilation_method.h"
 #include "fractal/distance_map_method.h"
 #include "fractal/mass_radius_method.h"
-#include "preprocess/picture.h"
 #include "reference/method_reference.h"
+#include "support/random_picture.h"
 
 namespace kep {
 namespace {
 
+using test::Between;
+using test::RandomPicture;
+
 int CaseCount() {
   const char* cases = std::getenv("KEP_DIFFERENTIAL_CASES");
   return cases != nullptr ? std::atoi(cases) : 1000;
-}
-
-std::int32_t Between(std::mt19937& random, std::int32_t low, std::int32_t high) {
-  return low + static_cast<std::int32_t>(random() % static_cast<std::uint32_t>(high - low + 1));
-}
-
-// A random picture: rectangles, discs, random walks and single pixels of the
-// particle value, anywhere (partly outside the image too), and sometimes noise of
-// particle pixels and of a grey value that is neither particle nor background.
-ImageBuffer RandomPicture(std::mt19937& random, std::uint8_t particle, std::uint8_t ground) {
-  const std::int32_t largest = std::vector<std::int32_t>{8, 32, 128}[random() % 3];
-  const std::int32_t width = Between(random, 1, largest);
-  const std::int32_t height = Between(random, 1, largest);
-  ImageBuffer image = test::Filled(width, height, ground);
-  const std::int32_t shapes = Between(random, 0, 10);
-  for (std::int32_t s = 0; s < shapes; ++s) {
-    std::int32_t x = Between(random, -4, width + 3);
-    std::int32_t y = Between(random, -4, height + 3);
-    const std::int32_t size = Between(random, 0, std::max(width, height) / 2 + 1);
-    switch (random() % 4) {
-      case 0:
-        for (std::int32_t dy = 0; dy <= size; ++dy) {
-          for (std::int32_t dx = 0; dx <= size / 2; ++dx) image.SetPixel(x + dx, y + dy, particle);
-        }
-        break;
-      case 1:
-        for (std::int32_t dy = -size; dy <= size; ++dy) {
-          for (std::int32_t dx = -size; dx <= size; ++dx) {
-            if (dx * dx + dy * dy <= size * size) image.SetPixel(x + dx, y + dy, particle);
-          }
-        }
-        break;
-      case 2:
-        for (std::int32_t step = 0; step < size * 8; ++step) {
-          image.SetPixel(x, y, particle);
-          x += Between(random, -1, 1);
-          y += Between(random, -1, 1);
-        }
-        break;
-      default:
-        image.SetPixel(x, y, particle);
-        break;
-    }
-  }
-  if (random() % 4 == 0) {
-    const std::int32_t noise = Between(random, 0, width * height / 4);
-    for (std::int32_t i = 0; i < noise; ++i) {
-      image.SetPixel(Between(random, 0, width - 1), Between(random, 0, height - 1),
-                     random() % 5 == 0 ? 100 : particle);
-    }
-  }
-  return image;
 }
 
 // One random picture prepared for measuring, with random parameters, and the text
@@ -157,29 +108,28 @@ TEST(DifferentialTest, DistanceMapPointsAndMap) {
   });
 }
 
-TEST(DifferentialTest, BoxCounting) {
+TEST(DifferentialTest, BoxCountingOnOneOrSeveralGrids) {
   ForEachCase(3000000, [](FractalEngine& engine, std::mt19937& random) {
-    // Boxes laid from any corner with any extents, not only the outlines' own
-    // bounding box: the outline pixels then also lie beyond the last boxes' edges.
-    if (random() % 2 == 0) {
-      engine.left += Between(random, -3, 8);
-      engine.top += Between(random, -3, 8);
-      engine.right += Between(random, -8, 3);
-      engine.bottom += Between(random, -8, 3);
-    }
+    // Mostly a few grid positions, sometimes more than some box sizes have pixels.
+    engine.gridOffsets = random() % 4 == 0 ? 1 : Between(random, 2, random() % 8 == 0 ? 16 : 5);
     PointSeries fast;
     PointSeries plain;
-    MeasureBoxCounts(engine, fast);
+    if (engine.gridOffsets == 1) {
+      MeasureBoxCounts(engine, fast);
+    } else {
+      MeasureBoxCountsOverGrids(engine, fast);
+    }
     reference::MeasureBoxCounts(engine, plain);
-    EXPECT_EQ(PointsOf(fast), PointsOf(plain));
+    EXPECT_EQ(PointsOf(fast), PointsOf(plain)) << "grid offsets " << engine.gridOffsets;
   });
 }
 
-TEST(DifferentialTest, CumulativeIntersection) {
-  ForEachCase(4000000, [](const FractalEngine& engine, std::mt19937&) {
+TEST(DifferentialTest, CumulativeIntersectionAtAnyOrigin) {
+  ForEachCase(4000000, [](const FractalEngine& engine, std::mt19937& random) {
     const ScaleRange range{engine.param1, engine.param2, engine.param3};
-    EXPECT_EQ(PointsOf(CumulativeIntersectionPoints(engine.outlines, range)),
-              PointsOf(reference::CumulativeIntersectionPoints(engine.outlines, range)));
+    const SeriesPoint origin{Between(random, 0, 300), Between(random, 0, 300)};
+    EXPECT_EQ(PointsOf(CumulativeIntersectionPoints(engine.outlines, range, {}, origin)),
+              PointsOf(reference::CumulativeIntersectionPoints(engine.outlines, range, origin)));
   });
 }
 

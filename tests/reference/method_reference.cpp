@@ -89,20 +89,21 @@ bool MeasureDistanceMap(const FractalEngine& engine, PointSeries& points,
 
 void MeasureBoxCounts(const FractalEngine& engine, PointSeries& points) {
   if (engine.param1 < 1 || engine.param3 < 1) return;
-  const std::int64_t width = std::int64_t{engine.right} - engine.left;
-  const std::int64_t height = std::int64_t{engine.bottom} - engine.top;
+  const std::int64_t grids = engine.gridOffsets;
   for (std::int64_t s = engine.param1; s <= engine.param2; s += engine.param3) {
-    std::int32_t count = 0;
-    for (std::int64_t j = 0; j < width; j += s) {
-      for (std::int64_t i = 0; i < height; i += s) {
-        const std::int64_t x0 = engine.left + j;
-        const std::int64_t y0 = engine.top + i;
-        if (CountObjectPixels(engine, x0, y0, x0 + s - 1, y0 + s - 1) > 0) {
-          ++count;
+    std::int32_t fewest = std::numeric_limits<std::int32_t>::max();
+    for (std::int64_t i = 0; i < grids; ++i) {
+      for (std::int64_t j = 0; j < grids; ++j) {
+        std::int32_t count = 0;
+        for (std::int64_t x0 = engine.left - i * s / grids; x0 <= engine.right; x0 += s) {
+          for (std::int64_t y0 = engine.top - j * s / grids; y0 <= engine.bottom; y0 += s) {
+            if (CountObjectPixels(engine, x0, y0, x0 + s - 1, y0 + s - 1) > 0) ++count;
+          }
         }
+        fewest = std::min(fewest, count);
       }
     }
-    points.Append(static_cast<std::int32_t>(s), std::max(count, 1));
+    points.Append(static_cast<std::int32_t>(s), std::max(fewest, 1));
   }
 }
 
@@ -128,9 +129,9 @@ PointSeries MassRadiusPoints(const std::vector<PointSeries>& outlines, MassRadiu
 }
 
 PointSeries CumulativeIntersectionPoints(const std::vector<PointSeries>& outlines,
-                                         const ScaleRange& range) {
+                                         const ScaleRange& range, SeriesPoint origin) {
   PointSeries points;
-  const PointSeries centres = OutlineCentres(outlines);
+  const PointSeries centres = OutlineCentres(outlines, origin);
   ForEachScale(range, [&](std::int32_t radius) {
     std::int64_t count = 0;
     for (std::size_t k = 0; k < outlines.size(); ++k) {

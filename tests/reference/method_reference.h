@@ -23,7 +23,7 @@ void MeasureDilation(const FractalEngine& engine, PointSeries& points);
 // object for the first time are labelled and counted.
 bool MeasureDistanceMap(const FractalEngine& engine, PointSeries& points, ImageBuffer& distanceMap);
 
-// Every box of every size counted pixel by pixel.
+// Every box of every size and every grid position counted pixel by pixel.
 void MeasureBoxCounts(const FractalEngine& engine, PointSeries& points);
 
 // Every (centre, pixel) pair of every outline tested at every radius.
@@ -32,6 +32,6 @@ PointSeries MassRadiusPoints(const std::vector<PointSeries>& outlines, MassRadiu
 
 // Every outline pixel tested against its outline's centre at every radius.
 PointSeries CumulativeIntersectionPoints(const std::vector<PointSeries>& outlines,
-                                         const ScaleRange& range);
+                                         const ScaleRange& range, SeriesPoint origin = {0, 0});
 
 }  // namespace kep::reference

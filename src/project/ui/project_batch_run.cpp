@@ -21,11 +21,11 @@ namespace kep {
 void CProjectInputForm::OnCalculateFD() {
   CKepProjectDoc* document = GetDocument();
   const MeasureSettings settings{
-      static_cast<std::uint32_t>(document->m_method),
-      {document->m_param1, document->m_param2, document->m_param3},
-      m_particleBrightness,
-      PreprocessSettings{m_brightPercent, m_lowerBrightness, m_higherBrightness, m_minParticleSize,
-                         m_minHoleSize}};
+      .method = static_cast<std::uint32_t>(document->m_method),
+      .params = {document->m_param1, document->m_param2, document->m_param3},
+      .particle = m_particleBrightness,
+      .preprocess = PreprocessSettings{m_brightPercent, m_lowerBrightness, m_higherBrightness,
+                                       m_minParticleSize, m_minHoleSize}};
 
   const wxString path = Dialogs().AskSavePath(this, wxString(), kReportFilter);
   if (path.empty()) return;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <vector>
+
+#include "failure/outcome.h"
+#include "fractal/fractal_engine.h"
+#include "fractal/measure_result.h"
+#include "image/image_buffer.h"
+#include "project/measurement.h"
+
+namespace kep {
+
+// Every particle of the image (already pre-processed) measured on its own, with
+// exactly the numbers the engine gives for an image of the same size in which
+// every other particle's pixels are background. Each particle is cut out with a
+// margin beyond the method's reach, the image's own edges kept, so that it costs
+// about its own size. `cut` is the working image.
+std::vector<ParticleMeasurement> MeasureEachParticle(FractalEngine& engine, ImageBuffer& cut,
+                                                     const ImageBuffer& image,
+                                                     const MeasureSettings& settings);
+
+// The pipeline for particles: the settings' pre-processing, then every particle
+// measured on its own. Fails as MeasureImage does for bad settings or a lack of
+// memory.
+Outcome<std::vector<ParticleMeasurement>> MeasureParticles(MeasureWorkspace& workspace,
+                                                           const ImageBuffer& image,
+                                                           const MeasureSettings& settings);
+
+}  // namespace kep
