@@ -2,7 +2,6 @@
 
 #include <limits>
 
-#include "image/grey.h"
 #include "image/image_buffer.h"
 #include "image/image_file_details.h"
 #include "loaded_pixels.h"
@@ -33,17 +32,10 @@ class BmpReaderTest : public ::testing::Test {
   ImageFileDetails details;
 };
 
-TEST(GreyFromRgbTest, UsesTheSystemsWeights) {
-  EXPECT_EQ(GreyFromRgb(255, 0, 0), 45);
-  EXPECT_EQ(GreyFromRgb(0, 255, 0), 206);
-  EXPECT_EQ(GreyFromRgb(0, 0, 255), 2);
-  EXPECT_EQ(GreyFromRgb(255, 255, 255), 255);
-  EXPECT_EQ(GreyFromRgb(10, 20, 30), 18);  // 1830 / 100, truncated
-}
-
 // Three pixels per row take four bytes in the file; the padding bytes (0xEE)
-// must be skipped, not read as the next row's pixels.
-TEST_F(BmpReaderTest, EightBitRowsLoadTopRowFirstInEitherStoredOrder) {
+// must be skipped, not read as the next row's pixels. Pixels take the grey of
+// their palette entry: red, green, blue weigh 18, 81 and 1 hundredths, truncated.
+TEST_F(BmpReaderTest, EightBitRowsLoadTopRowFirstInEitherStoredOrderThroughThePalette) {
   const Bytes bottomUp = {40, 50, 60, 0xEE, 10, 20, 30, 0xEE};
   const Bytes topDown = {10, 20, 30, 0xEE, 40, 50, 60, 0xEE};
   for (const auto& [height, rows] : {std::pair{2, bottomUp}, {-2, topDown}}) {
@@ -53,9 +45,6 @@ TEST_F(BmpReaderTest, EightBitRowsLoadTopRowFirstInEitherStoredOrder) {
     EXPECT_EQ(image.Stride(), 4);
     EXPECT_EQ(LoadedPixels(image), (Pixels{10, 20, 30, 40, 50, 60})) << "height " << height;
   }
-}
-
-TEST_F(BmpReaderTest, EightBitPixelsTakeTheGreyOfTheirPaletteEntry) {
   Bytes palette = GreyPalette();
   const Bytes colours = {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0};  // red, green, blue
   std::copy(colours.begin(), colours.end(), palette.begin());
@@ -64,13 +53,8 @@ TEST_F(BmpReaderTest, EightBitPixelsTakeTheGreyOfTheirPaletteEntry) {
 }
 
 TEST_F(BmpReaderTest, TwentyFourBitRowsArePaddedToTwelveBytesForThreePixels) {
-  const Bytes red = {0, 0, 255}, green = {0, 255, 0}, blue = {255, 0, 0};
-  const Bytes white = {255, 255, 255}, black = {0, 0, 0}, mixed = {30, 20, 10};
-  const Bytes pad = {0xEE, 0xEE, 0xEE};
-  auto row = [&](const Bytes& a, const Bytes& b, const Bytes& c) {
-    return ByteWriter().Append(a).Append(b).Append(c).Append(pad).Data();
-  };
-  const Bytes top = row(red, green, blue), bottom = row(white, black, mixed);
+  const Bytes top = {0, 0, 255, 0, 255, 0, 255, 0, 0, 0xEE, 0xEE, 0xEE};       // red, green, blue
+  const Bytes bottom = {255, 255, 255, 0, 0, 0, 30, 20, 10, 0xEE, 0xEE, 0xEE};  // white, black, mixed
   const Bytes bottomUp = ByteWriter().Append(bottom).Append(top).Data();
   const Bytes topDown = ByteWriter().Append(top).Append(bottom).Data();
   for (const auto& [height, rows] : {std::pair{2, bottomUp}, {-2, topDown}}) {
@@ -118,25 +102,6 @@ TEST_F(BmpReaderTest, ClaimedSizesAreCheckedAgainstTheLimit) {
   EXPECT_FALSE(image.IsLoaded());
 }
 
-// Entry 0 of the palette is white, so a missing pixel that went through the
-// palette would show as 255 instead of 0.
-TEST_F(BmpReaderTest, PixelsWithoutCompleteDataAreZero) {
-  Bytes palette = GreyPalette();
-  palette[0] = palette[1] = palette[2] = 255;
-  ASSERT_EQ(Load(BmpBuilder(3, 2).Palette(palette).Rows({7, 8, 9, 0, 5}).Build()), 1);
-  EXPECT_EQ(LoadedPixels(image), (Pixels{5, 0, 0, 7, 8, 9}));
-
-  const Bytes whole = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0, 11, 12, 13, 14, 15};  // second row 2 pixels short
-  ASSERT_EQ(Load(BmpBuilder(3, -2).Bits(24).Rows(whole).Build()), 1);
-  EXPECT_EQ(LoadedPixels(image),
-            (Pixels{GreyFromRgb(3, 2, 1), GreyFromRgb(6, 5, 4), GreyFromRgb(9, 8, 7),
-                    GreyFromRgb(13, 12, 11), 0, 0}));
-
-  ASSERT_EQ(Load(BmpBuilder(2, 2).Palette(GreyPalette()).Rows(Bytes(8, 200)).PixelOffset(0xFFFFFFFF).Build()),
-            1);
-  EXPECT_EQ(LoadedPixels(image), Pixels(4, 0));
-}
-
 // Tools write longer information headers than the first version's 40 bytes; the
 // palette follows the header whatever its size. Read from offset 54 instead, the
 // grey levels of this reversed palette would come from the header's zero tail.
@@ -152,13 +117,28 @@ TEST_F(BmpReaderTest, ThePaletteFollowsTheInformationHeaderWhateverItsSize) {
   ExpectUntouched();
 }
 
-// The palette is always read as 1024 bytes after the header; here the file holds
-// three entries, the pixel data begins right after them and so also serves as
-// entry 3, and entry 200 lies beyond the end of the file.
-TEST_F(BmpReaderTest, PaletteEntriesMissingFromAShortFileAreZero) {
-  const Bytes palette = {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0};
-  ASSERT_EQ(Load(BmpBuilder(5, 1).Palette(palette).Rows({0, 1, 2, 3, 200}).Build()), 1);
-  EXPECT_EQ(LoadedPixels(image), (Pixels{45, 206, 2, GreyFromRgb(2, 1, 0), 0}));
+// Entry 0 of the palette is white, so a missing pixel that went through the
+// palette would show as 255 instead of 0. The palette is always read as 1024
+// bytes after the header: in the last file it holds three entries, the pixel
+// data right after them also serves as entry 3, and entry 200 lies beyond the
+// end of the file.
+TEST_F(BmpReaderTest, PixelsAndPaletteEntriesMissingFromAShortFileAreZero) {
+  Bytes palette = GreyPalette();
+  palette[0] = palette[1] = palette[2] = 255;
+  ASSERT_EQ(Load(BmpBuilder(3, 2).Palette(palette).Rows({7, 8, 9, 0, 5}).Build()), 1);
+  EXPECT_EQ(LoadedPixels(image), (Pixels{5, 0, 0, 7, 8, 9}));
+
+  const Bytes whole = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0, 11, 12, 13, 14, 15};  // second row 2 pixels short
+  ASSERT_EQ(Load(BmpBuilder(3, -2).Bits(24).Rows(whole).Build()), 1);
+  EXPECT_EQ(LoadedPixels(image), (Pixels{2, 5, 8, 12, 0, 0}));
+
+  ASSERT_EQ(Load(BmpBuilder(2, 2).Palette(GreyPalette()).Rows(Bytes(8, 200)).PixelOffset(0xFFFFFFFF).Build()),
+            1);
+  EXPECT_EQ(LoadedPixels(image), Pixels(4, 0));
+
+  const Bytes threeEntries = {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0};
+  ASSERT_EQ(Load(BmpBuilder(5, 1).Palette(threeEntries).Rows({0, 1, 2, 3, 200}).Build()), 1);
+  EXPECT_EQ(LoadedPixels(image), (Pixels{45, 206, 2, 1, 0}));
 }
 
 }  // namespace

@@ -8,18 +8,13 @@
 namespace kep::test {
 namespace {
 
-TEST(ImageFileTest, TheExtensionIsTheTextAfterTheLastDotOfTheWholePath) {
+TEST(ImageFileTest, OnlyTheExactSpellingsAfterTheLastDotPickAReader) {
   EXPECT_EQ(PathExtension("a/b.c/picture.bmp"), "bmp");
   EXPECT_EQ(PathExtension("a/b.c/picture"), "c/picture");
   EXPECT_EQ(PathExtension("picture"), "");
   EXPECT_EQ(PathExtension("picture."), "");
-}
-
-TEST(ImageFileTest, OnlyTheExactSpellingsPickAReader) {
-  EXPECT_EQ(FormatForPath("x.BMP"), ImageFileFormat::kBmp);
-  EXPECT_EQ(FormatForPath("x.bmp"), ImageFileFormat::kBmp);
-  EXPECT_EQ(FormatForPath("x.TIF"), ImageFileFormat::kTiff);
-  EXPECT_EQ(FormatForPath("x.tif"), ImageFileFormat::kTiff);
+  for (const char* path : {"x.BMP", "x.bmp"}) EXPECT_EQ(FormatForPath(path), ImageFileFormat::kBmp);
+  for (const char* path : {"x.TIF", "x.tif"}) EXPECT_EQ(FormatForPath(path), ImageFileFormat::kTiff);
   for (const char* path : {"x.Bmp", "x.tiff", "x.TIFF", "x.png", "x", "x.bmp.gz", "x.bmp "}) {
     EXPECT_EQ(FormatForPath(path), ImageFileFormat::kNone) << path;
   }
@@ -31,7 +26,6 @@ TEST(ImageFileTest, LoadingReportsTheReaderItsOutcomeAndTheFilesDepth) {
   ImageFileDetails details;
   const Bytes tiff = BuildPictureTiff(false, 2, 1, 24, {1, 2, 3, 4, 5, 6});
   EXPECT_EQ(LoadImageFile(dir.Write("p.tif", tiff), image, &details), ImageLoadResult::kLoaded);
-  EXPECT_EQ(details.format, ImageFileFormat::kTiff);
   EXPECT_STREQ(FormatName(details.format), "TIFF");
   EXPECT_EQ(details.bitsPerPixel, 24);
 

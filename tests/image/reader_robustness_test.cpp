@@ -41,29 +41,17 @@ constexpr std::size_t kNever = std::numeric_limits<std::size_t>::max();
 
 // Compressed, tiled, deep and palette files as libtiff writes them.
 std::vector<Sample> LibtiffFiles(const TempDir& dir) {
-  LibtiffPage deep;
-  deep.width = 9;
-  deep.height = 7;
-  deep.bitsPerSample = 16;
-  deep.compression = COMPRESSION_LZW;
-  deep.rowsPerStrip = 2;
-  deep.rows = Ramp(9 * 7 * 2, 5);
-  LibtiffPage tiled = deep;
-  tiled.width = tiled.height = 20;
-  tiled.bitsPerSample = 8;
-  tiled.samplesPerPixel = 3;
-  tiled.photometric = PHOTOMETRIC_RGB;
-  tiled.compression = COMPRESSION_ADOBE_DEFLATE;
-  tiled.tileSide = 16;
-  tiled.rows = Ramp(20 * 20 * 3, 6);
-  LibtiffPage palette = deep;
-  palette.bitsPerSample = 4;
-  palette.photometric = PHOTOMETRIC_PALETTE;
-  palette.compression = COMPRESSION_PACKBITS;
-  palette.colourMap.assign(3 * 16, 0x8000);
-  palette.rows = Ramp(5 * 7, 7);
+  const std::vector<std::pair<const char*, LibtiffPage>> pages = {
+      {"lzw16.tif", {.width = 9, .height = 7, .bitsPerSample = 16, .compression = COMPRESSION_LZW,
+                     .rowsPerStrip = 2, .rows = Ramp(9 * 7 * 2, 5)}},
+      {"tiled.tif", {.width = 20, .height = 20, .samplesPerPixel = 3, .photometric = PHOTOMETRIC_RGB,
+                     .compression = COMPRESSION_ADOBE_DEFLATE, .tileSide = 16, .rows = Ramp(20 * 20 * 3, 6)}},
+      {"palette.tif", {.width = 9, .height = 7, .bitsPerSample = 4, .photometric = PHOTOMETRIC_PALETTE,
+                       .compression = COMPRESSION_PACKBITS, .rowsPerStrip = 2,
+                       .colourMap = std::vector<std::uint16_t>(3 * 16, 0x8000), .rows = Ramp(5 * 7, 7)}},
+  };
   std::vector<Sample> files;
-  for (const auto& [name, page] : {std::pair{"lzw16.tif", deep}, {"tiled.tif", tiled}, {"palette.tif", palette}}) {
+  for (const auto& [name, page] : pages) {
     const std::string path = dir.File(name);
     if (WriteWithLibtiff(path, {page})) files.push_back({name, ReadFileBytes(path), kNever});
   }

@@ -1,7 +1,5 @@
 #include "plot/histogram_plot.h"
 
-#include <cstdio>
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -54,16 +52,11 @@ TEST(HistogramPlotTest, TwoLevelImage) {
   EXPECT_THAT(canvas.LinesWithPen(kBlack), ElementsAreArray(Frame(59, 20, 316, 280)));
 
   std::vector<RecordedLine> xTicks;
-  std::vector<RecordedText> xLabels;
-  for (std::int32_t g = 0; g <= 250; g += 25) {
-    xTicks.push_back(Line(60 + g, 280, 60 + g, 285, kCyan));
-    char label[8];
-    std::snprintf(label, sizeof label, "%-4d", g);
-    xLabels.push_back(Text(60 + g, 287, label));
-  }
+  for (std::int32_t g = 0; g <= 250; g += 25) xTicks.push_back(Line(60 + g, 280, 60 + g, 285, kCyan));
   EXPECT_THAT(canvas.LinesWithPen(kCyan), ElementsAreArray(xTicks));
-  const std::vector<RecordedText> texts = canvas.Texts();
-  EXPECT_THAT(std::vector<RecordedText>(texts.begin(), texts.begin() + 11), ElementsAreArray(xLabels));
+  EXPECT_THAT(TextsInRow(canvas, 287), ElementsAre("0   ", "25  ", "50  ", "75  ", "100 ", "125 ", "150 ",
+                                                   "175 ", "200 ", "225 ", "250 "));
+  EXPECT_EQ(canvas.Texts()[1], Text(85, 287, "25  "));
 
   // Counts per 25 pixels: 3000 / 260 each, truncated; max itself is never labelled.
   EXPECT_THAT(TextsInColumn(canvas, 2), ElementsAre("0   ", "288 ", "576 ", "865 ", "1153", "1442",
@@ -74,7 +67,7 @@ TEST(HistogramPlotTest, TwoLevelImage) {
   }
   ASSERT_EQ(yTicks.size(), 11u);
   EXPECT_EQ(yTicks[1], Line(60, 255, 55, 255, kRed));
-  EXPECT_EQ(texts.back(), Text(87, 40, "Histogram Plot (Gray vs. Count)"));
+  EXPECT_EQ(canvas.Texts().back(), Text(87, 40, "Histogram Plot (Gray vs. Count)"));
   EXPECT_EQ(canvas.Pen(), kGreen);
 }
 
@@ -90,14 +83,10 @@ TEST(HistogramPlotTest, BarHeightsDoNotOverflowOnLargeCounts) {
   EXPECT_EQ(TextsInColumn(canvas, 2).back(), "3846153846");
 }
 
-TEST(HistogramPlotTest, EmptyImageDrawsNothing) {
-  RecordingCanvas canvas(kClient);
+TEST(HistogramPlotTest, AnEmptyImageDrawsNothingAndTheFrameRestoresThePenItFound) {
+  RecordingCanvas canvas({10, 5, 210, 105});
   DrawHistogram(canvas, ImageBuffer::Histogram{});
   EXPECT_THAT(canvas.Calls(), IsEmpty());
-}
-
-TEST(HistogramPlotTest, FrameRestoresThePenItFound) {
-  RecordingCanvas canvas({10, 5, 210, 105});
   canvas.SelectPen(kRed);
   DrawHistogramFrame(canvas, 20);
   EXPECT_THAT(canvas.Lines(), ElementsAreArray(Frame(69, 25, 191, 85)));

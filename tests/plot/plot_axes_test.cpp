@@ -83,63 +83,53 @@ TEST(PlotAxesTest, LinearTicksStepThroughWholeNumbers) {
   EXPECT_EQ(canvas.Pen(), kGreen);
 }
 
-TEST(PlotAxesTest, LinearTicksStartAtTheIntegerPartOfTheRange) {
-  RecordingCanvas canvas(kClient);
-  DrawPlotAxes(canvas, 20, 40, 1.0, 0.0, 4.0, 1.5, kLinearScale);
-  // step = truncate(2.5 / 12 + 1) = 1; the first tick lies left of the axis start.
-  EXPECT_THAT(TextsInRow(canvas, kXLabelRow), ElementsAre("1   ", "2   ", "3   ", "4   "));
-  EXPECT_EQ(canvas.Texts()[0].at.x, 60 - 64);
-}
-
-TEST(PlotAxesTest, LinearStepGrowsWithTheRange) {
-  RecordingCanvas canvas(kClient);
-  DrawPlotAxes(canvas, 20, 40, 1.0, 0.0, 100.0, 0.0, kLinearScale);
-  // step = truncate(100 / 12 + 1) = 9.
-  EXPECT_THAT(TextsInRow(canvas, kXLabelRow),
-              ElementsAre("0   ", "9   ", "18  ", "27  ", "36  ", "45  ", "54  ", "63  ", "72  ",
-                          "81  ", "90  ", "99  "));
-}
-
-TEST(PlotAxesTest, ZeroWidthRangesWidenByOneDataUnitOnLinearPlots) {
-  RecordingCanvas canvas(kClient);
-  DrawPlotAxes(canvas, 20, 40, 2.0, 2.0, 5.0, 5.0, kLinearScale);
-  EXPECT_THAT(TextsInRow(canvas, kXLabelRow), ElementsAre("4   ", "5   ", "6   "));
-  EXPECT_EQ(canvas.FindText("5   ")->at.x, 220);
-  EXPECT_EQ(TextsInColumn(canvas, kYLabelColumn).front(), "1.000");
-}
-
-TEST(PlotAxesTest, ZeroWidthRangesWidenByOneLogUnitAndLabelsBelowOneKeepDecimals) {
-  RecordingCanvas canvas(kClient);
-  DrawPlotAxes(canvas, 20, 40, 1.0, 1.0, 1.0, 1.0, kLogLogScale);
-  // ln range -1..1 over 320 pixels: e^-1 at the axis start, e^0 in the middle.
-  EXPECT_THAT(TextsInRow(canvas, kXLabelRow),
-              ElementsAre("0.367", "0.430", "0.502", "0.587", "0.687", "0.803", "0.939", "1", "1",
-                          "1", "1", "2", "2"));
-  EXPECT_EQ(TextsInColumn(canvas, kYLabelColumn).front(), "0.367");
-}
-
-TEST(PlotAxesTest, ClientAreaTooNarrowForTheStepDrawsOneLinearTick) {
-  for (const std::int32_t width : {100, 50, 0}) {
-    RecordingCanvas canvas({0, 0, width, 300});
-    DrawPlotAxes(canvas, 20, 40, 1.0, 0.0, 10.0, 1.0, kLinearScale);
-    EXPECT_THAT(TextsInRow(canvas, kXLabelRow), ElementsAre("1   ")) << "width " << width;
+// The linear step is truncate((xMax - xMin) / (0.04 * 300) + 1) on this client
+// area; ranges of zero width widen by one data unit, or one log unit.
+TEST(PlotAxesTest, XLabelsFollowTheStepRuleOnOddRanges) {
+  const struct {
+    Rect client;
+    double yMax, yMin, xMax, xMin;
+    std::int32_t scale;
+    std::vector<std::string> labels;
+  } cases[] = {
+      {kClient, 1.0, 0.0, 4.0, 1.5, kLinearScale, {"1   ", "2   ", "3   ", "4   "}},  // step 1
+      {kClient, 1.0, 0.0, 100.0, 0.0, kLinearScale,  // step 9
+       {"0   ", "9   ", "18  ", "27  ", "36  ", "45  ", "54  ", "63  ", "72  ", "81  ", "90  ", "99  "}},
+      {{0, 0, 100, 300}, 1.0, 0.0, 10.0, 1.0, kLinearScale, {"1   "}},  // too narrow for a step
+      {{0, 0, 0, 300}, 1.0, 0.0, 10.0, 1.0, kLinearScale, {"1   "}},
+      {kClient, 1.0, 0.0, 1.0, 5.0, kLinearScale, {}},  // inverted
+      {kClient, 2.0, 2.0, 5.0, 5.0, kLinearScale, {"4   ", "5   ", "6   "}},
+      {kClient, 1.0, 1.0, 1.0, 1.0, kLogLogScale,  // e^-1 at the axis start, e^0 in the middle
+       {"0.367", "0.430", "0.502", "0.587", "0.687", "0.803", "0.939", "1", "1", "1", "1", "2", "2"}},
+  };
+  for (const auto& c : cases) {
+    RecordingCanvas canvas(c.client);
+    DrawPlotAxes(canvas, 20, 40, c.yMax, c.yMin, c.xMax, c.xMin, c.scale);
+    EXPECT_EQ(TextsInRow(canvas, kXLabelRow), c.labels) << c.xMin << " to " << c.xMax;
   }
 }
 
-TEST(PlotAxesTest, TinyOrInvertedInputsDrawOnlyTheFrameAndTitle) {
+TEST(PlotAxesTest, FirstLinearTickMayLieLeftOfTheAxisAndEqualValuesSitInTheMiddle) {
+  RecordingCanvas fraction(kClient);
+  DrawPlotAxes(fraction, 20, 40, 1.0, 0.0, 4.0, 1.5, kLinearScale);
+  EXPECT_EQ(fraction.Texts()[0], Text(60 - 64, kXLabelRow, "1   "));
+  RecordingCanvas linear(kClient);
+  DrawPlotAxes(linear, 20, 40, 2.0, 2.0, 5.0, 5.0, kLinearScale);
+  EXPECT_EQ(linear.FindText("5   ")->at.x, 220);
+  EXPECT_EQ(TextsInColumn(linear, kYLabelColumn).front(), "1.000");
+  RecordingCanvas logLog(kClient);
+  DrawPlotAxes(logLog, 20, 40, 1.0, 1.0, 1.0, 1.0, kLogLogScale);
+  EXPECT_EQ(TextsInColumn(logLog, kYLabelColumn).front(), "0.367");
+}
+
+TEST(PlotAxesTest, TinyAreasDrawOnlyTheFrameAndNonPositiveLogRangesStayFinite) {
   RecordingCanvas tiny({0, 0, 10, 10});
   DrawPlotAxes(tiny, 20, 40, 100.0, 1.0, 100.0, 1.0, kLogLogScale);
   EXPECT_EQ(tiny.LinesWithPen(kBlue).size(), 0u);
   EXPECT_EQ(tiny.LinesWithPen(kBlack).size(), 4u);
-
-  // An inverted x range has no linear ticks; non-positive log ranges stay finite.
-  RecordingCanvas inverted(kClient);
-  DrawPlotAxes(inverted, 20, 40, 1.0, 0.0, 1.0, 5.0, kLinearScale);
-  EXPECT_TRUE(TextsInRow(inverted, kXLabelRow).empty());
   RecordingCanvas nonPositive(kClient);
   DrawPlotAxes(nonPositive, 20, 40, 0.0, -1.0, 0.0, -5.0, kLogLogScale);
   EXPECT_EQ(nonPositive.LinesWithPen(kBlue).size(), 13u + 11u);
 }
-
 }  // namespace
 }  // namespace kep
