@@ -6,14 +6,9 @@
 #include "draw/recording_canvas.h"
 #include "plot/plot_expectations.h"
 
-namespace kep {
+namespace kep::test {
 namespace {
 
-using test::Frame;
-using test::Line;
-using test::Text;
-using test::TextsInColumn;
-using test::TextsInRow;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
@@ -29,23 +24,20 @@ RecordingCanvas CanvasWithGreenPen(const Rect& client = kClient) {
   return canvas;
 }
 
-std::vector<RecordedLine> YTicks(std::int32_t count) {
+// Blue ticks below the x axis at the columns, then the 11 left of the y axis.
+std::vector<RecordedLine> Ticks(const std::vector<std::int32_t>& columns) {
   std::vector<RecordedLine> ticks;
-  for (std::int32_t k = 0; k < 25 * count; k += 25) ticks.push_back(Line(60, 280 - k, 55, 280 - k, kBlue));
+  for (std::int32_t column : columns) ticks.push_back(Line(column, 280, column, 285, kBlue));
+  for (std::int32_t k = 0; k <= 250; k += 25) ticks.push_back(Line(60, 280 - k, 55, 280 - k, kBlue));
   return ticks;
 }
 
 TEST(PlotAxesTest, LogLogFrameTicksLabelsAndTitle) {
   RecordingCanvas canvas = CanvasWithGreenPen();
   DrawPlotAxes(canvas, 20, 40, 100.0, 1.0, 100.0, 1.0, kLogLogScale);
-
   EXPECT_THAT(canvas.LinesWithPen(kBlack), ElementsAreArray(Frame(59, 20, 381, 280)));
-  std::vector<RecordedLine> ticks;
-  for (std::int32_t k = 0; k <= 300; k += 25) ticks.push_back(Line(60 + k, 280, 60 + k, 285, kBlue));
-  const std::vector<RecordedLine> yTicks = YTicks(11);
-  ticks.insert(ticks.end(), yTicks.begin(), yTicks.end());
-  EXPECT_THAT(canvas.LinesWithPen(kBlue), ElementsAreArray(ticks));
-
+  EXPECT_THAT(canvas.LinesWithPen(kBlue),
+              ElementsAreArray(Ticks({60, 85, 110, 135, 160, 185, 210, 235, 260, 285, 310, 335, 360})));
   // Truncated exponentials, repeating where the axis starts below e.
   EXPECT_THAT(TextsInRow(canvas, kXLabelRow),
               ElementsAre("1", "1", "2", "2", "4", "6", "8", "12", "17", "25", "36", "52", "74"));
@@ -59,27 +51,17 @@ TEST(PlotAxesTest, LogLogFrameTicksLabelsAndTitle) {
 TEST(PlotAxesTest, LinearTicksStepThroughWholeNumbers) {
   RecordingCanvas canvas = CanvasWithGreenPen();
   DrawPlotAxes(canvas, 20, 40, 1.75, -1.5, 10.0, 1.0, kLinearScale);
-
   EXPECT_THAT(canvas.LinesWithPen(kBlack), ElementsAreArray(Frame(59, 20, 381, 280)));
-  const std::int32_t columns[] = {60, 95, 131, 166, 202, 237, 273, 308, 344, 380};
-  std::vector<RecordedText> xLabels;
-  std::vector<RecordedLine> ticks;
-  for (std::int32_t v = 1; v <= 10; ++v) {
-    const std::int32_t column = columns[v - 1];
-    xLabels.push_back(Text(column, kXLabelRow, v < 10 ? std::to_string(v) + "   " : "10  "));
-    ticks.push_back(Line(column, 280, column, 285, kBlue));
-  }
-  const std::vector<RecordedLine> yTicks = YTicks(11);
-  ticks.insert(ticks.end(), yTicks.begin(), yTicks.end());
-  EXPECT_THAT(canvas.LinesWithPen(kBlue), ElementsAreArray(ticks));
-  const std::vector<RecordedText> texts = canvas.Texts();
-  EXPECT_THAT(std::vector<RecordedText>(texts.begin(), texts.begin() + 10), ElementsAreArray(xLabels));
-
+  EXPECT_THAT(canvas.LinesWithPen(kBlue),
+              ElementsAreArray(Ticks({60, 95, 131, 166, 202, 237, 273, 308, 344, 380})));
+  EXPECT_THAT(TextsInRow(canvas, kXLabelRow),
+              ElementsAre("1   ", "2   ", "3   ", "4   ", "5   ", "6   ", "7   ", "8   ", "9   ", "10  "));
+  EXPECT_EQ(canvas.Texts()[2], Text(131, kXLabelRow, "3   "));
   // 80 pixels per unit; negative values carry a minus sign before the rule's text.
   EXPECT_THAT(TextsInColumn(canvas, kYLabelColumn),
               ElementsAre("-1.500", "-1.187", "-0.875", "-0.562", "-0.250", "0.062", "0.375",
                           "0.687", "1.000", "1.312", "1.625"));
-  EXPECT_EQ(texts.back(), Text(170, 10, "X vs. Y"));
+  EXPECT_EQ(canvas.Texts().back(), Text(170, 10, "X vs. Y"));
   EXPECT_EQ(canvas.Pen(), kGreen);
 }
 
@@ -132,4 +114,4 @@ TEST(PlotAxesTest, TinyAreasDrawOnlyTheFrameAndNonPositiveLogRangesStayFinite) {
   EXPECT_EQ(nonPositive.LinesWithPen(kBlue).size(), 13u + 11u);
 }
 }  // namespace
-}  // namespace kep
+}  // namespace kep::test

@@ -8,11 +8,9 @@
 #include "picture.h"
 #include "reference/region_reference.h"
 
-namespace kep {
+namespace kep::test {
 namespace {
 
-using test::Picture;
-using test::Rows;
 using ::testing::ElementsAre;
 
 TEST(FloodFill, SpansReachBeyondTheirParentAndStayInsideTheMargins) {
@@ -21,7 +19,7 @@ TEST(FloodFill, SpansReachBeyondTheirParentAndStayInsideTheMargins) {
   EXPECT_EQ(LastFillArea(), 7);
   EXPECT_THAT(Rows(image), ElementsAre("7.7", "7.7", "777"));
 
-  ImageBuffer framed = test::Filled(5, 5, 3);
+  ImageBuffer framed = Filled(5, 5, 3);
   EXPECT_EQ(FloodFill(framed, 0, 0, 7, 1, 1), 0);
   EXPECT_EQ(FloodFill(framed, 2, 2, 7, 1, 1), 3);
   EXPECT_EQ(LastFillArea(), 9);
@@ -42,7 +40,7 @@ TEST(FloodFill, RefusedFillPaintsNothingAndKeepsTheLastFill) {
 }
 
 TEST(FloodFill, LargeRegionNeedsNoRecursion) {
-  ImageBuffer image = test::Filled(1000, 1000, 0);
+  ImageBuffer image = Filled(1000, 1000, 0);
   // A comb of long vertical teeth joined at the top: every tooth is a deep branch.
   for (std::int32_t x = 1; x < 1000; x += 2) {
     for (std::int32_t y = 1; y < 1000; ++y) image.SetPixel(x, y, 255);
@@ -123,4 +121,4 @@ TEST(FloodFill, BothFillsAgreeWithAPlainFillOnRandomImages) {
 }
 
 }  // namespace
-}  // namespace kep
+}  // namespace kep::test
