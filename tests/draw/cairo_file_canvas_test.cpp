@@ -28,12 +28,13 @@ PngPixels ReadPng(const std::string& path) {
   PngPixels png;
   if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS) {
     png.width = cairo_image_surface_get_width(surface);
+    const unsigned char* data = cairo_image_surface_get_data(surface);
     const int stride = cairo_image_surface_get_stride(surface);
     for (int y = 0; y < cairo_image_surface_get_height(surface); ++y) {
-      const auto* row = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(surface) + y * stride);
+      const auto* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
       for (int x = 0; x < png.width; ++x) {
-        png.pixels.push_back({static_cast<std::uint8_t>(row[x] >> 16), static_cast<std::uint8_t>(row[x] >> 8),
-                              static_cast<std::uint8_t>(row[x])});
+        const auto channel = [&](int shift) { return static_cast<std::uint8_t>(row[x] >> shift); };
+        png.pixels.push_back({channel(16), channel(8), channel(0)});
       }
     }
   }

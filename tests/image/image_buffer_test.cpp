@@ -2,14 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include "loaded_pixels.h"
+#include "draw/recording_canvas.h"
+#include "preprocess/picture.h"
 
-namespace kep {
+namespace kep::test {
 namespace {
 
 using Pixels = std::vector<std::uint8_t>;
+using Strings = std::vector<std::string>;
 
-Pixels AllBytes(const ImageBuffer& image) { return Pixels(image.Data(), image.Data() + image.ByteCount()); }
+// Every byte of the image, row padding included.
+Pixels AllBytes(const ImageBuffer& image) {
+  return Pixels(image.Data(), image.Data() + image.ByteCount());
+}
 
 TEST(ImageBufferTest, CreateTakesAbsoluteHeightPadsRowsAndKeepsOldBytesUnlessCleared) {
   ImageBuffer image;
@@ -18,23 +23,18 @@ TEST(ImageBufferTest, CreateTakesAbsoluteHeightPadsRowsAndKeepsOldBytesUnlessCle
   EXPECT_EQ(image.Height(), 3);
   EXPECT_EQ(image.Stride(), 8);
   EXPECT_EQ(AllBytes(image), Pixels(24, 0));
-
-  image.Create(4, 1, 1);
-  image.SetPixel(1, 0, 77);
+  image = Picture({".5.."});
   image.Create(4, 2, 0);
-  EXPECT_EQ(test::LoadedPixels(image), (Pixels{0, 77, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(Rows(image), (Strings{".5..", "...."}));
   image.Create(4, 2, 1);
-  EXPECT_EQ(image.GetPixel(1, 0), 0);
-
+  EXPECT_EQ(Rows(image), (Strings{"....", "...."}));
   image.Create(0, 0, 1);
   EXPECT_EQ(image.ByteCount(), 0u);
   EXPECT_FALSE(image.IsLoaded());
 }
 
 TEST(ImageBufferTest, AccessOutsideReadsZeroWritesNothingAndCopiesTakePadding) {
-  ImageBuffer image;
-  image.Create(3, 2, 1);
-  std::fill(image.Data(), image.Data() + image.ByteCount(), std::uint8_t{9});
+  ImageBuffer image = Filled(3, 2, 9);
   for (auto [x, y] : {std::pair{-1, 0}, {3, 0}, {0, 2}, {0, -1}}) {
     EXPECT_EQ(image.GetPixel(x, y), 0);
     image.SetPixel(x, y, 200);
@@ -47,18 +47,12 @@ TEST(ImageBufferTest, AccessOutsideReadsZeroWritesNothingAndCopiesTakePadding) {
 }
 
 TEST(ImageBufferTest, FillBorderPaintsTheFrameEvenWhenWiderThanTheImage) {
-  ImageBuffer image;
-  image.Create(10, 10, 1);
-  std::fill(image.Data(), image.Data() + image.ByteCount(), std::uint8_t{5});
+  ImageBuffer image = Filled(10, 10, 5);
   image.FillBorder(2, 0);
-  for (int y = 0; y < 10; ++y) {
-    for (int x = 0; x < 10; ++x) {
-      const bool frame = x < 2 || x > 7 || y < 2 || y > 7;
-      EXPECT_EQ(image.GetPixel(x, y), frame ? 0 : 5) << x << "," << y;
-    }
-  }
   image.FillBorder(0, 1);
-  EXPECT_EQ(image.GetPixel(0, 0), 0);
+  EXPECT_EQ(Rows(image), (Strings{"..........", "..........", "..555555..", "..555555..",
+                                 "..555555..", "..555555..", "..555555..", "..555555..",
+                                 "..........", ".........."}));
 
   image.Create(3, 2, 1);
   image.FillBorder(5, 7);
@@ -66,16 +60,27 @@ TEST(ImageBufferTest, FillBorderPaintsTheFrameEvenWhenWiderThanTheImage) {
 }
 
 TEST(ImageBufferTest, HistogramCountsPixelsButNotPadding) {
-  ImageBuffer image;
-  image.Create(3, 2, 1);
-  image.SetPixel(0, 0, 200);
-  image.SetPixel(2, 1, 200);
-  image.Data()[3] = 200;  // padding byte of row 0
+  ImageBuffer image = Picture({"#..", "..#"});
+  image.Data()[3] = 255;  // padding byte of row 0
   ImageBuffer::Histogram counts;
   image.ComputeHistogram(counts);
-  EXPECT_EQ(counts[200], 2u);
+  EXPECT_EQ(counts[255], 2u);
   EXPECT_EQ(counts[0], 4u);
 }
 
+TEST(ImageDrawTest, StretchesTheSourceRectangleOverTheDestinationAndAnEmptyImageDrawsNothing) {
+  ImageBuffer image;
+  RecordingCanvas recording({0, 0, 300, 200});
+  image.Draw(recording, {0, 0, 10, 10}, {0, 0, 1, 1});
+  image.Create(0, 5, 1);
+  image.Draw(recording, {0, 0, 10, 10}, {0, 0, 1, 1});
+  EXPECT_TRUE(recording.Calls().empty());
+
+  image = Picture({"012", "345"});
+  image.Draw(recording, {5, 6, 305, 206}, {1, 0, 3, 2});
+  const RecordedImage expected{{5, 6, 305, 206}, {1, 0, 3, 2}, 3, 2, {0, 1, 2, 3, 4, 5}};
+  EXPECT_EQ(recording.Calls(), std::vector<RecordedCall>{expected});
+}
+
 }  // namespace
-}  // namespace kep
+}  // namespace kep::test

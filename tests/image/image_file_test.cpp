@@ -13,8 +13,10 @@ TEST(ImageFileTest, OnlyTheExactSpellingsAfterTheLastDotPickAReader) {
   EXPECT_EQ(PathExtension("a/b.c/picture"), "c/picture");
   EXPECT_EQ(PathExtension("picture"), "");
   EXPECT_EQ(PathExtension("picture."), "");
-  for (const char* path : {"x.BMP", "x.bmp"}) EXPECT_EQ(FormatForPath(path), ImageFileFormat::kBmp);
-  for (const char* path : {"x.TIF", "x.tif"}) EXPECT_EQ(FormatForPath(path), ImageFileFormat::kTiff);
+  EXPECT_EQ(FormatForPath("x.BMP"), ImageFileFormat::kBmp);
+  EXPECT_EQ(FormatForPath("x.bmp"), ImageFileFormat::kBmp);
+  EXPECT_EQ(FormatForPath("x.TIF"), ImageFileFormat::kTiff);
+  EXPECT_EQ(FormatForPath("x.tif"), ImageFileFormat::kTiff);
   for (const char* path : {"x.Bmp", "x.tiff", "x.TIFF", "x.png", "x", "x.bmp.gz", "x.bmp "}) {
     EXPECT_EQ(FormatForPath(path), ImageFileFormat::kNone) << path;
   }

@@ -37,10 +37,12 @@ std::vector<Case> Cases() {
   const float nan = std::numeric_limits<float>::quiet_NaN();
   const float inf = std::numeric_limits<float>::infinity();
   return {
-      {"lzw-grey", {{.width = 3, .height = 2, .compression = COMPRESSION_LZW, .rows = grey}}, grey},
+      {"lzw-grey", {{.width = 3, .height = 2, .compression = COMPRESSION_LZW, .rows = grey}},
+       grey},
       {"deflate-white-is-zero-bottom-up",
        {{.width = 3, .height = 2, .photometric = PHOTOMETRIC_MINISWHITE,
-         .compression = COMPRESSION_ADOBE_DEFLATE, .orientation = ORIENTATION_BOTLEFT, .rows = grey}},
+         .compression = COMPRESSION_ADOBE_DEFLATE, .orientation = ORIENTATION_BOTLEFT,
+         .rows = grey}},
        grey},
       {"deflate-rgb",
        {{.width = 2, .height = 1, .samplesPerPixel = 3, .photometric = PHOTOMETRIC_RGB,
@@ -55,7 +57,8 @@ std::vector<Case> Cases() {
          .separatePlanes = true, .rows = {255, 0, 0, 0, 0, 255}}},
        {45, 2}},
       {"tiled",
-       {{.width = 20, .height = 18, .compression = COMPRESSION_LZW, .tileSide = 16, .rows = Ramp(20 * 18)}},
+       {{.width = 20, .height = 18, .compression = COMPRESSION_LZW, .tileSide = 16,
+         .rows = Ramp(20 * 18)}},
        Ramp(20 * 18)},
       {"two-pages",
        {{.width = 2, .height = 1, .compression = COMPRESSION_LZW, .rows = {7, 8}},
@@ -64,7 +67,8 @@ std::vector<Case> Cases() {
       // Cyan, black and white ink; stored bottom row first, which changes nothing.
       {"cmyk",
        {{.width = 1, .height = 3, .samplesPerPixel = 4, .photometric = PHOTOMETRIC_SEPARATED,
-         .orientation = ORIENTATION_BOTLEFT, .rows = {255, 0, 0, 0, 0, 0, 0, 255, 0, 0, 0, 0}}},
+         .orientation = ORIENTATION_BOTLEFT,
+         .rows = {255, 0, 0, 0, 0, 0, 0, 255, 0, 0, 0, 0}}},
        {209, 0, 255}},
       // Deep samples are stretched between the picture's own extremes, truncated.
       {"16-bit",
@@ -76,7 +80,8 @@ std::vector<Case> Cases() {
          .rows = NativeSamples<std::int16_t>({-100, 0, 100})}},
        {0, 127, 255}},
       {"16-bit-constant",
-       {{.width = 2, .height = 1, .bitsPerSample = 16, .rows = NativeSamples<std::uint16_t>({700, 700})}},
+       {{.width = 2, .height = 1, .bitsPerSample = 16,
+         .rows = NativeSamples<std::uint16_t>({700, 700})}},
        {0, 0}},
       {"float",
        {{.width = 5, .height = 1, .bitsPerSample = 32, .sampleFormat = SAMPLEFORMAT_IEEEFP,
@@ -86,7 +91,9 @@ std::vector<Case> Cases() {
       // Shallow samples are scaled by 255 / (2^bits - 1).
       {"1-bit", {{.width = 8, .height = 1, .bitsPerSample = 1, .rows = {0b10110000}}},
        {255, 0, 255, 255, 0, 0, 0, 0}},
-      {"4-bit", {{.width = 2, .height = 1, .bitsPerSample = 4, .compression = COMPRESSION_LZW, .rows = {0x3F}}},
+      {"4-bit",
+       {{.width = 2, .height = 1, .bitsPerSample = 4, .compression = COMPRESSION_LZW,
+         .rows = {0x3F}}},
        {51, 255}},
   };
 }
@@ -108,12 +115,16 @@ TEST(LibtiffReaderTest, FilesTheBuiltInReaderLeavesLoadWithTheirExactGreyLevels)
 
 TEST(LibtiffReaderTest, DetailsAreTheFilesOwnAndRefusalsNameTheirReason) {
   TempDir dir;
+  auto written = [&](const std::string& name, const LibtiffPage& page) {
+    EXPECT_TRUE(WriteWithLibtiff(dir.File(name), {page})) << name;
+    return dir.File(name);
+  };
   ImageBuffer image;
   ImageFileDetails details;
-  const std::string rgb16 = dir.File("rgb16.tif");
-  ASSERT_TRUE(WriteWithLibtiff(
-      rgb16, {{.width = 2, .height = 1, .bitsPerSample = 16, .samplesPerPixel = 3, .photometric = PHOTOMETRIC_RGB,
-               .compression = COMPRESSION_LZW, .rows = NativeSamples<std::uint16_t>({0, 0, 0, 65535, 65535, 65535})}}));
+  const std::string rgb16 = written(
+      "rgb16.tif", {.width = 2, .height = 1, .bitsPerSample = 16, .samplesPerPixel = 3,
+                    .photometric = PHOTOMETRIC_RGB, .compression = COMPRESSION_LZW,
+                    .rows = NativeSamples<std::uint16_t>({0, 0, 0, 65535, 65535, 65535})});
   ASSERT_EQ(LoadImageFile(rgb16, image, &details), ImageLoadResult::kLoaded);
   EXPECT_EQ(LoadedPixels(image), (Pixels{0, 255}));
   EXPECT_EQ(CompressionName(details.format, details.compression), "LZW");
@@ -125,28 +136,31 @@ TEST(LibtiffReaderTest, DetailsAreTheFilesOwnAndRefusalsNameTheirReason) {
     EXPECT_EQ(LoadImageFile(path, image, &details), ImageLoadResult::kUnreadable) << path;
     return details.refusal;
   };
-  const std::string wide = dir.File("wide.tif"), widest = dir.File("widest.tif");
-  ASSERT_TRUE(WriteWithLibtiff(wide, {{.width = 16385, .height = 1, .compression = COMPRESSION_LZW, .rows = Bytes(16385)}}));
-  ASSERT_TRUE(WriteWithLibtiff(widest, {{.width = 16384, .height = 1, .compression = COMPRESSION_LZW, .rows = Bytes(16384)}}));
-  EXPECT_EQ(refusal(wide), SizeRefusal(16385, 1));
-  EXPECT_EQ(LoadImageFile(widest, image), ImageLoadResult::kLoaded);
-  const std::string twelveBits = dir.File("twelve-bits.tif");
-  ASSERT_TRUE(WriteWithLibtiff(twelveBits, {{.width = 2, .height = 1, .bitsPerSample = 12, .rows = Bytes(3)}}));
-  EXPECT_EQ(refusal(twelveBits), "12-bit unsigned integer samples are not read");
+  LibtiffPage wide = {.width = 16384, .height = 1, .compression = COMPRESSION_LZW,
+                      .rows = Bytes(16384)};
+  EXPECT_EQ(LoadImageFile(written("widest.tif", wide), image), ImageLoadResult::kLoaded);
+  wide.width = 16385;
+  wide.rows.push_back(0);
+  EXPECT_EQ(refusal(written("too-wide.tif", wide)), SizeRefusal(16385, 1));
+  const LibtiffPage twelveBits = {.width = 2, .height = 1, .bitsPerSample = 12, .rows = Bytes(3)};
+  EXPECT_EQ(refusal(written("twelve-bits.tif", twelveBits)),
+            "12-bit unsigned integer samples are not read");
 
   // The strip's compressed data overwritten after its first bytes.
-  const std::string lzw = dir.File("lzw.tif");
-  ASSERT_TRUE(WriteWithLibtiff(
-      lzw, {{.width = 64, .height = 64, .compression = COMPRESSION_LZW, .rowsPerStrip = 64, .rows = Ramp(64 * 64)}}));
-  Bytes cut = ReadFileBytes(lzw);
+  Bytes cut = ReadFileBytes(written("lzw.tif", {.width = 64, .height = 64,
+                                                .compression = COMPRESSION_LZW,
+                                                .rowsPerStrip = 64, .rows = Ramp(64 * 64)}));
   std::fill(cut.begin() + 20, cut.begin() + 200, std::uint8_t{0xFF});
-  EXPECT_EQ(refusal(dir.Write("cut.tif", cut)).rfind("damaged TIFF file: ", 0), 0u) << details.refusal;
+  EXPECT_EQ(refusal(dir.Write("cut.tif", cut)).rfind("damaged TIFF file: ", 0), 0u)
+      << details.refusal;
 
   const Bytes jpeg2000 = BuildTiff(true,
-                                   {{256, 3, 1, 1}, {257, 3, 1, 1}, {258, 3, 1, 8}, {259, 3, 1, 34712},
-                                    {262, 3, 1, 1}, {273, 4, 1, 0, true}, {278, 3, 1, 1}, {279, 3, 1, 1}},
+                                   {{256, 3, 1, 1}, {257, 3, 1, 1}, {258, 3, 1, 8},
+                                    {259, 3, 1, 34712}, {262, 3, 1, 1}, {273, 4, 1, 0, true},
+                                    {278, 3, 1, 1}, {279, 3, 1, 1}},
                                    {0});
-  EXPECT_EQ(refusal(dir.Write("jpeg2000.tif", jpeg2000)), "compression 34712 is not supported by this build");
+  EXPECT_EQ(refusal(dir.Write("jpeg2000.tif", jpeg2000)),
+            "compression 34712 is not supported by this build");
 }
 
 }  // namespace

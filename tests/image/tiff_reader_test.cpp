@@ -116,7 +116,8 @@ TEST_F(TiffReaderTest, EachStripIsReadFromItsOwnOffset) {
   const std::uint32_t data = 8 + 2 + 12 * 6 + 4;  // where the block after the directory starts
   auto withOffsets = [&](std::uint32_t a, std::uint32_t b, std::uint32_t c, const Bytes& rows) {
     const Bytes offsets = ByteWriter().U32(data + a).U32(data + b).U32(data + c).Data();
-    return BuildTiff(true, With(tags, {{273, 4, 3, 0, true}}), ByteWriter().Append(offsets).Append(rows).Data());
+    const Bytes block = ByteWriter().Append(offsets).Append(rows).Data();
+    return BuildTiff(true, With(tags, {{273, 4, 3, 0, true}}), block);
   };
   ASSERT_EQ(Load(withOffsets(16, 14, 12, {5, 6, 3, 4, 1, 2})), 1);
   EXPECT_EQ(LoadedPixels(image), (Pixels{1, 2, 3, 4, 5, 6}));
@@ -195,8 +196,8 @@ TEST_F(TiffReaderTest, SizesUpToTheLimitLoadAndAZeroSizeLoadsNothing) {
   auto withWidth = [](const TiffEntry& width) {
     return BuildTiff(true, {width, {257, 3, 1, 1}, {258, 3, 1, 8}, {259, 3, 1, 1}}, {});
   };
-  for (const Bytes& empty :
-       {BuildPictureTiff(true, 0, 7, 8, {}), withWidth({256, 3, 0, 1}), withWidth({256, 9, 1, 1})}) {
+  for (const Bytes& empty : {BuildPictureTiff(true, 0, 7, 8, {}), withWidth({256, 3, 0, 1}),
+                             withWidth({256, 9, 1, 1})}) {
     EXPECT_EQ(Load(empty), 1);
     EXPECT_FALSE(image.IsLoaded());
   }

@@ -51,10 +51,6 @@ TEST(DimensionPlotTest, OneMeasuredImageSitsInTheMiddleOfWidenedRanges) {
   EXPECT_THAT(canvas.LinesWithPen(kRed), ElementsAreArray(Crosses(2, {{220, 150}})));
   EXPECT_THAT(TextsInRow(canvas, 287), ElementsAre("3   ", "4   ", "5   "));
   EXPECT_EQ(TextsInColumn(canvas, 2).front(), "0.500");
-
-  RecordingCanvas equal(kClient);
-  DrawDimensionPlot(equal, {1.0, 3.0}, {1.5, 1.5});
-  EXPECT_THAT(equal.LinesWithPen(kRed), ElementsAreArray(Crosses(2, {{60, 150}, {380, 150}})));
 }
 
 TEST(DimensionPlotTest, WithoutResultsDrawsItsTwoTexts) {

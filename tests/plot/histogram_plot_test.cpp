@@ -48,10 +48,12 @@ TEST(HistogramPlotTest, TwoLevelImage) {
   EXPECT_THAT(canvas.LinesWithPen(kBlack), ElementsAreArray(Frame(59, 20, 316, 280)));
 
   std::vector<RecordedLine> xTicks;
-  for (std::int32_t g = 0; g <= 250; g += 25) xTicks.push_back(Line(60 + g, 280, 60 + g, 285, kCyan));
+  for (std::int32_t g = 0; g <= 250; g += 25) {
+    xTicks.push_back(Line(60 + g, 280, 60 + g, 285, kCyan));
+  }
   EXPECT_THAT(canvas.LinesWithPen(kCyan), ElementsAreArray(xTicks));
-  EXPECT_THAT(TextsInRow(canvas, 287), ElementsAre("0   ", "25  ", "50  ", "75  ", "100 ", "125 ", "150 ",
-                                                   "175 ", "200 ", "225 ", "250 "));
+  EXPECT_THAT(TextsInRow(canvas, 287), ElementsAre("0   ", "25  ", "50  ", "75  ", "100 ", "125 ",
+                                                   "150 ", "175 ", "200 ", "225 ", "250 "));
   EXPECT_EQ(canvas.Texts()[1], Text(85, 287, "25  "));
 
   // Counts per 25 pixels: 3000 / 260 each, truncated; max itself is never labelled.

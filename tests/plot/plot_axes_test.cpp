@@ -28,7 +28,9 @@ RecordingCanvas CanvasWithGreenPen(const Rect& client = kClient) {
 std::vector<RecordedLine> Ticks(const std::vector<std::int32_t>& columns) {
   std::vector<RecordedLine> ticks;
   for (std::int32_t column : columns) ticks.push_back(Line(column, 280, column, 285, kBlue));
-  for (std::int32_t k = 0; k <= 250; k += 25) ticks.push_back(Line(60, 280 - k, 55, 280 - k, kBlue));
+  for (std::int32_t k = 0; k <= 250; k += 25) {
+    ticks.push_back(Line(60, 280 - k, 55, 280 - k, kBlue));
+  }
   return ticks;
 }
 
@@ -36,8 +38,8 @@ TEST(PlotAxesTest, LogLogFrameTicksLabelsAndTitle) {
   RecordingCanvas canvas = CanvasWithGreenPen();
   DrawPlotAxes(canvas, 20, 40, 100.0, 1.0, 100.0, 1.0, kLogLogScale);
   EXPECT_THAT(canvas.LinesWithPen(kBlack), ElementsAreArray(Frame(59, 20, 381, 280)));
-  EXPECT_THAT(canvas.LinesWithPen(kBlue),
-              ElementsAreArray(Ticks({60, 85, 110, 135, 160, 185, 210, 235, 260, 285, 310, 335, 360})));
+  EXPECT_THAT(canvas.LinesWithPen(kBlue), ElementsAreArray(Ticks({60, 85, 110, 135, 160, 185, 210,
+                                                                  235, 260, 285, 310, 335, 360})));
   // Truncated exponentials, repeating where the axis starts below e.
   EXPECT_THAT(TextsInRow(canvas, kXLabelRow),
               ElementsAre("1", "1", "2", "2", "4", "6", "8", "12", "17", "25", "36", "52", "74"));
@@ -55,7 +57,8 @@ TEST(PlotAxesTest, LinearTicksStepThroughWholeNumbers) {
   EXPECT_THAT(canvas.LinesWithPen(kBlue),
               ElementsAreArray(Ticks({60, 95, 131, 166, 202, 237, 273, 308, 344, 380})));
   EXPECT_THAT(TextsInRow(canvas, kXLabelRow),
-              ElementsAre("1   ", "2   ", "3   ", "4   ", "5   ", "6   ", "7   ", "8   ", "9   ", "10  "));
+              ElementsAre("1   ", "2   ", "3   ", "4   ", "5   ", "6   ", "7   ", "8   ", "9   ",
+                          "10  "));
   EXPECT_EQ(canvas.Texts()[2], Text(131, kXLabelRow, "3   "));
   // 80 pixels per unit; negative values carry a minus sign before the rule's text.
   EXPECT_THAT(TextsInColumn(canvas, kYLabelColumn),
@@ -76,13 +79,15 @@ TEST(PlotAxesTest, XLabelsFollowTheStepRuleOnOddRanges) {
   } cases[] = {
       {kClient, 1.0, 0.0, 4.0, 1.5, kLinearScale, {"1   ", "2   ", "3   ", "4   "}},  // step 1
       {kClient, 1.0, 0.0, 100.0, 0.0, kLinearScale,  // step 9
-       {"0   ", "9   ", "18  ", "27  ", "36  ", "45  ", "54  ", "63  ", "72  ", "81  ", "90  ", "99  "}},
+       {"0   ", "9   ", "18  ", "27  ", "36  ", "45  ", "54  ", "63  ", "72  ", "81  ", "90  ",
+        "99  "}},
       {{0, 0, 100, 300}, 1.0, 0.0, 10.0, 1.0, kLinearScale, {"1   "}},  // too narrow for a step
       {{0, 0, 0, 300}, 1.0, 0.0, 10.0, 1.0, kLinearScale, {"1   "}},
       {kClient, 1.0, 0.0, 1.0, 5.0, kLinearScale, {}},  // inverted
       {kClient, 2.0, 2.0, 5.0, 5.0, kLinearScale, {"4   ", "5   ", "6   "}},
       {kClient, 1.0, 1.0, 1.0, 1.0, kLogLogScale,  // e^-1 at the axis start, e^0 in the middle
-       {"0.367", "0.430", "0.502", "0.587", "0.687", "0.803", "0.939", "1", "1", "1", "1", "2", "2"}},
+       {"0.367", "0.430", "0.502", "0.587", "0.687", "0.803", "0.939", "1", "1", "1", "1", "2",
+        "2"}},
   };
   for (const auto& c : cases) {
     RecordingCanvas canvas(c.client);

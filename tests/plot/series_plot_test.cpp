@@ -26,7 +26,8 @@ TEST(SeriesPlotTest, SmallCrossesAtTheLogarithmsThenLogLogAxes) {
   canvas.SelectPen(kGreen);
   ASSERT_TRUE(DrawSeriesPlot(canvas, Series({{1, 1}, {10, 10}, {100, 1000}})));
 
-  EXPECT_THAT(canvas.LinesWithPen(kRed), ElementsAreArray(Crosses(1, {{60, 280}, {220, 194}, {380, 20}})));
+  EXPECT_THAT(canvas.LinesWithPen(kRed),
+              ElementsAreArray(Crosses(1, {{60, 280}, {220, 194}, {380, 20}})));
   EXPECT_THAT(TextsInRow(canvas, 287),
               ElementsAre("1", "1", "2", "2", "4", "6", "8", "12", "17", "25", "36", "52", "74"));
   EXPECT_THAT(TextsInColumn(canvas, 2),

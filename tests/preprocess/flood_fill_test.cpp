@@ -82,7 +82,8 @@ void ExpectFillsMatchThePlainFill(const ImageBuffer& image, std::mt19937& random
 
 ImageBuffer RandomSize(std::mt19937& random, unsigned maxWidth) {
   ImageBuffer image;
-  image.Create(1 + static_cast<std::int32_t>(random() % maxWidth), 1 + static_cast<std::int32_t>(random() % 40), 1);
+  const auto width = static_cast<std::int32_t>(random() % maxWidth);
+  image.Create(1 + width, 1 + static_cast<std::int32_t>(random() % 40), 1);
   return image;
 }
 
@@ -91,7 +92,9 @@ ImageBuffer Noise(std::mt19937& random) {
   ImageBuffer image = RandomSize(random, 40);
   const unsigned values = 2 + random() % 2;
   for (std::int32_t y = 0; y < image.Height(); ++y) {
-    for (std::int32_t x = 0; x < image.Width(); ++x) image.SetPixel(x, y, static_cast<std::uint8_t>(random() % values));
+    for (std::int32_t x = 0; x < image.Width(); ++x) {
+      image.SetPixel(x, y, static_cast<std::uint8_t>(random() % values));
+    }
   }
   return image;
 }
@@ -116,7 +119,8 @@ ImageBuffer Rectangles(std::mt19937& random) {
 TEST(FloodFill, BothFillsAgreeWithAPlainFillOnRandomImages) {
   std::mt19937 random(12345);
   for (int round = 0; round < 500; ++round) {
-    ExpectFillsMatchThePlainFill(round % 2 == 0 ? Noise(random) : Rectangles(random), random, round);
+    const ImageBuffer image = round % 2 == 0 ? Noise(random) : Rectangles(random);
+    ExpectFillsMatchThePlainFill(image, random, round);
   }
 }
 

@@ -10,7 +10,8 @@ namespace {
 using Points = std::vector<SeriesPoint>;
 
 Points Corners(const Points& points, double tolerance) {
-  const std::int32_t count = SimplifyContour(points.data(), static_cast<std::int32_t>(points.size()), tolerance);
+  const auto size = static_cast<std::int32_t>(points.size());
+  const std::int32_t count = SimplifyContour(points.data(), size, tolerance);
   return {CornerPoints(), CornerPoints() + count};
 }
 
@@ -39,7 +40,8 @@ TEST(SimplifyContour, KeepsTheCornersOfRunsBendsAndClosedSegments) {
       {{{0, 0}, {100000, 3000}, {200000, 0}}, 1.0, {{0, 0}, {100000, 3000}, {200000, 0}}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(Corners(c.points, c.tolerance), c.corners) << c.points.size() << " points, " << c.tolerance;
+    EXPECT_EQ(Corners(c.points, c.tolerance), c.corners)
+        << c.points.size() << " points, " << c.tolerance;
   }
   EXPECT_EQ(SimplifyContour(nullptr, 0, 1.0), 0);
 }

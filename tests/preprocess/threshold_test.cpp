@@ -12,7 +12,9 @@ using Row = std::vector<std::string>;
 ImageBuffer Levels(const std::vector<std::uint8_t>& levels) {
   ImageBuffer image;
   image.Create(static_cast<std::int32_t>(levels.size()), 1, 1);
-  for (std::size_t x = 0; x < levels.size(); ++x) image.SetPixel(static_cast<std::int32_t>(x), 0, levels[x]);
+  for (std::size_t x = 0; x < levels.size(); ++x) {
+    image.SetPixel(static_cast<std::int32_t>(x), 0, levels[x]);
+  }
   return image;
 }
 

@@ -42,7 +42,8 @@ TEST(TraceBoundary, ChainsAndPointsOfSmallParticles) {
     EXPECT_EQ(CurrentChain(), c.chain);
     PointSeries points;
     EXPECT_EQ(ChainToPoints(points), count);
-    EXPECT_EQ(Points(points.begin(), points.end()), c.points) << c.rows[0] << " from " << c.x << "," << c.y;
+    EXPECT_EQ(Points(points.begin(), points.end()), c.points)
+        << c.rows[0] << " from " << c.x << "," << c.y;
   }
 }
 
