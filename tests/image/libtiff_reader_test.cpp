@@ -16,12 +16,6 @@ namespace {
 
 using Pixels = std::vector<std::uint8_t>;
 
-Bytes Ramp(std::size_t count) {
-  Bytes bytes(count);
-  for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<std::uint8_t>(7 * i);
-  return bytes;
-}
-
 struct Case {
   const char* name;
   std::vector<LibtiffPage> pages;

@@ -22,12 +22,6 @@ namespace {
 
 constexpr int kVariantsPerFile = 1000;
 
-Bytes Ramp(std::size_t count, std::uint8_t first) {
-  Bytes bytes(count);
-  for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<std::uint8_t>(first + 37 * i);
-  return bytes;
-}
-
 struct Sample {
   const char* name;
   Bytes bytes;

@@ -50,13 +50,7 @@ TEST(FloodFill, LargeRegionNeedsNoRecursion) {
 }
 
 TEST(FloodFill8, FillsDiagonallyConnectedPixelsAndLeavesTheFourFillState) {
-  ImageBuffer image = Picture({
-      "#.....",
-      ".#..##",
-      "..#.#.",
-      ".#....",
-      "#...##",
-  });
+  ImageBuffer image = Picture({"#.....", ".#..##", "..#.#.", ".#....", "#...##"});
   ASSERT_EQ(FloodFill(image, 4, 1, 3, 0, 0), 2);
   FloodFill8(image, 0, 0, 7);
   EXPECT_THAT(Rows(image), ElementsAre("7.....", ".7..33", "..7.3.", ".7....", "7...##"));
