@@ -13,12 +13,13 @@ namespace {
 
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+constexpr Rect kNothing{kMax, kMax, kMin, kMin};
 
 Rgb Grey(std::uint8_t level) { return {level, level, level}; }
 
 // The smallest rectangle holding every pixel that differs from white.
 Rect PaintedBounds(const RasterCanvas& canvas) {
-  Rect bounds{kMax, kMax, kMin, kMin};
+  Rect bounds = kNothing;
   for (std::int32_t y = 0; y < canvas.Height(); ++y) {
     for (std::int32_t x = 0; x < canvas.Width(); ++x) {
       if (canvas.PixelAt(x, y) == kWhite) continue;
@@ -29,15 +30,14 @@ Rect PaintedBounds(const RasterCanvas& canvas) {
   return bounds;
 }
 
-TEST(RasterCanvasTest, StartsFilledWithTheBackgroundAndReportsItsSize) {
-  RasterCanvas canvas(4, 3, kBlue);
-  EXPECT_EQ(canvas.ClientRect(), (Rect{0, 0, 4, 3}));
-  EXPECT_EQ(canvas.Stride(), 12);
-  EXPECT_EQ(canvas.PixelAt(3, 2), kBlue);
-  EXPECT_EQ(canvas.Data()[3 * 5 + 2], 255);
-  EXPECT_EQ(canvas.PixelAt(4, 0), kBlack);
-  EXPECT_EQ(canvas.SelectPen(kRed), kBlack);
-  EXPECT_EQ(canvas.SelectPen(kGreen), kRed);
+TEST(RasterCanvasTest, StartsInTheBackgroundAndFillsExcludeTheRightAndBottomEdgesClipped) {
+  RasterCanvas blue(4, 3, kBlue);
+  EXPECT_EQ(blue.ClientRect(), (Rect{0, 0, 4, 3}));
+  EXPECT_EQ(blue.PixelAt(3, 2), kBlue);
+  EXPECT_EQ(blue.Data()[3 * 5 + 2], 255);  // pixel (1, 1), rows of 4 red, green, blue triples
+  EXPECT_EQ(blue.PixelAt(4, 0), kBlack);
+  EXPECT_EQ(blue.SelectPen(kRed), kBlack);
+  EXPECT_EQ(blue.SelectPen(kGreen), kRed);
 
   RasterCanvas empty(-5, 7);
   EXPECT_EQ(empty.ClientRect(), (Rect{0, 0, 0, 7}));
@@ -45,15 +45,11 @@ TEST(RasterCanvasTest, StartsFilledWithTheBackgroundAndReportsItsSize) {
   empty.LineTo(9, 9);
   empty.FillRect({0, 0, 9, 9}, kRed);
   empty.DrawText(0, 0, "x");
-}
 
-TEST(RasterCanvasTest, FillsExcludeTheRightAndBottomEdgesAndAreClipped) {
   RasterCanvas canvas(8, 8);
   canvas.FillRect({1, 2, 4, 5}, kRed);
-  EXPECT_EQ(PaintedBounds(canvas), (Rect{1, 2, 4, 5}));
   canvas.FillRect({5, 5, 3, 7}, kGreen);  // right left of left: nothing
   EXPECT_EQ(PaintedBounds(canvas), (Rect{1, 2, 4, 5}));
-
   canvas.SetDrawMode(DrawMode::kXor);
   canvas.FillRect({kMin, 6, kMax, kMax}, kBlue);  // fills copy, also in exclusive-or mode
   EXPECT_EQ(canvas.PixelAt(0, 6), kBlue);
@@ -63,22 +59,12 @@ TEST(RasterCanvasTest, FillsExcludeTheRightAndBottomEdgesAndAreClipped) {
   canvas.SetPixel(-1, 0, kRed);
 }
 
-TEST(RasterCanvasTest, TextStartsAtItsTopLeftCornerOneCellPerCharacter) {
+TEST(RasterCanvasTest, TextStartsAtItsTopLeftCornerAndIsClippedAnywhere) {
   RasterCanvas canvas(40, 20);
   canvas.SetDrawMode(DrawMode::kXor);  // text is always black
-  canvas.DrawText(3, 4, "E");
-  EXPECT_EQ(PaintedBounds(canvas), (Rect{3, 4, 3 + kGlyphWidth, 4 + kGlyphHeight}));
+  canvas.DrawText(3, 4, "EE");
+  EXPECT_EQ(PaintedBounds(canvas), (Rect{3, 4, 3 + kGlyphAdvance + kGlyphWidth, 4 + kGlyphHeight}));
   EXPECT_EQ(canvas.PixelAt(3, 4), kBlack);
-
-  RasterCanvas pair(40, 20);
-  pair.DrawText(3, 4, "EE");
-  EXPECT_EQ(PaintedBounds(pair), (Rect{3, 4, 3 + kGlyphAdvance + kGlyphWidth, 4 + kGlyphHeight}));
-
-  RasterCanvas unprintable(40, 20);
-  unprintable.DrawText(0, 0, "\t");
-  RasterCanvas question(40, 20);
-  question.DrawText(0, 0, "?");
-  EXPECT_TRUE(std::equal(unprintable.Data(), unprintable.Data() + 40 * 20 * 3, question.Data()));
 
   RasterCanvas clipped(10, 10);
   clipped.DrawText(-4, -3, "EEE");
@@ -89,46 +75,38 @@ TEST(RasterCanvasTest, TextStartsAtItsTopLeftCornerOneCellPerCharacter) {
   EXPECT_EQ(clipped.PixelAt(2, 0), kBlack);  // the second E's left column
 }
 
-TEST(RasterCanvasTest, StretchGreyMapsEachPixelToTheSourcePixelUnderItsCentre) {
-  // A 3 x 2 image with padded rows.
-  const std::vector<std::uint8_t> image = {10, 20, 30, 0, 40, 50, 60, 0};
-
+// Each destination pixel takes the source pixel under its centre.
+TEST(RasterCanvasTest, StretchGreyMapsPixelCentresAndIgnoresUnusableArguments) {
+  const std::vector<std::uint8_t> image = {10, 20, 30, 0, 40, 50, 60, 0};  // 3 x 2, padded rows
   RasterCanvas enlarged(8, 8);
   enlarged.StretchGrey({1, 1, 7, 5}, image.data(), 3, 2, 4, {0, 0, 3, 2});
   EXPECT_EQ(enlarged.PixelAt(1, 1), Grey(10));
   EXPECT_EQ(enlarged.PixelAt(2, 2), Grey(10));
   EXPECT_EQ(enlarged.PixelAt(3, 2), Grey(20));
   EXPECT_EQ(enlarged.PixelAt(6, 4), Grey(60));
-  EXPECT_EQ(enlarged.PixelAt(7, 4), kWhite);
-  EXPECT_EQ(enlarged.PixelAt(6, 5), kWhite);
+  EXPECT_EQ(PaintedBounds(enlarged), (Rect{1, 1, 7, 5}));
 
-  RasterCanvas part(4, 4);
+  RasterCanvas part(4, 1);
   part.StretchGrey({0, 0, 4, 1}, image.data(), 3, 2, 4, {1, 1, 3, 2});
   EXPECT_EQ(part.PixelAt(1, 0), Grey(50));
   EXPECT_EQ(part.PixelAt(2, 0), Grey(60));
-
   RasterCanvas reduced(2, 1);
   const std::vector<std::uint8_t> row = {1, 2, 3, 4};
   reduced.StretchGrey({0, 0, 2, 1}, row.data(), 4, 1, 4, {0, 0, 4, 1});
   EXPECT_EQ(reduced.PixelAt(0, 0), Grey(2));
   EXPECT_EQ(reduced.PixelAt(1, 0), Grey(4));
-
   // Source pixels beyond the image leave the destination as it was.
   RasterCanvas beyond(4, 1);
   beyond.StretchGrey({0, 0, 4, 1}, image.data(), 3, 2, 4, {1, 0, 5, 1});
   EXPECT_EQ(beyond.PixelAt(1, 0), Grey(30));
   EXPECT_EQ(beyond.PixelAt(2, 0), kWhite);
-}
 
-TEST(RasterCanvasTest, StretchGreyIgnoresUnusableArgumentsAndClipsHugeDestinations) {
-  const std::vector<std::uint8_t> image = {10, 20, 0, 0, 40, 50, 0, 0};
   RasterCanvas canvas(6, 6);
   canvas.StretchGrey({0, 0, 6, 6}, nullptr, 2, 2, 4, {0, 0, 2, 2});
-  canvas.StretchGrey({0, 0, 6, 6}, image.data(), 2, 2, 1, {0, 0, 2, 2});
+  canvas.StretchGrey({0, 0, 6, 6}, image.data(), 2, 2, 1, {0, 0, 2, 2});  // stride below width
   canvas.StretchGrey({6, 0, 0, 6}, image.data(), 2, 2, 4, {0, 0, 2, 2});
   canvas.StretchGrey({0, 0, 6, 6}, image.data(), 2, 2, 4, {0, 0, 0, 2});
-  EXPECT_EQ(PaintedBounds(canvas), (Rect{kMax, kMax, kMin, kMin}));
-
+  EXPECT_EQ(PaintedBounds(canvas), kNothing);
   // The canvas sits just right of and below the middle of the destination.
   canvas.StretchGrey({kMin, kMin, kMax, kMax}, image.data(), 2, 2, 4, {0, 0, 2, 2});
   EXPECT_EQ(canvas.PixelAt(0, 0), Grey(50));

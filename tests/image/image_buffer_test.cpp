@@ -2,108 +2,85 @@
 
 #include <gtest/gtest.h>
 
-namespace kep {
+#include "draw/recording_canvas.h"
+#include "preprocess/picture.h"
+
+namespace kep::test {
 namespace {
 
-TEST(ImageBufferTest, CreateTakesAbsoluteHeightAndPadsRowsToFourBytes) {
+using Pixels = std::vector<std::uint8_t>;
+using Strings = std::vector<std::string>;
+
+// Every byte of the image, row padding included.
+Pixels AllBytes(const ImageBuffer& image) {
+  return Pixels(image.Data(), image.Data() + image.ByteCount());
+}
+
+TEST(ImageBufferTest, CreateTakesAbsoluteHeightPadsRowsAndKeepsOldBytesUnlessCleared) {
   ImageBuffer image;
   EXPECT_EQ(image.Create(5, -3, 1), 1);
   EXPECT_EQ(image.Width(), 5);
   EXPECT_EQ(image.Height(), 3);
   EXPECT_EQ(image.Stride(), 8);
-  ASSERT_EQ(image.ByteCount(), 24u);
-  for (std::size_t i = 0; i < image.ByteCount(); ++i) EXPECT_EQ(image.Data()[i], 0);
-  const std::array<std::int32_t, 8> expected = {1, -7, -8, -9, -1, 7, 8, 9};
-  for (int d = 0; d < 16; ++d) EXPECT_EQ(image.NeighbourOffsets()[d], expected[d % 8]);
-}
-
-TEST(ImageBufferTest, CreateKeepsOldBytesAndZeroesNewOnesWithoutClear) {
-  ImageBuffer image;
-  image.Create(4, 1, 1);
-  image.SetPixel(1, 0, 77);
+  EXPECT_EQ(AllBytes(image), Pixels(24, 0));
+  image = Picture({".5.."});
   image.Create(4, 2, 0);
-  EXPECT_EQ(image.GetPixel(1, 0), 77);
-  EXPECT_EQ(image.GetPixel(1, 1), 0);
+  EXPECT_EQ(Rows(image), (Strings{".5..", "...."}));
   image.Create(4, 2, 1);
-  EXPECT_EQ(image.GetPixel(1, 0), 0);
-}
-
-TEST(ImageBufferTest, ZeroSizeIsEmptyAndNotLoaded) {
-  ImageBuffer image;
+  EXPECT_EQ(Rows(image), (Strings{"....", "...."}));
   image.Create(0, 0, 1);
   EXPECT_EQ(image.ByteCount(), 0u);
   EXPECT_FALSE(image.IsLoaded());
 }
 
-TEST(ImageBufferTest, PixelAccessOutsideTheImageReadsZeroAndWritesNothing) {
-  ImageBuffer image;
-  image.Create(3, 2, 1);
-  std::fill(image.Data(), image.Data() + image.ByteCount(), std::uint8_t{9});
+TEST(ImageBufferTest, AccessOutsideReadsZeroWritesNothingAndCopiesTakePadding) {
+  ImageBuffer image = Filled(3, 2, 9);
   for (auto [x, y] : {std::pair{-1, 0}, {3, 0}, {0, 2}, {0, -1}}) {
     EXPECT_EQ(image.GetPixel(x, y), 0);
     image.SetPixel(x, y, 200);
   }
-  for (std::size_t i = 0; i < image.ByteCount(); ++i) EXPECT_EQ(image.Data()[i], 9);
-}
-
-TEST(ImageBufferTest, CopyFromCopiesSizeAndPaddingBytes) {
-  ImageBuffer src;
-  src.Create(3, 2, 1);
-  for (std::size_t i = 0; i < src.ByteCount(); ++i) src.Data()[i] = static_cast<std::uint8_t>(i);
+  image.Data()[3] = 5;  // padding of row 0
   ImageBuffer copy;
-  ASSERT_EQ(copy.CopyFrom(src), 1);
+  ASSERT_EQ(copy.CopyFrom(image), 1);
   EXPECT_EQ(copy.Width(), 3);
-  EXPECT_EQ(copy.Height(), 2);
-  EXPECT_TRUE(std::equal(src.Data(), src.Data() + src.ByteCount(), copy.Data()));
+  EXPECT_EQ(AllBytes(copy), (Pixels{9, 9, 9, 5, 9, 9, 9, 9}));
 }
 
-TEST(ImageBufferTest, FillBorderPaintsTheFrameAndLeavesTheCentre) {
-  ImageBuffer image;
-  image.Create(10, 10, 1);
-  std::fill(image.Data(), image.Data() + image.ByteCount(), std::uint8_t{5});
+TEST(ImageBufferTest, FillBorderPaintsTheFrameEvenWhenWiderThanTheImage) {
+  ImageBuffer image = Filled(10, 10, 5);
   image.FillBorder(2, 0);
-  for (int y = 0; y < 10; ++y) {
-    for (int x = 0; x < 10; ++x) {
-      const bool frame = x < 2 || x > 7 || y < 2 || y > 7;
-      EXPECT_EQ(image.GetPixel(x, y), frame ? 0 : 5) << x << "," << y;
-    }
-  }
   image.FillBorder(0, 1);
-  EXPECT_EQ(image.GetPixel(0, 0), 0);
-}
+  EXPECT_EQ(Rows(image), (Strings{"..........", "..........", "..555555..", "..555555..",
+                                 "..555555..", "..555555..", "..555555..", "..555555..",
+                                 "..........", ".........."}));
 
-TEST(ImageBufferTest, FillBorderWiderThanTheImageCoversItWithoutOverrun) {
-  ImageBuffer image;
   image.Create(3, 2, 1);
   image.FillBorder(5, 7);
-  for (int y = 0; y < 2; ++y)
-    for (int x = 0; x < 3; ++x) EXPECT_EQ(image.GetPixel(x, y), 7);
-  EXPECT_EQ(image.Data()[3], 0);  // padding untouched
-}
-
-TEST(ImageBufferTest, NeighbourMaskMarksNeighboursOfEqualValue) {
-  ImageBuffer image;
-  image.Create(3, 3, 1);
-  EXPECT_EQ(image.NeighbourMask(1, 1), 255);
-  image.SetPixel(1, 1, 9);
-  EXPECT_EQ(image.NeighbourMask(1, 1), 0);
-  image.SetPixel(2, 1, 9);  // east
-  image.SetPixel(1, 0, 9);  // north
-  image.SetPixel(0, 2, 9);  // south-west
-  EXPECT_EQ(image.NeighbourMask(1, 1), (1 << 0) | (1 << 2) | (1 << 5));
+  EXPECT_EQ(AllBytes(image), (Pixels{7, 7, 7, 0, 7, 7, 7, 0}));  // padding untouched
 }
 
 TEST(ImageBufferTest, HistogramCountsPixelsButNotPadding) {
-  ImageBuffer image;
-  image.Create(3, 2, 1);
-  image.SetPixel(0, 0, 200);
-  image.SetPixel(2, 1, 200);
-  image.Data()[3] = 200;  // padding byte of row 0
+  ImageBuffer image = Picture({"#..", "..#"});
+  image.Data()[3] = 255;  // padding byte of row 0
   ImageBuffer::Histogram counts;
   image.ComputeHistogram(counts);
-  EXPECT_EQ(counts[200], 2u);
+  EXPECT_EQ(counts[255], 2u);
   EXPECT_EQ(counts[0], 4u);
 }
 
+TEST(ImageDrawTest, StretchesTheSourceRectangleOverTheDestinationAndAnEmptyImageDrawsNothing) {
+  ImageBuffer image;
+  RecordingCanvas recording({0, 0, 300, 200});
+  image.Draw(recording, {0, 0, 10, 10}, {0, 0, 1, 1});
+  image.Create(0, 5, 1);
+  image.Draw(recording, {0, 0, 10, 10}, {0, 0, 1, 1});
+  EXPECT_TRUE(recording.Calls().empty());
+
+  image = Picture({"012", "345"});
+  image.Draw(recording, {5, 6, 305, 206}, {1, 0, 3, 2});
+  const RecordedImage expected{{5, 6, 305, 206}, {1, 0, 3, 2}, 3, 2, {0, 1, 2, 3, 4, 5}};
+  EXPECT_EQ(recording.Calls(), std::vector<RecordedCall>{expected});
+}
+
 }  // namespace
-}  // namespace kep
+}  // namespace kep::test

@@ -8,14 +8,11 @@
 namespace kep::test {
 namespace {
 
-TEST(ImageFileTest, TheExtensionIsTheTextAfterTheLastDotOfTheWholePath) {
+TEST(ImageFileTest, OnlyTheExactSpellingsAfterTheLastDotPickAReader) {
   EXPECT_EQ(PathExtension("a/b.c/picture.bmp"), "bmp");
   EXPECT_EQ(PathExtension("a/b.c/picture"), "c/picture");
   EXPECT_EQ(PathExtension("picture"), "");
   EXPECT_EQ(PathExtension("picture."), "");
-}
-
-TEST(ImageFileTest, OnlyTheExactSpellingsPickAReader) {
   EXPECT_EQ(FormatForPath("x.BMP"), ImageFileFormat::kBmp);
   EXPECT_EQ(FormatForPath("x.bmp"), ImageFileFormat::kBmp);
   EXPECT_EQ(FormatForPath("x.TIF"), ImageFileFormat::kTiff);
@@ -31,7 +28,6 @@ TEST(ImageFileTest, LoadingReportsTheReaderItsOutcomeAndTheFilesDepth) {
   ImageFileDetails details;
   const Bytes tiff = BuildPictureTiff(false, 2, 1, 24, {1, 2, 3, 4, 5, 6});
   EXPECT_EQ(LoadImageFile(dir.Write("p.tif", tiff), image, &details), ImageLoadResult::kLoaded);
-  EXPECT_EQ(details.format, ImageFileFormat::kTiff);
   EXPECT_STREQ(FormatName(details.format), "TIFF");
   EXPECT_EQ(details.bitsPerPixel, 24);
 

@@ -17,4 +17,11 @@ inline std::vector<std::uint8_t> LoadedPixels(const ImageBuffer& image) {
   return pixels;
 }
 
+// `count` varied bytes for fixtures, from `first` on in steps of 37.
+inline std::vector<std::uint8_t> Ramp(std::size_t count, std::uint8_t first = 0) {
+  std::vector<std::uint8_t> bytes(count);
+  for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<std::uint8_t>(first + 37 * i);
+  return bytes;
+}
+
 }  // namespace kep::test

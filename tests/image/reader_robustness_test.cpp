@@ -22,12 +22,6 @@ namespace {
 
 constexpr int kVariantsPerFile = 1000;
 
-Bytes Ramp(std::size_t count, std::uint8_t first) {
-  Bytes bytes(count);
-  for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<std::uint8_t>(first + 37 * i);
-  return bytes;
-}
-
 struct Sample {
   const char* name;
   Bytes bytes;
@@ -39,37 +33,6 @@ struct Sample {
 
 constexpr std::size_t kNever = std::numeric_limits<std::size_t>::max();
 
-// Compressed, tiled, deep and palette files as libtiff writes them.
-std::vector<Sample> LibtiffFiles(const TempDir& dir) {
-  LibtiffPage deep;
-  deep.width = 9;
-  deep.height = 7;
-  deep.bitsPerSample = 16;
-  deep.compression = COMPRESSION_LZW;
-  deep.rowsPerStrip = 2;
-  deep.rows = Ramp(9 * 7 * 2, 5);
-  LibtiffPage tiled = deep;
-  tiled.width = tiled.height = 20;
-  tiled.bitsPerSample = 8;
-  tiled.samplesPerPixel = 3;
-  tiled.photometric = PHOTOMETRIC_RGB;
-  tiled.compression = COMPRESSION_ADOBE_DEFLATE;
-  tiled.tileSide = 16;
-  tiled.rows = Ramp(20 * 20 * 3, 6);
-  LibtiffPage palette = deep;
-  palette.bitsPerSample = 4;
-  palette.photometric = PHOTOMETRIC_PALETTE;
-  palette.compression = COMPRESSION_PACKBITS;
-  palette.colourMap.assign(3 * 16, 0x8000);
-  palette.rows = Ramp(5 * 7, 7);
-  std::vector<Sample> files;
-  for (const auto& [name, page] : {std::pair{"lzw16.tif", deep}, {"tiled.tif", tiled}, {"palette.tif", palette}}) {
-    const std::string path = dir.File(name);
-    if (WriteWithLibtiff(path, {page})) files.push_back({name, ReadFileBytes(path), kNever});
-  }
-  return files;
-}
-
 std::vector<Sample> ValidFiles(const TempDir& dir) {
   std::vector<Sample> files = {
       {"bmp8.bmp", BmpBuilder(7, 5).Palette(GreyPalette()).Rows(Ramp(40, 1)).Build(), 0},
@@ -77,7 +40,22 @@ std::vector<Sample> ValidFiles(const TempDir& dir) {
       {"tiff8.tif", BuildPictureTiff(true, 7, 3, 8, Ramp(21, 3)), 122},
       {"tiff24.tif", BuildPictureTiff(false, 5, 3, 24, Ramp(45, 4)), 122},
   };
-  for (Sample& sample : LibtiffFiles(dir)) files.push_back(std::move(sample));
+  // Compressed, tiled, deep and palette files as libtiff writes them.
+  const std::pair<const char*, LibtiffPage> pages[] = {
+      {"lzw16.tif", {.width = 9, .height = 7, .bitsPerSample = 16, .compression = COMPRESSION_LZW,
+                     .rowsPerStrip = 2, .rows = Ramp(9 * 7 * 2, 5)}},
+      {"tiled.tif", {.width = 20, .height = 20, .samplesPerPixel = 3,
+                     .photometric = PHOTOMETRIC_RGB, .compression = COMPRESSION_ADOBE_DEFLATE,
+                     .tileSide = 16, .rows = Ramp(20 * 20 * 3, 6)}},
+      {"palette.tif", {.width = 9, .height = 7, .bitsPerSample = 4,
+                       .photometric = PHOTOMETRIC_PALETTE, .compression = COMPRESSION_PACKBITS,
+                       .rowsPerStrip = 2, .colourMap = std::vector<std::uint16_t>(3 * 16, 0x8000),
+                       .rows = Ramp(5 * 7, 7)}},
+  };
+  for (const auto& [name, page] : pages) {
+    const std::string path = dir.File(name);
+    if (WriteWithLibtiff(path, {page})) files.push_back({name, ReadFileBytes(path), kNever});
+  }
   return files;
 }
 
@@ -106,7 +84,8 @@ TEST(ReaderRobustnessTest, DamagedFilesNeverLeaveStalePixelsOrBreakTheReader) {
       } else {
         const int flips = 1 + static_cast<int>(random() % 4);
         for (int f = 0; f < flips; ++f) {
-          const std::size_t span = random() % 4 == 0 ? damaged.size() : std::min<std::size_t>(damaged.size(), 128);
+          const std::size_t span =
+              random() % 4 == 0 ? damaged.size() : std::min<std::size_t>(damaged.size(), 128);
           damaged[random() % span] ^= static_cast<std::uint8_t>(1u << (random() % 8));
         }
       }

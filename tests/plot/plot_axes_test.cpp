@@ -6,14 +6,9 @@
 #include "draw/recording_canvas.h"
 #include "plot/plot_expectations.h"
 
-namespace kep {
+namespace kep::test {
 namespace {
 
-using test::Frame;
-using test::Line;
-using test::Text;
-using test::TextsInColumn;
-using test::TextsInRow;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
@@ -29,23 +24,22 @@ RecordingCanvas CanvasWithGreenPen(const Rect& client = kClient) {
   return canvas;
 }
 
-std::vector<RecordedLine> YTicks(std::int32_t count) {
+// Blue ticks below the x axis at the columns, then the 11 left of the y axis.
+std::vector<RecordedLine> Ticks(const std::vector<std::int32_t>& columns) {
   std::vector<RecordedLine> ticks;
-  for (std::int32_t k = 0; k < 25 * count; k += 25) ticks.push_back(Line(60, 280 - k, 55, 280 - k, kBlue));
+  for (std::int32_t column : columns) ticks.push_back(Line(column, 280, column, 285, kBlue));
+  for (std::int32_t k = 0; k <= 250; k += 25) {
+    ticks.push_back(Line(60, 280 - k, 55, 280 - k, kBlue));
+  }
   return ticks;
 }
 
 TEST(PlotAxesTest, LogLogFrameTicksLabelsAndTitle) {
   RecordingCanvas canvas = CanvasWithGreenPen();
   DrawPlotAxes(canvas, 20, 40, 100.0, 1.0, 100.0, 1.0, kLogLogScale);
-
   EXPECT_THAT(canvas.LinesWithPen(kBlack), ElementsAreArray(Frame(59, 20, 381, 280)));
-  std::vector<RecordedLine> ticks;
-  for (std::int32_t k = 0; k <= 300; k += 25) ticks.push_back(Line(60 + k, 280, 60 + k, 285, kBlue));
-  const std::vector<RecordedLine> yTicks = YTicks(11);
-  ticks.insert(ticks.end(), yTicks.begin(), yTicks.end());
-  EXPECT_THAT(canvas.LinesWithPen(kBlue), ElementsAreArray(ticks));
-
+  EXPECT_THAT(canvas.LinesWithPen(kBlue), ElementsAreArray(Ticks({60, 85, 110, 135, 160, 185, 210,
+                                                                  235, 260, 285, 310, 335, 360})));
   // Truncated exponentials, repeating where the axis starts below e.
   EXPECT_THAT(TextsInRow(canvas, kXLabelRow),
               ElementsAre("1", "1", "2", "2", "4", "6", "8", "12", "17", "25", "36", "52", "74"));
@@ -59,87 +53,70 @@ TEST(PlotAxesTest, LogLogFrameTicksLabelsAndTitle) {
 TEST(PlotAxesTest, LinearTicksStepThroughWholeNumbers) {
   RecordingCanvas canvas = CanvasWithGreenPen();
   DrawPlotAxes(canvas, 20, 40, 1.75, -1.5, 10.0, 1.0, kLinearScale);
-
   EXPECT_THAT(canvas.LinesWithPen(kBlack), ElementsAreArray(Frame(59, 20, 381, 280)));
-  const std::int32_t columns[] = {60, 95, 131, 166, 202, 237, 273, 308, 344, 380};
-  std::vector<RecordedText> xLabels;
-  std::vector<RecordedLine> ticks;
-  for (std::int32_t v = 1; v <= 10; ++v) {
-    const std::int32_t column = columns[v - 1];
-    xLabels.push_back(Text(column, kXLabelRow, v < 10 ? std::to_string(v) + "   " : "10  "));
-    ticks.push_back(Line(column, 280, column, 285, kBlue));
-  }
-  const std::vector<RecordedLine> yTicks = YTicks(11);
-  ticks.insert(ticks.end(), yTicks.begin(), yTicks.end());
-  EXPECT_THAT(canvas.LinesWithPen(kBlue), ElementsAreArray(ticks));
-  const std::vector<RecordedText> texts = canvas.Texts();
-  EXPECT_THAT(std::vector<RecordedText>(texts.begin(), texts.begin() + 10), ElementsAreArray(xLabels));
-
+  EXPECT_THAT(canvas.LinesWithPen(kBlue),
+              ElementsAreArray(Ticks({60, 95, 131, 166, 202, 237, 273, 308, 344, 380})));
+  EXPECT_THAT(TextsInRow(canvas, kXLabelRow),
+              ElementsAre("1   ", "2   ", "3   ", "4   ", "5   ", "6   ", "7   ", "8   ", "9   ",
+                          "10  "));
+  EXPECT_EQ(canvas.Texts()[2], Text(131, kXLabelRow, "3   "));
   // 80 pixels per unit; negative values carry a minus sign before the rule's text.
   EXPECT_THAT(TextsInColumn(canvas, kYLabelColumn),
               ElementsAre("-1.500", "-1.187", "-0.875", "-0.562", "-0.250", "0.062", "0.375",
                           "0.687", "1.000", "1.312", "1.625"));
-  EXPECT_EQ(texts.back(), Text(170, 10, "X vs. Y"));
+  EXPECT_EQ(canvas.Texts().back(), Text(170, 10, "X vs. Y"));
   EXPECT_EQ(canvas.Pen(), kGreen);
 }
 
-TEST(PlotAxesTest, LinearTicksStartAtTheIntegerPartOfTheRange) {
-  RecordingCanvas canvas(kClient);
-  DrawPlotAxes(canvas, 20, 40, 1.0, 0.0, 4.0, 1.5, kLinearScale);
-  // step = truncate(2.5 / 12 + 1) = 1; the first tick lies left of the axis start.
-  EXPECT_THAT(TextsInRow(canvas, kXLabelRow), ElementsAre("1   ", "2   ", "3   ", "4   "));
-  EXPECT_EQ(canvas.Texts()[0].at.x, 60 - 64);
-}
-
-TEST(PlotAxesTest, LinearStepGrowsWithTheRange) {
-  RecordingCanvas canvas(kClient);
-  DrawPlotAxes(canvas, 20, 40, 1.0, 0.0, 100.0, 0.0, kLinearScale);
-  // step = truncate(100 / 12 + 1) = 9.
-  EXPECT_THAT(TextsInRow(canvas, kXLabelRow),
-              ElementsAre("0   ", "9   ", "18  ", "27  ", "36  ", "45  ", "54  ", "63  ", "72  ",
-                          "81  ", "90  ", "99  "));
-}
-
-TEST(PlotAxesTest, ZeroWidthRangesWidenByOneDataUnitOnLinearPlots) {
-  RecordingCanvas canvas(kClient);
-  DrawPlotAxes(canvas, 20, 40, 2.0, 2.0, 5.0, 5.0, kLinearScale);
-  EXPECT_THAT(TextsInRow(canvas, kXLabelRow), ElementsAre("4   ", "5   ", "6   "));
-  EXPECT_EQ(canvas.FindText("5   ")->at.x, 220);
-  EXPECT_EQ(TextsInColumn(canvas, kYLabelColumn).front(), "1.000");
-}
-
-TEST(PlotAxesTest, ZeroWidthRangesWidenByOneLogUnitAndLabelsBelowOneKeepDecimals) {
-  RecordingCanvas canvas(kClient);
-  DrawPlotAxes(canvas, 20, 40, 1.0, 1.0, 1.0, 1.0, kLogLogScale);
-  // ln range -1..1 over 320 pixels: e^-1 at the axis start, e^0 in the middle.
-  EXPECT_THAT(TextsInRow(canvas, kXLabelRow),
-              ElementsAre("0.367", "0.430", "0.502", "0.587", "0.687", "0.803", "0.939", "1", "1",
-                          "1", "1", "2", "2"));
-  EXPECT_EQ(TextsInColumn(canvas, kYLabelColumn).front(), "0.367");
-}
-
-TEST(PlotAxesTest, ClientAreaTooNarrowForTheStepDrawsOneLinearTick) {
-  for (const std::int32_t width : {100, 50, 0}) {
-    RecordingCanvas canvas({0, 0, width, 300});
-    DrawPlotAxes(canvas, 20, 40, 1.0, 0.0, 10.0, 1.0, kLinearScale);
-    EXPECT_THAT(TextsInRow(canvas, kXLabelRow), ElementsAre("1   ")) << "width " << width;
+// The linear step is truncate((xMax - xMin) / (0.04 * 300) + 1) on this client
+// area; ranges of zero width widen by one data unit, or one log unit.
+TEST(PlotAxesTest, XLabelsFollowTheStepRuleOnOddRanges) {
+  const struct {
+    Rect client;
+    double yMax, yMin, xMax, xMin;
+    std::int32_t scale;
+    std::vector<std::string> labels;
+  } cases[] = {
+      {kClient, 1.0, 0.0, 4.0, 1.5, kLinearScale, {"1   ", "2   ", "3   ", "4   "}},  // step 1
+      {kClient, 1.0, 0.0, 100.0, 0.0, kLinearScale,  // step 9
+       {"0   ", "9   ", "18  ", "27  ", "36  ", "45  ", "54  ", "63  ", "72  ", "81  ", "90  ",
+        "99  "}},
+      {{0, 0, 100, 300}, 1.0, 0.0, 10.0, 1.0, kLinearScale, {"1   "}},  // too narrow for a step
+      {{0, 0, 0, 300}, 1.0, 0.0, 10.0, 1.0, kLinearScale, {"1   "}},
+      {kClient, 1.0, 0.0, 1.0, 5.0, kLinearScale, {}},  // inverted
+      {kClient, 2.0, 2.0, 5.0, 5.0, kLinearScale, {"4   ", "5   ", "6   "}},
+      {kClient, 1.0, 1.0, 1.0, 1.0, kLogLogScale,  // e^-1 at the axis start, e^0 in the middle
+       {"0.367", "0.430", "0.502", "0.587", "0.687", "0.803", "0.939", "1", "1", "1", "1", "2",
+        "2"}},
+  };
+  for (const auto& c : cases) {
+    RecordingCanvas canvas(c.client);
+    DrawPlotAxes(canvas, 20, 40, c.yMax, c.yMin, c.xMax, c.xMin, c.scale);
+    EXPECT_EQ(TextsInRow(canvas, kXLabelRow), c.labels) << c.xMin << " to " << c.xMax;
   }
 }
 
-TEST(PlotAxesTest, TinyOrInvertedInputsDrawOnlyTheFrameAndTitle) {
+TEST(PlotAxesTest, FirstLinearTickMayLieLeftOfTheAxisAndEqualValuesSitInTheMiddle) {
+  RecordingCanvas fraction(kClient);
+  DrawPlotAxes(fraction, 20, 40, 1.0, 0.0, 4.0, 1.5, kLinearScale);
+  EXPECT_EQ(fraction.Texts()[0], Text(60 - 64, kXLabelRow, "1   "));
+  RecordingCanvas linear(kClient);
+  DrawPlotAxes(linear, 20, 40, 2.0, 2.0, 5.0, 5.0, kLinearScale);
+  EXPECT_EQ(linear.FindText("5   ")->at.x, 220);
+  EXPECT_EQ(TextsInColumn(linear, kYLabelColumn).front(), "1.000");
+  RecordingCanvas logLog(kClient);
+  DrawPlotAxes(logLog, 20, 40, 1.0, 1.0, 1.0, 1.0, kLogLogScale);
+  EXPECT_EQ(TextsInColumn(logLog, kYLabelColumn).front(), "0.367");
+}
+
+TEST(PlotAxesTest, TinyAreasDrawOnlyTheFrameAndNonPositiveLogRangesStayFinite) {
   RecordingCanvas tiny({0, 0, 10, 10});
   DrawPlotAxes(tiny, 20, 40, 100.0, 1.0, 100.0, 1.0, kLogLogScale);
   EXPECT_EQ(tiny.LinesWithPen(kBlue).size(), 0u);
   EXPECT_EQ(tiny.LinesWithPen(kBlack).size(), 4u);
-
-  // An inverted x range has no linear ticks; non-positive log ranges stay finite.
-  RecordingCanvas inverted(kClient);
-  DrawPlotAxes(inverted, 20, 40, 1.0, 0.0, 1.0, 5.0, kLinearScale);
-  EXPECT_TRUE(TextsInRow(inverted, kXLabelRow).empty());
   RecordingCanvas nonPositive(kClient);
   DrawPlotAxes(nonPositive, 20, 40, 0.0, -1.0, 0.0, -5.0, kLogLogScale);
   EXPECT_EQ(nonPositive.LinesWithPen(kBlue).size(), 13u + 11u);
 }
-
 }  // namespace
-}  // namespace kep
+}  // namespace kep::test

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "draw/recording_canvas.h"
@@ -22,6 +24,19 @@ inline std::vector<RecordedLine> Frame(std::int32_t left, std::int32_t top, std:
                                        std::int32_t bottom) {
   return {Line(left, bottom, right, bottom, kBlack), Line(right, bottom, right, top, kBlack),
           Line(right, top, left, top, kBlack), Line(left, top, left, bottom, kBlack)};
+}
+
+// The red crosses that mark points: a horizontal and a vertical line through each
+// (column, row) pixel, `reach` pixels to either side (2 for the large cross, 1
+// for the small one); the line's end point lies one pixel beyond.
+inline std::vector<RecordedLine> Crosses(
+    std::int32_t reach, std::initializer_list<std::pair<std::int32_t, std::int32_t>> points) {
+  std::vector<RecordedLine> lines;
+  for (const auto& [column, row] : points) {
+    lines.push_back(Line(column - reach, row, column + reach + 1, row, kRed));
+    lines.push_back(Line(column, row - reach, column, row + reach + 1, kRed));
+  }
+  return lines;
 }
 
 // The texts whose top-left corner lies in the given column or row.

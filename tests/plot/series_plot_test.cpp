@@ -6,14 +6,9 @@
 #include "draw/recording_canvas.h"
 #include "plot/plot_expectations.h"
 
-namespace kep {
+namespace kep::test {
 namespace {
 
-using test::Frame;
-using test::Line;
-using test::Text;
-using test::TextsInColumn;
-using test::TextsInRow;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
@@ -26,24 +21,13 @@ PointSeries Series(std::initializer_list<SeriesPoint> points) {
   return series;
 }
 
-std::vector<RecordedLine> SmallCross(std::int32_t column, std::int32_t row) {
-  return {Line(column - 1, row, column + 2, row, kRed), Line(column, row - 1, column, row + 2, kRed)};
-}
-
-std::vector<RecordedLine> Concat(std::vector<RecordedLine> a, const std::vector<RecordedLine>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
 TEST(SeriesPlotTest, SmallCrossesAtTheLogarithmsThenLogLogAxes) {
   RecordingCanvas canvas(kClient);
   canvas.SelectPen(kGreen);
   ASSERT_TRUE(DrawSeriesPlot(canvas, Series({{1, 1}, {10, 10}, {100, 1000}})));
 
   EXPECT_THAT(canvas.LinesWithPen(kRed),
-              ElementsAreArray(Concat(Concat(SmallCross(60, 280), SmallCross(220, 194)),
-                                      SmallCross(380, 20))));
-  EXPECT_THAT(canvas.LinesWithPen(kBlack), ElementsAreArray(Frame(59, 20, 381, 280)));
+              ElementsAreArray(Crosses(1, {{60, 280}, {220, 194}, {380, 20}})));
   EXPECT_THAT(TextsInRow(canvas, 287),
               ElementsAre("1", "1", "2", "2", "4", "6", "8", "12", "17", "25", "36", "52", "74"));
   EXPECT_THAT(TextsInColumn(canvas, 2),
@@ -76,37 +60,25 @@ TEST(SeriesPlotTest, AxisStartsAreLabelledWithTheSmallestValues) {
 TEST(SeriesPlotTest, EqualValuesWidenByOneLogUnitAroundThePoint) {
   RecordingCanvas canvas(kClient);
   ASSERT_TRUE(DrawSeriesPlot(canvas, Series({{1, 1}, {1, 1}})));
-  EXPECT_THAT(canvas.LinesWithPen(kRed),
-              ElementsAreArray(Concat(SmallCross(220, 150), SmallCross(220, 150))));
+  EXPECT_THAT(canvas.LinesWithPen(kRed), ElementsAreArray(Crosses(1, {{220, 150}, {220, 150}})));
   EXPECT_EQ(TextsInRow(canvas, 287).front(), "0.367");
 }
 
-TEST(SeriesPlotTest, CaptionsTruncateToThreeDecimals) {
-  EXPECT_EQ(DimensionCaption(1.2345), "(Fractal Dimension: 1.234)");
-  EXPECT_EQ(DimensionCaption(1.05), "(Fractal Dimension: 1.050)");
-  EXPECT_EQ(DimensionCaption(-1.0), "(Fractal Dimension: -1.000)");
-}
-
-TEST(SeriesPlotTest, SingleImagePlotEndsWithItsCaption) {
+TEST(SeriesPlotTest, SingleImagePlotEndsWithItsTruncatedCaption) {
   RecordingCanvas canvas(kClient);
   DrawSingleImagePlot(canvas, Series({{1, 1}, {100, 1000}}), 1.2345);
   RecordingCanvas plotOnly(kClient);
   DrawSeriesPlot(plotOnly, Series({{1, 1}, {100, 1000}}));
-
   std::vector<RecordedCall> expected = plotOnly.Calls();
   expected.push_back(Text(150, 30, "(Fractal Dimension: 1.234)"));
   EXPECT_EQ(canvas.Calls(), expected);
 }
 
-TEST(SeriesPlotTest, SingleImagePlotOfFewerThanTwoPointsDrawsNothing) {
+TEST(SeriesPlotTest, WithoutTwoPlottablePointsOnlyTheNoResultTextsAreDrawn) {
   RecordingCanvas canvas(kClient);
   DrawSingleImagePlot(canvas, Series({{5, 5}}), 1.5);
   DrawSingleImagePlot(canvas, Series({{0, 0}, {-1, 4}}), 1.5);
   EXPECT_THAT(canvas.Calls(), IsEmpty());
-}
-
-TEST(SeriesPlotTest, NoResultTextsOfTheSingleImagePlot) {
-  RecordingCanvas canvas(kClient);
   DrawNoSingleImageResult(canvas);
   EXPECT_THAT(canvas.Texts(), ElementsAre(Text(150, 50, "Least Square Output (Log-Log)"),
                                           Text(160, 70, "(No Result Yet!)")));
@@ -114,4 +86,4 @@ TEST(SeriesPlotTest, NoResultTextsOfTheSingleImagePlot) {
 }
 
 }  // namespace
-}  // namespace kep
+}  // namespace kep::test

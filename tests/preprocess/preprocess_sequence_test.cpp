@@ -5,16 +5,15 @@
 
 #include "picture.h"
 
-namespace kep {
+namespace kep::test {
 namespace {
 
-using test::Rows;
 using ::testing::ElementsAre;
 
 // A 10 x 10 grey picture: a 4 x 4 particle with a one-pixel hole, a one-pixel
 // speck, and a particle pixel in the corner, which the frame removes.
 ImageBuffer Scene(std::uint8_t background, std::uint8_t particle) {
-  ImageBuffer image = test::Filled(10, 10, background);
+  ImageBuffer image = Filled(10, 10, background);
   for (std::int32_t y = 3; y <= 6; ++y) {
     for (std::int32_t x = 2; x <= 5; ++x) image.SetPixel(x, y, particle);
   }
@@ -55,7 +54,7 @@ TEST(RunPreprocessSequence, DarkParticlesGetAFrameOfBackground) {
 
 TEST(RunPreprocessSequence, PercentageIsTruncated) {
   // 12 pixels of 250 and one of 240 among 100: 12.9 % keeps the twelve.
-  ImageBuffer a = test::Filled(10, 10, 100);
+  ImageBuffer a = Filled(10, 10, 100);
   for (std::int32_t i = 0; i < 12; ++i) a.SetPixel(3 + i % 4, 3 + i / 4, 250);
   a.SetPixel(3, 6, 240);
   PreprocessSettings settings = Settings();
@@ -91,4 +90,4 @@ TEST(RunPreprocessSequence, RefusesBadValuesWithTheirNames) {
 }
 
 }  // namespace
-}  // namespace kep
+}  // namespace kep::test

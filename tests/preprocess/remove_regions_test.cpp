@@ -1,4 +1,3 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -8,12 +7,9 @@
 #include "preprocess/remove_regions.h"
 #include "reference/region_reference.h"
 
-namespace kep {
+namespace kep::test {
 namespace {
 
-using test::Picture;
-using test::Rows;
-using ::testing::ElementsAre;
 
 ImageBuffer Removed(const ImageBuffer& src, std::uint8_t regionValue, std::uint8_t fillValue,
                     std::int32_t minSize) {
@@ -23,42 +19,34 @@ ImageBuffer Removed(const ImageBuffer& src, std::uint8_t regionValue, std::uint8
   return dst;
 }
 
-TEST(RemoveRegions, RegionOfExactlyMinSizeGoesOneMoreStays) {
-  const ImageBuffer src = Picture({
-      "........",
-      ".###....",
-      "....####",
-      "........",
-  });
-  EXPECT_THAT(Rows(Removed(src, 255, 0, 3)),
-              ElementsAre("........", "........", "....####", "........"));
-  EXPECT_THAT(Rows(Removed(src, 255, 0, 4)),
-              ElementsAre("........", "........", "........", "........"));
-}
-
-TEST(RemoveRegions, RegionsTouchingAtACornerAreJudgedApart) {
-  const ImageBuffer src = Picture({"##...", "##...", "..##.", "..##."});
-  EXPECT_THAT(Rows(Removed(src, 255, 0, 4)), ElementsAre(".....", ".....", ".....", "....."));
-}
-
-TEST(RemoveRegions, SmallHoleAtTheEdgeIsFilled) {
-  const ImageBuffer src = Picture({"#..####", "#######", "###.###", "#######"});
-  EXPECT_THAT(Rows(Removed(src, 0, 255, 2)),
-              ElementsAre("#######", "#######", "#######", "#######"));
-  EXPECT_THAT(Rows(Removed(src, 0, 255, 1)),
-              ElementsAre("#..####", "#######", "#######", "#######"));
+TEST(RemoveRegions, RegionsOfAtMostMinSizeAreRepaintedEachJudgedByItsOwnArea) {
+  const struct {
+    std::vector<std::string> src;
+    std::uint8_t regionValue, fillValue;
+    std::int32_t minSize;
+    std::vector<std::string> expected;
+  } cases[] = {
+      // Three pixels go, four stay.
+      {{"........", ".###....", "....####", "........"}, 255, 0, 3,
+       {"........", "........", "....####", "........"}},
+      // Touching at a corner only: two regions of four.
+      {{"##...", "##...", "..##.", "..##."}, 255, 0, 4, {".....", ".....", ".....", "....."}},
+      // A hole at the edge is a region like any other.
+      {{"#..####", "#######", "###.###", "#######"}, 0, 255, 2,
+       {"#######", "#######", "#######", "#######"}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Rows(Removed(Picture(c.src), c.regionValue, c.fillValue, c.minSize)), c.expected)
+        << int{c.regionValue} << " at most " << c.minSize;
+  }
 }
 
 TEST(RemoveRegions, MarkSkipsTheFillValueAndOtherValuesReturn) {
   // Region 254, fill 255: the mark is 0, and the source's own zeros come back.
-  ImageBuffer src = Picture({"4.#4", "..44", "9..."});
-  for (std::int32_t y = 0; y < src.Height(); ++y) {
-    for (std::int32_t x = 0; x < src.Width(); ++x) {
-      if (src.GetPixel(x, y) == 4) src.SetPixel(x, y, 254);
-    }
-  }
+  ImageBuffer src = Picture({"..#.", "....", "9..."});
+  for (auto [x, y] : {std::pair{0, 0}, {3, 0}, {2, 1}, {3, 1}}) src.SetPixel(x, y, 254);
   const ImageBuffer dst = Removed(src, 254, 255, 1);
-  EXPECT_THAT(Rows(dst), ElementsAre("#.#?", "..??", "9..."));
+  EXPECT_EQ(Rows(dst), (std::vector<std::string>{"#.#?", "..??", "9..."}));
   EXPECT_EQ(dst.GetPixel(3, 0), 254);
 }
 
@@ -87,4 +75,4 @@ TEST(RemoveRegions, AgreesWithAPlainRegionCountOnRandomImages) {
 }
 
 }  // namespace
-}  // namespace kep
+}  // namespace kep::test

@@ -1,6 +1,5 @@
 #include "preprocess/simplify_contour.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -8,58 +7,43 @@
 namespace kep {
 namespace {
 
-using ::testing::ElementsAre;
-using ::testing::ElementsAreArray;
+using Points = std::vector<SeriesPoint>;
 
-std::vector<SeriesPoint> Corners(const std::vector<SeriesPoint>& points, double tolerance) {
-  const std::int32_t count =
-      SimplifyContour(points.data(), static_cast<std::int32_t>(points.size()), tolerance);
+Points Corners(const Points& points, double tolerance) {
+  const auto size = static_cast<std::int32_t>(points.size());
+  const std::int32_t count = SimplifyContour(points.data(), size, tolerance);
   return {CornerPoints(), CornerPoints() + count};
 }
 
-std::vector<SeriesPoint> LShape() {
-  std::vector<SeriesPoint> points;
-  for (std::int32_t x = 0; x <= 9; ++x) points.push_back({x, 0});
-  for (std::int32_t y = 1; y <= 10; ++y) points.push_back({9, y});
-  return points;
-}
-
-TEST(SimplifyContour, OnePointIsItsOwnCorner) {
-  EXPECT_THAT(Corners({{4, 7}}, 1.0), ElementsAre(SeriesPoint{4, 7}));
+// The tolerance t becomes T = (truncate(16 t))^2 for exact integer tests.
+TEST(SimplifyContour, KeepsTheCornersOfRunsBendsAndClosedSegments) {
+  Points straight, lShape;
+  for (std::int32_t x = 0; x <= 19; ++x) straight.push_back({x, 0});
+  for (std::int32_t x = 0; x <= 9; ++x) lShape.push_back({x, 0});
+  for (std::int32_t y = 1; y <= 10; ++y) lShape.push_back({9, y});
+  const struct {
+    Points points;
+    double tolerance;
+    Points corners;
+  } cases[] = {
+      {{{4, 7}}, 1.0, {{4, 7}}},
+      {straight, 1.0, {{0, 0}, {19, 0}}},
+      {lShape, 1.0, {{0, 0}, {9, 0}, {9, 10}}},
+      {lShape, 0.05, lShape},  // T = 0: every point is a corner
+      // A closed segment splits at the point farthest from its start.
+      {{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {2, 0}, {1, 0}, {0, 0}}, 1.0, {{0, 0}, {3, 0}, {0, 0}}},
+      // (3, 1) lies 0.83 pixels off the chord: under the tolerance of 1 for the
+      // split search, over the final check's 1/sqrt(2).
+      {{{0, 0}, {3, 1}, {6, 4}}, 1.0, {{0, 0}, {3, 1}, {6, 4}}},
+      {{{0, 0}, {3, 1}, {6, 4}}, 1.2, {{0, 0}, {6, 4}}},
+      // The squared cross product times 256 exceeds 64 bits here.
+      {{{0, 0}, {100000, 3000}, {200000, 0}}, 1.0, {{0, 0}, {100000, 3000}, {200000, 0}}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Corners(c.points, c.tolerance), c.corners)
+        << c.points.size() << " points, " << c.tolerance;
+  }
   EXPECT_EQ(SimplifyContour(nullptr, 0, 1.0), 0);
-}
-
-TEST(SimplifyContour, StraightRunKeepsOnlyItsEnds) {
-  std::vector<SeriesPoint> points;
-  for (std::int32_t x = 0; x <= 19; ++x) points.push_back({x, 0});
-  EXPECT_THAT(Corners(points, 1.0), ElementsAre(SeriesPoint{0, 0}, SeriesPoint{19, 0}));
-}
-
-TEST(SimplifyContour, LShapeKeepsItsBend) {
-  EXPECT_THAT(Corners(LShape(), 1.0), ElementsAre(SeriesPoint{0, 0}, SeriesPoint{9, 0}, SeriesPoint{9, 10}));
-}
-
-TEST(SimplifyContour, ToleranceBelowOneSixteenthKeepsEveryPoint) {
-  EXPECT_THAT(Corners(LShape(), 0.05), ElementsAreArray(LShape()));
-}
-
-TEST(SimplifyContour, ClosedSegmentSplitsAtThePointFarthestFromItsStart) {
-  const std::vector<SeriesPoint> outAndBack = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {2, 0}, {1, 0}, {0, 0}};
-  EXPECT_THAT(Corners(outAndBack, 1.0), ElementsAre(SeriesPoint{0, 0}, SeriesPoint{3, 0}, SeriesPoint{0, 0}));
-}
-
-TEST(SimplifyContour, LastSegmentGetsACornerAtTheLooserFinalTest) {
-  // (3, 1) lies 0.83 pixels off the chord: under the tolerance of 1 for the split
-  // search, over the final check's 1/sqrt(2).
-  EXPECT_THAT(Corners({{0, 0}, {3, 1}, {6, 4}}, 1.0),
-              ElementsAre(SeriesPoint{0, 0}, SeriesPoint{3, 1}, SeriesPoint{6, 4}));
-  EXPECT_THAT(Corners({{0, 0}, {3, 1}, {6, 4}}, 1.2), ElementsAre(SeriesPoint{0, 0}, SeriesPoint{6, 4}));
-}
-
-TEST(SimplifyContour, SplitTestsAreExactOnWideImages) {
-  // The squared cross product times 256 exceeds 64 bits here.
-  EXPECT_THAT(Corners({{0, 0}, {100000, 3000}, {200000, 0}}, 1.0),
-              ElementsAre(SeriesPoint{0, 0}, SeriesPoint{100000, 3000}, SeriesPoint{200000, 0}));
 }
 
 }  // namespace

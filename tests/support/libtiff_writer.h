@@ -26,10 +26,10 @@ struct LibtiffPage {
   std::uint32_t tileSide = 0;     // tiles of this side (a multiple of 16) instead of strips
   std::uint16_t orientation = 0;  // written when not 0
   // Red, then green, then blue entries of a palette picture.
-  std::vector<std::uint16_t> colourMap;
+  std::vector<std::uint16_t> colourMap = {};
   // The rows as libtiff takes them (samples packed from the high bit, wider ones
   // in the machine's byte order), plane after plane for separate planes.
-  Bytes rows;
+  Bytes rows = {};
 };
 
 // Writes the pages into one file; false when libtiff refuses.
