@@ -13,6 +13,7 @@
 #include "cli/command_action.h"
 #include "cli/commands.h"
 #include "cli/method_options.h"
+#include "cli/particle_table.h"
 #include "cli/preprocess_options.h"
 #include "cli/progress_bar.h"
 #include "cli/result_json.h"
@@ -33,6 +34,7 @@ struct BatchOptions {
   PreprocessSettings preprocess;
   unsigned threads = DefaultBatchThreads();
   std::string plot;
+  std::string particles;
   bool json = false;
   std::vector<std::string> files;
 };
@@ -92,24 +94,44 @@ int RunBatchCommand(const BatchOptions& options) {
     return kExitUsage;
   }
 
+  // Every particle of every measured file, written beside its destination as the
+  // files come in.
+  ReportFile particleTable(ReportFile::LineEnds::kLf);
+  const bool eachParticle = !options.particles.empty();
+  if (eachParticle &&
+      !(particleTable.Open(options.particles) && particleTable.Write(ParticleTableHeader(true)))) {
+    PrintFileError(options.particles, particleTable.Error());
+    return kExitUsage;
+  }
+
   BatchResults results;
   BatchSummary summary;
   nlohmann::ordered_json json = nlohmann::ordered_json::array();
   bool complete = false;
+  bool tableWritten = true;
   {
     ProgressBar progress(options.files.size());
     complete = RunBatch(options.files, settings, options.threads, report, results, summary,
                         [&](std::size_t index, const std::string& path, const MeasureResult& m) {
                           ReportFileMessages(progress, path, m);
                           if (options.json) json.push_back(FileJson(index, path, m));
+                          if (eachParticle && !SkipsReport(m)) {
+                            tableWritten = tableWritten && particleTable.Write(ParticleTableRows(
+                                                               m.eachParticle, &path));
+                          }
                           progress.Advance();
-                        });
+                        },
+                        {.eachParticle = eachParticle});
   }
   std::fprintf(stderr, "batch: %zu measured, %zu failed with -1, %zu skipped\n", summary.measured,
                summary.failed, summary.skipped);
   if (options.json) PrintJson(json);
   if (!complete) {
     PrintFileError(options.report, report.Error());
+    return kExitUsage;
+  }
+  if (eachParticle && !(tableWritten && particleTable.Commit())) {
+    PrintFileError(options.particles, particleTable.Error());
     return kExitUsage;
   }
   if (!options.plot.empty() && !WritePlot(options.plot, results)) return kExitUsage;
@@ -131,6 +153,9 @@ void AddBatchCommand(CLI::App& app) {
       ->check(CLI::Range(1u, kMaxBatchThreads));
   command->add_option("--plot", options->plot,
                       "Also draw the dimension against the image number (.png or .svg)");
+  command->add_option(
+      "--particles", options->particles,
+      "Also measure every particle of every file and write them to this table (CSV)");
   command->add_flag("--json", options->json, "Write every file's result as JSON");
   command->add_option("FILES", options->files, "Image files (.bmp or .tif), in report order");
   SetCommandAction(*command, [options] { return RunBatchCommand(*options); });

@@ -28,5 +28,6 @@ void AddOutlineCommand(CLI::App& app);
 void AddMethodsCommand(CLI::App& app);
 void AddBatchCommand(CLI::App& app);
 void AddPlotCommand(CLI::App& app);
+void AddParticlesCommand(CLI::App& app);
 
 }  // namespace kep::cli

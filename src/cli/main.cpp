@@ -26,6 +26,7 @@ void AddCommands(CLI::App& app) {
   AddMethodsCommand(app);
   AddBatchCommand(app);
   AddPlotCommand(app);
+  AddParticlesCommand(app);
 }
 
 int Run(int argc, char** argv) {

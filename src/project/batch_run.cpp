@@ -57,12 +57,12 @@ bool SkipsReport(const MeasureResult& result) {
 unsigned DefaultBatchThreads() { return std::max(1u, std::thread::hardware_concurrency()); }
 
 void MeasureFiles(const std::vector<std::string>& files, const MeasureSettings& settings,
-                  unsigned threads, const FileObserver& onFile) {
+                  unsigned threads, const FileObserver& onFile, const MeasureOptions& options) {
   const std::size_t workerCount = std::min<std::size_t>(std::max(threads, 1u), files.size());
   if (workerCount <= 1) {
     MeasureWorkspace workspace;
     for (std::size_t i = 0; i < files.size(); ++i) {
-      onFile(i, files[i], MeasureFile(workspace, files[i], settings));
+      onFile(i, files[i], MeasureFile(workspace, files[i], settings, options));
     }
     return;
   }
@@ -74,7 +74,7 @@ void MeasureFiles(const std::vector<std::string>& files, const MeasureSettings& 
     workers.emplace_back([&] {
       MeasureWorkspace workspace;
       for (std::size_t i = next++; i < files.size(); i = next++) {
-        results.Put(i, MeasureFile(workspace, files[i], settings));
+        results.Put(i, MeasureFile(workspace, files[i], settings, options));
       }
     });
   }
@@ -102,10 +102,10 @@ bool RecordBatch(const MeasurementSource& measure, ReportFile& report, BatchResu
 
 bool RunBatch(const std::vector<std::string>& files, const MeasureSettings& settings,
               unsigned threads, ReportFile& report, BatchResults& results, BatchSummary& summary,
-              const FileObserver& onFile) {
+              const FileObserver& onFile, const MeasureOptions& options) {
   return RecordBatch(
-      [&](const FileObserver& record) { MeasureFiles(files, settings, threads, record); }, report,
-      results, summary, onFile);
+      [&](const FileObserver& record) { MeasureFiles(files, settings, threads, record, options); },
+      report, results, summary, onFile);
 }
 
 }  // namespace kep

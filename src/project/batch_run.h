@@ -36,7 +36,7 @@ using FileObserver =
 // measurement to `onFile` in file-list order; the results do not depend on the
 // number of threads.
 void MeasureFiles(const std::vector<std::string>& files, const MeasureSettings& settings,
-                  unsigned threads, const FileObserver& onFile);
+                  unsigned threads, const FileObserver& onFile, const MeasureOptions& options = {});
 
 // Hands every file's measurement to the observer it is given, in file-list order.
 using MeasurementSource = std::function<void(const FileObserver&)>;
@@ -53,6 +53,6 @@ bool RecordBatch(const MeasurementSource& measure, ReportFile& report, BatchResu
 // The batch run of this process: RecordBatch over MeasureFiles.
 bool RunBatch(const std::vector<std::string>& files, const MeasureSettings& settings,
               unsigned threads, ReportFile& report, BatchResults& results, BatchSummary& summary,
-              const FileObserver& onFile);
+              const FileObserver& onFile, const MeasureOptions& options = {});
 
 }  // namespace kep

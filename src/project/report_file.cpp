@@ -56,7 +56,8 @@ bool ReportFile::Open(const std::string& path) {
 bool ReportFile::Write(const std::string& text) {
   if (!m_file) return false;
   for (char c : text) {
-    const bool ok = c == '\n' ? std::fputs("\r\n", m_file) >= 0 : std::fputc(c, m_file) != EOF;
+    const bool ok = c == '\n' && m_lineEnds == LineEnds::kCrLf ? std::fputs("\r\n", m_file) >= 0
+                                                               : std::fputc(c, m_file) != EOF;
     if (!ok) return Fail("cannot write the report");
   }
   return true;
@@ -68,7 +69,8 @@ bool ReportFile::Commit() {
   const bool closed = std::fclose(m_file) == 0;
   m_file = nullptr;
   if (!flushed || !closed) return Fail("cannot write the report");
-  if (std::rename(m_tempPath.c_str(), m_path.c_str()) != 0) return Fail("cannot replace the report");
+  if (std::rename(m_tempPath.c_str(), m_path.c_str()) != 0)
+    return Fail("cannot replace the report");
   m_tempPath.clear();
   return true;
 }

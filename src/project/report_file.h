@@ -7,10 +7,13 @@ namespace kep {
 
 // A report written beside its destination and put in place only when complete,
 // so an interrupted or failed run never leaves half a report where an old one was.
-// Line ends "\n" are stored as CR LF.
+// Line ends "\n" are stored as CR LF unless told otherwise.
 class ReportFile {
  public:
-  ReportFile() = default;
+  // How "\n" is stored: as CR LF (the report) or as it is (tables for other programs).
+  enum class LineEnds { kCrLf, kLf };
+
+  explicit ReportFile(LineEnds lineEnds = LineEnds::kCrLf) : m_lineEnds(lineEnds) {}
   ~ReportFile();
   ReportFile(const ReportFile&) = delete;
   ReportFile& operator=(const ReportFile&) = delete;
@@ -27,6 +30,7 @@ class ReportFile {
   bool Fail(const std::string& what);
   void Discard();
 
+  LineEnds m_lineEnds;
   std::string m_path;
   std::string m_tempPath;
   std::FILE* m_file = nullptr;

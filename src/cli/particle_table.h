@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "fractal/measure_result.h"
+
+namespace kep::cli {
+
+// The particle table as comma-separated text, one line per particle: particle,
+// left, top, right, bottom, area, centroid_x, centroid_y, outline_points,
+// dimension, reason, r_squared, std_error, ci95_low, ci95_high, fit_points, the
+// cells of a particle without a dimension empty but for its reason's code. A
+// table of many files has the file's path as given in a first column.
+std::string ParticleTableHeader(bool withFile);
+std::string ParticleTableRows(const std::vector<ParticleMeasurement>& particles,
+                              const std::string* file = nullptr);
+
+// One particle as a JSON object: the table's columns, the reason as
+// {"code": ..., "text": ...}, and its points.
+nlohmann::ordered_json ParticleJson(const ParticleMeasurement& particle);
+
+}  // namespace kep::cli
