@@ -1,13 +1,11 @@
+#include <string>
+#include <vector>
+
 #include "app/kep_app.h"
 #include "desktop/document_types.h"
 
-namespace {
-
-class KepProgram final : public kep::KepApp {
- public:
-  KepProgram() : KepApp(kep::DesktopDocumentTypes()) {}
-};
-
-}  // namespace
-
-wxIMPLEMENT_APP(KepProgram);
+int main(int argc, char** argv) {
+  std::vector<std::string> arguments(argv + 1, argv + argc);
+  wxApp::SetInstance(new kep::KepApp(kep::DesktopDocumentTypes(), std::move(arguments)));
+  return wxEntry(argc, argv);
+}
