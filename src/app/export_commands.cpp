@@ -41,9 +41,12 @@ void OfferExportMenu(wxWindow& pane) {
   });
 }
 
+// Flushed, so that the text stays on the clipboard after the program ends.
 void CopyText(const wxString& text) {
   wxClipboardLocker clipboard;
-  if (!!clipboard) wxTheClipboard->SetData(new wxTextDataObject(text));
+  if (!clipboard) return;
+  wxTheClipboard->SetData(new wxTextDataObject(text));
+  wxTheClipboard->Flush();
 }
 
 void ExportPlot(wxWindow* parent, const std::function<void(DrawContext&)>& draw) {

@@ -37,15 +37,13 @@ bool KepApp::OnInit() {
   if (!m_mainFrame->Create(*m_docManager)) return false;
   SetTopWindow(m_mainFrame);
 
-  // The window comes first, so that the questions and messages of the command
-  // line have it behind them.
-  m_mainFrame->Show();
-  m_mainFrame->Maximize();
-
   // The toolkit's file-name conversion is known only once it has started.
   wxArrayString arguments;
   for (const std::string& argument : m_arguments) arguments.Add(PathText(argument));
   ProcessShellCommand(arguments);
+
+  m_mainFrame->Show();
+  m_mainFrame->Maximize();
   return true;
 }
 

@@ -67,11 +67,12 @@ bool CKEPDoc::OnOpenDocument(const wxString& path) {
   return true;
 }
 
+// Once the program has started, so that a message about the file has the main
+// window behind it.
 void CKEPDoc::OnWindowReady() {
   if (m_imageToLoad.empty()) return;
-  const wxString path = m_imageToLoad;
+  CallAfter([this, path = m_imageToLoad] { OpenImage(path); });
   m_imageToLoad.clear();
-  OpenImage(path);
 }
 
 }  // namespace kep

@@ -28,9 +28,12 @@ wxString FileNameShown(CKEPDoc* document) {
       ->m_fileName;
 }
 
+// The image loads once the program is running.
 bool OpenOnCommandLine(const std::string& path) {
   const wxString argument = PathText(path);
-  return App().ProcessShellCommand(wxArrayString(1, &argument));
+  const bool opened = App().ProcessShellCommand(wxArrayString(1, &argument));
+  PumpEvents();
+  return opened;
 }
 
 TEST_F(InteractiveOpeningTest, AnImageOnTheCommandLineIsLoadedAndSavingNeverWritesOverIt) {
