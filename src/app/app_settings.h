@@ -13,7 +13,8 @@ inline constexpr const char* kRecentFileListPath =
     "/Local AppWizard-Generated Applications/KEP/Recent File List";
 inline constexpr int kRecentFileCount = 8;
 // Where the other values the program keeps lie within the settings.
-inline constexpr const char* kKeptValuesPath = "/Local AppWizard-Generated Applications/KEP/Settings";
+inline constexpr const char* kKeptValuesPath =
+    "/Local AppWizard-Generated Applications/KEP/Settings";
 
 // The settings file: kep/kep.conf in the user's configuration directory
 // ($XDG_CONFIG_HOME, or ~/.config).

@@ -2,8 +2,8 @@
 
 #include <wx/app.h>
 #include <wx/frame.h>
-#include <wx/menu.h>
 #include <wx/mdi.h>
+#include <wx/menu.h>
 #include <wx/time.h>
 #include <wx/utils.h>
 

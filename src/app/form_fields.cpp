@@ -97,8 +97,7 @@ void FormFields::AddNumber(wxTextCtrl& control, double& field, double min, doubl
   };
   CheckWhenLeft(control, check);
   m_fields.push_back({[&control, &field] { ShowText(control, NumberText(field)); }, check,
-                      [&control, &field] { field = *ParseNumber(control.GetValue()); },
-                      &control});
+                      [&control, &field] { field = *ParseNumber(control.GetValue()); }, &control});
 }
 
 void FormFields::AddText(wxControl& control, wxString& field) {

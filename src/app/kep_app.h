@@ -23,8 +23,7 @@ class KepApp : public wxApp {
   // file gets. The arguments of the command line come as the file system's
   // bytes, since the toolkit's own arguments are texts converted by the locale,
   // which not every file name survives.
-  explicit KepApp(std::vector<DocumentType> documentTypes,
-                  std::vector<std::string> arguments = {});
+  explicit KepApp(std::vector<DocumentType> documentTypes, std::vector<std::string> arguments = {});
   ~KepApp() override;
 
   bool OnInit() override;

@@ -27,24 +27,25 @@ constexpr std::int32_t kStartParam3 = 1;
 }  // namespace
 
 void MethodForm::AddMethodControls(wxWindow* parent, wxSizer& rows, const MethodControlIds& ids) {
-  m_ids = ids;
-  auto* label = new wxStaticText(parent, wxID_ANY, "Fractal Dimension (FD) Method :");
+  auto* methodLabel = new wxStaticText(parent, wxID_ANY, "Fractal Dimension (FD) Method :");
   m_methodList = new wxChoice(parent, ids.method);
   // The longest method name needs more than the form's width; the list shows it
   // shortened, and in full when it drops down.
   m_methodList->SetMinSize(wxSize(parent->FromDIP(120), -1));
   m_methodList->SetToolTip("The method that measures the particles' outlines.");
-  LabelControl(*label, *m_methodList);
-  rows.Add(label, 0, wxBOTTOM, kFormGap / 2);
+  LabelControl(*methodLabel, *m_methodList);
+  rows.Add(methodLabel, 0, wxBOTTOM, kFormGap / 2);
   rows.Add(m_methodList, 0, wxEXPAND | wxBOTTOM, kFormGap);
   const std::array<ParameterDefault, 3>& first = kMethods[0].parameters;
-  const std::array<std::pair<int, int>, 3> ids3 = {
+  const std::array<std::pair<int, int>, 3> controlIds = {
       {{ids.label1, ids.param1}, {ids.label2, ids.param2}, {ids.label3, ids.param3}}};
+  const std::array<wxString*, 3> labels = {&m_label1, &m_label2, &m_label3};
+  const std::array<std::int32_t*, 3> values = {&m_param1, &m_param2, &m_param3};
   for (std::size_t i = 0; i < m_parameters.size(); ++i) {
-    wxStaticText* parameterLabel = nullptr;
+    wxStaticText* label = nullptr;
     wxTextCtrl* edit = AddLabelledEdit(parent, rows, first[i].label, kParameterDigits,
-                                       ids3[i].second, ids3[i].first, &parameterLabel);
-    m_parameters[i] = {parameterLabel, edit};
+                                       controlIds[i].second, controlIds[i].first, &label);
+    m_parameters[i] = {label, edit, labels[i], values[i]};
   }
   m_methodList->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) {
     RunCommand([this] {
@@ -56,12 +57,11 @@ void MethodForm::AddMethodControls(wxWindow* parent, wxSizer& rows, const Method
 
 void MethodForm::ExchangeParameter(int id) {
   constexpr FormFields::IntegerRange kRange{kMinParameter, kMaxParameter};
-  if (id == m_ids.param1) m_fields.AddInteger(*m_parameters[0].edit, m_param1, kRange);
-  if (id == m_ids.param2) m_fields.AddInteger(*m_parameters[1].edit, m_param2, kRange);
-  if (id == m_ids.param3) m_fields.AddInteger(*m_parameters[2].edit, m_param3, kRange);
-  if (id == m_ids.label1) m_fields.AddText(*m_parameters[0].label, m_label1);
-  if (id == m_ids.label2) m_fields.AddText(*m_parameters[1].label, m_label2);
-  if (id == m_ids.label3) m_fields.AddText(*m_parameters[2].label, m_label3);
+  for (const Parameter& parameter : m_parameters) {
+    if (parameter.edit->GetId() == id)
+      m_fields.AddInteger(*parameter.edit, *parameter.value, kRange);
+    if (parameter.label->GetId() == id) m_fields.AddText(*parameter.label, *parameter.labelText);
+  }
 }
 
 void MethodForm::StartMethodChoice() {
@@ -121,12 +121,11 @@ void MethodForm::CopyParametersToDocument() {
 }
 
 void MethodForm::NameParameters() {
-  const std::array<const wxString*, 3> labels = {&m_label1, &m_label2, &m_label3};
-  for (std::size_t i = 0; i < m_parameters.size(); ++i) {
-    LabelControl(*m_parameters[i].label, *m_parameters[i].edit);
-    m_parameters[i].edit->SetToolTip(wxString::Format("%s: a whole number from %d to %d.",
-                                                      LabelName(*labels[i]), kMinParameter,
-                                                      kMaxParameter));
+  for (const Parameter& parameter : m_parameters) {
+    LabelControl(*parameter.label, *parameter.edit);
+    parameter.edit->SetToolTip(wxString::Format("%s: a whole number from %d to %d.",
+                                                LabelName(*parameter.labelText), kMinParameter,
+                                                kMaxParameter));
   }
 }
 

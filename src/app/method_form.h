@@ -62,8 +62,8 @@ class MethodForm : public FormPane, public PreprocessFields {
   // Adds "Fractal Dimension (FD) Method :" above the method list, then each
   // parameter with its label left of it.
   void AddMethodControls(wxWindow* parent, wxSizer& rows, const MethodControlIds& ids);
-  // Puts the parameters with their labels into the exchange, in the order of
-  // the control ids given, with the range every method parameter has.
+  // Puts the parameter edit or label of that id into the exchange; an edit
+  // with the range every method parameter has.
   void ExchangeParameter(int id);
   // What a form starts with: no background, the first method's labels with the
   // parameters 1, 30 and 1 (not the first method's defaults), the method list
@@ -79,9 +79,12 @@ class MethodForm : public FormPane, public PreprocessFields {
   FormFields m_fields;
 
  private:
+  // A parameter's controls and the form's values they show.
   struct Parameter {
     wxStaticText* label;
     wxTextCtrl* edit;
+    wxString* labelText;
+    std::int32_t* value;
   };
 
   void CopyParametersToDocument();
@@ -91,7 +94,6 @@ class MethodForm : public FormPane, public PreprocessFields {
 
   wxChoice* m_methodList = nullptr;
   std::array<Parameter, 3> m_parameters{};
-  MethodControlIds m_ids{};
 };
 
 }  // namespace kep

@@ -67,8 +67,7 @@ wxTextCtrl* PreprocessFields::AddPreprocessEdit(Field field, wxWindow* parent, w
   return edit;
 }
 
-void PreprocessFields::ExchangePreprocessField(Field field, wxTextCtrl& edit,
-                                               FormFields& fields) {
+void PreprocessFields::ExchangePreprocessField(Field field, wxTextCtrl& edit, FormFields& fields) {
   switch (field) {
     case kBrightPercent:
       fields.AddNumber(edit, m_brightPercent, 0.0, kMaxBrightPercent);

@@ -38,8 +38,9 @@ wxSizer* CInputForm::NewCalculationGroup() {
 wxSizer* CInputForm::NewToolsGroup() {
   const auto [box, group, outer] = NewFormGroup(this, "Analysis Tools ");
   auto* tools = new wxBoxSizer(wxVERTICAL);
-  AddCommandButtons(Commands(), kToolColumn, box,
-                    [&](wxButton* button) { tools->Add(button, 0, wxEXPAND | wxBOTTOM, kGap / 2); });
+  AddCommandButtons(Commands(), kToolColumn, box, [&](wxButton* button) {
+    tools->Add(button, 0, wxEXPAND | wxBOTTOM, kGap / 2);
+  });
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
   buttons->Add(tools, 1);
   AddCommandButtons(Commands(), kBesideTools, box, [&](wxButton* button) {
@@ -48,8 +49,8 @@ wxSizer* CInputForm::NewToolsGroup() {
   group->Add(buttons, 0, wxEXPAND | wxBOTTOM, kGap);
 
   AddPreprocessEdit(kBrightPercent, box, *group, "Bright Particles (%) :", kIdBrightPercent);
-  AddPreprocessEdit(kLowerBrightness, box, *group, "Lower Brightness (0-255) :",
-                    kIdLowerBrightness);
+  AddPreprocessEdit(kLowerBrightness, box, *group,
+                    "Lower Brightness (0-255) :", kIdLowerBrightness);
   AddPreprocessEdit(kMinParticleSize, box, *group, "Minimal Particle Size :", kIdMinParticleSize);
   AddPreprocessEdit(kMinHoleSize, box, *group, "Minimal Hole Size :", kIdMinHoleSize);
   return outer;
@@ -59,10 +60,10 @@ wxSizer* CInputForm::NewToolsGroup() {
 // 255 without showing it.
 wxSizer* CInputForm::NewParticleFields() {
   auto* fields = new wxBoxSizer(wxVERTICAL);
-  AddPreprocessEdit(kParticleBrightness, this, *fields, "Particle Brightness (0, 255) :",
-                    kIdParticleBrightness);
-  AddPreprocessEdit(kHigherBrightness, this, *fields, "Higher Brightness (0-255) :",
-                    kIdHigherBrightness);
+  AddPreprocessEdit(kParticleBrightness, this, *fields,
+                    "Particle Brightness (0, 255) :", kIdParticleBrightness);
+  AddPreprocessEdit(kHigherBrightness, this, *fields,
+                    "Higher Brightness (0-255) :", kIdHigherBrightness);
   fields->Hide(fields->GetItemCount() - 1);
   return fields;
 }

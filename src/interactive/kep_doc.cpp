@@ -16,8 +16,10 @@ CKEPDoc::CKEPDoc() {
       {kIdExportPlot, &CKEPDoc::OnExportPlot},
       {kIdExportPoints, &CKEPDoc::OnExportPoints}};
   for (const auto& [id, command] : commands) {
-    Bind(wxEVT_MENU, [this, command = command](wxCommandEvent&) { (this->*command)(); }, id);
-    Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(HasResult()); }, id);
+    Bind(
+        wxEVT_MENU, [this, command = command](wxCommandEvent&) { (this->*command)(); }, id);
+    Bind(
+        wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(HasResult()); }, id);
   }
 }
 

@@ -111,7 +111,6 @@ TEST_F(InteractiveCommandsTest, ToolsReadTheLeftImageAndWriteTheRightOne) {
   filled.RemoveRegions(0, 255, 300, thresholded);
   EXPECT_TRUE(SamePixels(Doc().m_rightImage, filled));
 
-
   // Get Edge prepares the left image as the batch does and shows the outlines.
   Click(kIdSwap);
   Click(kIdGetEdge);

@@ -77,8 +77,8 @@ TEST_F(InteractiveOpeningTest, AnyNameOnTheCommandLineOpensAndAMissingImageSaysW
 
   App().DocManager().CloseDocuments(true);
   EXPECT_FALSE(OpenOnCommandLine(dir.File("missing.prj")));
-  EXPECT_EQ(TakeMessages(), std::vector<wxString>{dir.File("missing.prj") +
-                                                  ": No such file or directory"});
+  EXPECT_EQ(TakeMessages(),
+            std::vector<wxString>{dir.File("missing.prj") + ": No such file or directory"});
   EXPECT_TRUE(App().DocManager().GetDocumentsVector().empty());
 }
 

@@ -12,7 +12,9 @@ namespace {
 
 using InteractiveValuesTest = InteractiveWindowTest;
 
-wxTextCtrl& Edit(CInputForm& form, int id) { return *dynamic_cast<wxTextCtrl*>(form.FindWindow(id)); }
+wxTextCtrl& Edit(CInputForm& form, int id) {
+  return *dynamic_cast<wxTextCtrl*>(form.FindWindow(id));
+}
 
 // Everything a command could change.
 struct Shown {

@@ -142,8 +142,7 @@ TEST_F(ProjectWindowTest, TheBrowserStartsAtHomeTakesTypedDirectoriesAndStaysWhe
   EXPECT_EQ(Directories().GetValue(), PathText(HomeFile("sub/deeper")));
 
   auto* second = dynamic_cast<CKepProjectDoc*>(NewDocument(1));
-  auto& secondForm =
-      *dynamic_cast<CProjectInputForm*>(FrameOf(second)->Pane(FourPaneFrame::kForm));
+  auto& secondForm = *dynamic_cast<CProjectInputForm*>(FrameOf(second)->Pane(FourPaneFrame::kForm));
   EXPECT_EQ(secondForm.m_dirs.back(), PathText(HomeFile("sub/deeper"))) << "the last one used";
 }
 
@@ -193,14 +192,15 @@ TEST_F(ProjectWindowTest, AddInsertsAfterTheCaretNamesWhatItSkippedAndDeleteSele
             std::vector<wxString>{"File Type Error!  SKIP THIS FILE!\n[sub.bmp]\nnotes.txt"});
   Add({"two.bmp", "three.bmp", "four.bmp", "five.bmp"});
   Add({"Six.bmp", "six.BMP"});
-  EXPECT_EQ(TakeMessages(), std::vector<wxString>{"File Already Selected! SKIP THIS FILE!\nsix.BMP"});
+  EXPECT_EQ(TakeMessages(),
+            std::vector<wxString>{"File Already Selected! SKIP THIS FILE!\nsix.BMP"});
   ASSERT_EQ(m_document->m_files.size(), 6u);
   Add({"notes.txt", "one.bmp", "two.bmp", "three.bmp", "four.bmp", "five.bmp", "Six.bmp",
        "six.BMP"});
-  EXPECT_EQ(TakeMessages(), std::vector<wxString>{
-                                "File Type Error!  SKIP THIS FILE!\nnotes.txt\n\n"
-                                "File Already Selected! SKIP THIS FILE!\nfive.bmp\nfour.bmp\n"
-                                "one.bmp\nSix.bmp\nsix.BMP\nthree.bmp\ntwo.bmp"});
+  EXPECT_EQ(TakeMessages(),
+            std::vector<wxString>{"File Type Error!  SKIP THIS FILE!\nnotes.txt\n\n"
+                                  "File Already Selected! SKIP THIS FILE!\nfive.bmp\nfour.bmp\n"
+                                  "one.bmp\nSix.bmp\nsix.BMP\nthree.bmp\ntwo.bmp"});
 
   // With the caret on entry 1 of three, two more go to 2 and 3.
   SelectFiles({0, 1, 2, 3, 4, 5});
@@ -256,12 +256,13 @@ TEST_F(ProjectWindowTest, TheBatchRunWritesTheReportOfTheCommandLineAndShowsTheR
   const std::string report = HomeFile("report.txt");
   RunTo(report);
 
-  EXPECT_EQ(TakeMessages(), (std::vector<wxString>{kBusyCloseMessage,
-                                                   "Please Select Bitmap or TIFF",
-                                                   "Please Select Bitmap or TIFF"}));
+  EXPECT_EQ(TakeMessages(),
+            (std::vector<wxString>{kBusyCloseMessage, "Please Select Bitmap or TIFF",
+                                   "Please Select Bitmap or TIFF"}));
   ASSERT_EQ(FrameOf(m_document), frame);
-  std::vector<std::string> args = {"batch", "--report", HomeFile("cli.txt"), "--method", "2",
-                                   "--params", "8", "25", "1", "--plot", HomeFile("cli.png")};
+  std::vector<std::string> args = {
+      "batch", "--report", HomeFile("cli.txt"), "--method", "2", "--params", "8", "25",
+      "1",     "--plot",   HomeFile("cli.png")};
   args.insert(args.end(), files.begin(), files.end());
   RunProgram(KEP_CLI_PATH, args);
   EXPECT_EQ(ReadFileBytes(report), ReadFileBytes(HomeFile("cli.txt")));
@@ -301,10 +302,9 @@ TEST_F(ProjectWindowTest, TheBatchRunWritesTheReportOfTheCommandLineAndShowsTheR
   std::string measuredLine(reportBytes.begin(), reportBytes.end());
   measuredLine = measuredLine.substr(measuredLine.find(HomeFile("th\xe9rd.tif")));
   measuredLine = measuredLine.substr(0, measuredLine.find('\r')) + "\n";
-  EXPECT_EQ(PathBytes(copied.GetText()), "Image File Name\tFractal Dimension\n" +
-                                             HomeFile("second.Bmp") + "\t\n" + measuredLine +
-                                             HomeFile("broken.bmp") + "\t\n" +
-                                             HomeFile("x.tif/img") + "\t\n");
+  EXPECT_EQ(PathBytes(copied.GetText()),
+            "Image File Name\tFractal Dimension\n" + HomeFile("second.Bmp") + "\t\n" +
+                measuredLine + HomeFile("broken.bmp") + "\t\n" + HomeFile("x.tif/img") + "\t\n");
   Dialogs().savePaths.push_back(PathText(HomeFile("plot")));
   Command(kIdExportPlot);
   EXPECT_EQ(ReadFileBytes(HomeFile("plot.png")), ReadFileBytes(HomeFile("cli.png")));

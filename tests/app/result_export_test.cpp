@@ -53,8 +53,8 @@ TEST_F(ResultExportTest, CopyAndTheExportsCarryTheResultWithWhatItWasMeasuredWit
   EXPECT_EQ(ClipboardText(), expected);
 
   TempDir dir;
-  RunProgram(KEP_CLI_PATH, {"plot", "--method", "2", "--params", "8", "25", "1", island,
-                            dir.File("cli.png")});
+  RunProgram(KEP_CLI_PATH,
+             {"plot", "--method", "2", "--params", "8", "25", "1", island, dir.File("cli.png")});
   Dialogs().savePaths.push_back(dir.File("plot"));
   Command(kIdExportPlot);
   EXPECT_EQ(ReadFileBytes(dir.File("plot.png")), ReadFileBytes(dir.File("cli.png")));

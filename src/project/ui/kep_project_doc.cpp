@@ -11,12 +11,16 @@
 namespace kep {
 
 CKepProjectDoc::CKepProjectDoc() {
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnCopy(); }, wxID_COPY);
-  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(!m_files.empty()); },
-       wxID_COPY);
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnExportPlot(); }, kIdExportPlot);
-  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(Count() > 0); },
-       kIdExportPlot);
+  Bind(
+      wxEVT_MENU, [this](wxCommandEvent&) { OnCopy(); }, wxID_COPY);
+  Bind(
+      wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(!m_files.empty()); },
+      wxID_COPY);
+  Bind(
+      wxEVT_MENU, [this](wxCommandEvent&) { OnExportPlot(); }, kIdExportPlot);
+  Bind(
+      wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(Count() > 0); },
+      kIdExportPlot);
 }
 
 void CKepProjectDoc::InsertFiles(const std::vector<std::string>& paths) {
@@ -82,7 +86,8 @@ void CKepProjectDoc::OnCopy() {
     const auto found = std::find(m_resultFiles.begin(), m_resultFiles.end(), file);
     text += found == m_resultFiles.end()
                 ? file + "\t\n"
-                : ReportLine(file, m_dimensions[static_cast<std::size_t>(found - m_resultFiles.begin())]);
+                : ReportLine(file,
+                             m_dimensions[static_cast<std::size_t>(found - m_resultFiles.begin())]);
   }
   CopyText(PathText(text));
 }

@@ -40,20 +40,19 @@ void CProjectInputForm::OnCalculateFD() {
   ReportFile report;
   BatchResults results;
   BatchSummary summary;
-  const bool written =
-      report.Open(reportPath) &&
-      RunBatch(files, settings, DefaultBatchThreads(), report, results, summary,
-               [this, document](std::size_t index, const std::string&,
-                                const FileMeasurement& measurement) {
-                 for (const std::string& message : measurement.messages) {
-                   Dialogs().ShowMessage(this, PathText(message));
-                 }
-                 if (measurement.outcome == FileOutcome::kMeasured) {
-                   document->SelectOnly(static_cast<int>(index));
-                   m_fileList->SelectOnly(static_cast<int>(index));
-                 }
-                 BusyScope::PaintNow();
-               });
+  const bool written = report.Open(reportPath) &&
+                       RunBatch(files, settings, DefaultBatchThreads(), report, results, summary,
+                                [this, document](std::size_t index, const std::string&,
+                                                 const FileMeasurement& measurement) {
+                                  for (const std::string& message : measurement.messages) {
+                                    Dialogs().ShowMessage(this, PathText(message));
+                                  }
+                                  if (measurement.outcome == FileOutcome::kMeasured) {
+                                    document->SelectOnly(static_cast<int>(index));
+                                    m_fileList->SelectOnly(static_cast<int>(index));
+                                  }
+                                  BusyScope::PaintNow();
+                                });
   if (written) {
     document->TakeResults(std::move(results), files);
   } else {

@@ -42,9 +42,7 @@ constexpr FormCommand<CProjectInputForm> kCommands[] = {
 
 }  // namespace
 
-std::span<const FormCommand<CProjectInputForm>> CProjectInputForm::Commands() {
-  return kCommands;
-}
+std::span<const FormCommand<CProjectInputForm>> CProjectInputForm::Commands() { return kCommands; }
 
 bool CProjectInputForm::Create(wxWindow* parent, wxDocument& document, wxWindow& frame) {
   if (!MethodForm::Create(parent, document, frame)) return false;
@@ -162,8 +160,7 @@ void CProjectInputForm::OnListingDoubleClick() {
   }
   const std::string current = PathBytes(m_dirs.back());
   const std::string name = PathBytes(entry.Mid(1, entry.length() - 2));
-  ShowDirectory(
-      PathText(entry == "[..]" ? ParentDirectory(current) : JoinPath(current, name)));
+  ShowDirectory(PathText(entry == "[..]" ? ParentDirectory(current) : JoinPath(current, name)));
 }
 
 // The selected files of the listing go right after the caret of the file list;

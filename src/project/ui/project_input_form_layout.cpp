@@ -73,10 +73,9 @@ void CProjectInputForm::BuildControls() {
   files->Add(type, 0, wxEXPAND | wxBOTTOM, kGap);
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  AddCommandButtons(Commands(), kUnderBrowser, filesBox,
-                    [&](wxButton* button) {
-                      buttons->Add(button, 1, buttons->IsEmpty() ? 0 : wxLEFT, kGap);
-                    });
+  AddCommandButtons(Commands(), kUnderBrowser, filesBox, [&](wxButton* button) {
+    buttons->Add(button, 1, buttons->IsEmpty() ? 0 : wxLEFT, kGap);
+  });
   files->Add(buttons, 0, wxEXPAND | wxBOTTOM, kGap);
 
   wxStaticText* fileListLabel = AddLabel(filesBox, *files, "Files in Project :");
@@ -87,14 +86,13 @@ void CProjectInputForm::BuildControls() {
   form->Add(filesOuter, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, kGap);
 
   const auto [valuesBox, values, valuesOuter] = NewFormGroup(this, "Image Parameters");
-  AddPreprocessEdit(kBrightPercent, valuesBox, *values, "Bright Particles (%) :",
-                    kIdProjectBrightPercent);
-  AddPreprocessEdit(kLowerBrightness, valuesBox, *values, "Lower Brightness (0, 255) :",
-                    kIdProjectLowerBrightness);
-  AddPreprocessEdit(kMinParticleSize, valuesBox, *values, "Minimal Particle Size :",
-                    kIdProjectMinParticleSize);
-  AddPreprocessEdit(kMinHoleSize, valuesBox, *values, "Minimal Hole Size :",
-                    kIdProjectMinHoleSize);
+  AddPreprocessEdit(kBrightPercent, valuesBox, *values,
+                    "Bright Particles (%) :", kIdProjectBrightPercent);
+  AddPreprocessEdit(kLowerBrightness, valuesBox, *values,
+                    "Lower Brightness (0, 255) :", kIdProjectLowerBrightness);
+  AddPreprocessEdit(kMinParticleSize, valuesBox, *values,
+                    "Minimal Particle Size :", kIdProjectMinParticleSize);
+  AddPreprocessEdit(kMinHoleSize, valuesBox, *values, "Minimal Hole Size :", kIdProjectMinHoleSize);
   form->Add(valuesOuter, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, kGap);
 
   SetSizer(form);

@@ -15,7 +15,8 @@ std::string SkippedFilesMessage(const std::string& reason, const std::vector<std
   std::string message = reason;
   const std::size_t shown = std::min(names.size(), kNamesShown);
   for (std::size_t i = 0; i < shown; ++i) message += "\n" + names[i];
-  if (names.size() > shown) message += "\n... and " + std::to_string(names.size() - shown) + " more";
+  if (names.size() > shown)
+    message += "\n... and " + std::to_string(names.size() - shown) + " more";
   return message;
 }
 
