@@ -34,6 +34,7 @@ BusyScope::~BusyScope() {
   for (auto window = m_disabled.rbegin(); window != m_disabled.rend(); ++window) {
     (*window)->Enable();
   }
+  if (m_focus) m_focus->SetFocus();
   --g_busyCommands;
 }
 
@@ -49,9 +50,11 @@ void BusyScope::PaintNow() { wxTheApp->Yield(true); }
 
 // Everything inside the top-level windows is disabled, and the menu bars, but
 // not the windows themselves: a disabled window would ignore a close request
-// without a word. The menu bars of document windows (shown in the main window
+// without a word. A control that is disabled loses the keyboard, so it is
+// given back at the end. The menu bars of document windows (shown in the main window
 // while their document is active) count as well.
 void BusyScope::DisableInput() {
+  m_focus = wxWindow::FindFocus();
   const auto disable = [this](wxWindow* window) {
     if (window == nullptr || !window->IsEnabled()) return;
     window->Disable();

@@ -3,10 +3,12 @@
 #include <memory>
 #include <vector>
 
+#include <wx/weakref.h>
+#include <wx/window.h>
+
 #include "draw/clock.h"
 
 class wxBusyCursor;
-class wxWindow;
 
 namespace kep {
 
@@ -57,6 +59,8 @@ class BusyScope {
 
   std::unique_ptr<wxBusyCursor> m_cursor;
   std::vector<wxWindow*> m_disabled;
+  // The control that had the keyboard, which gets it back at the end.
+  wxWeakRef<wxWindow> m_focus;
   std::unique_ptr<PaintingClock> m_clock;
   std::unique_ptr<ScopedClock> m_scopedClock;
 };
