@@ -11,16 +11,10 @@
 namespace kep {
 
 CKepProjectDoc::CKepProjectDoc() {
-  Bind(
-      wxEVT_MENU, [this](wxCommandEvent&) { OnCopy(); }, wxID_COPY);
-  Bind(
-      wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(!m_files.empty()); },
-      wxID_COPY);
-  Bind(
-      wxEVT_MENU, [this](wxCommandEvent&) { OnExportPlot(); }, kIdExportPlot);
-  Bind(
-      wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(Count() > 0); },
-      kIdExportPlot);
+  Bind(wxEVT_MENU, &CKepProjectDoc::OnCopy, this, wxID_COPY);
+  Bind(wxEVT_UPDATE_UI, &CKepProjectDoc::OnUpdateCopy, this, wxID_COPY);
+  Bind(wxEVT_MENU, &CKepProjectDoc::OnExportPlot, this, kIdExportPlot);
+  Bind(wxEVT_UPDATE_UI, &CKepProjectDoc::OnUpdateExportPlot, this, kIdExportPlot);
 }
 
 void CKepProjectDoc::InsertFiles(const std::vector<std::string>& paths) {
@@ -34,6 +28,10 @@ void CKepProjectDoc::RemoveSelectedFiles() {
   const std::vector<int> selected = m_selectedFiles;
   for (auto index = selected.rbegin(); index != selected.rend(); ++index) {
     m_files.erase(m_files.begin() + *index);
+  }
+  if (m_files.empty()) {
+    SelectFiles({}, -1);
+    return;
   }
   const int removedAt =
       selected.empty() ? m_caretFile : selected.back() - static_cast<int>(selected.size()) + 1;
@@ -62,12 +60,15 @@ std::string CKepProjectDoc::ImageFile() const {
                                  : m_files[static_cast<std::size_t>(m_selectedFiles.front())];
 }
 
-std::optional<std::size_t> CKepProjectDoc::CaretResult() const {
-  if (m_caretFile < 0) return std::nullopt;
-  const std::string& file = m_files[static_cast<std::size_t>(m_caretFile)];
+std::optional<std::size_t> CKepProjectDoc::ResultOf(const std::string& file) const {
   const auto found = std::find(m_resultFiles.begin(), m_resultFiles.end(), file);
   if (found == m_resultFiles.end()) return std::nullopt;
   return static_cast<std::size_t>(found - m_resultFiles.begin());
+}
+
+std::optional<std::size_t> CKepProjectDoc::CaretResult() const {
+  if (m_caretFile < 0) return std::nullopt;
+  return ResultOf(m_files[static_cast<std::size_t>(m_caretFile)]);
 }
 
 void CKepProjectDoc::TakeResults(BatchResults results, const std::vector<std::string>& files) {
@@ -80,21 +81,22 @@ void CKepProjectDoc::TakeResults(BatchResults results, const std::vector<std::st
 
 // Each file of the list with the dimension of the last run, as the report
 // writes it; a file that run did not measure has none.
-void CKepProjectDoc::OnCopy() {
+void CKepProjectDoc::OnCopy(wxCommandEvent&) {
   std::string text = "Image File Name\tFractal Dimension\n";
   for (const std::string& file : m_files) {
-    const auto found = std::find(m_resultFiles.begin(), m_resultFiles.end(), file);
-    text += found == m_resultFiles.end()
-                ? file + "\t\n"
-                : ReportLine(file,
-                             m_dimensions[static_cast<std::size_t>(found - m_resultFiles.begin())]);
+    const std::optional<std::size_t> result = ResultOf(file);
+    text += result ? ReportLine(file, m_dimensions[*result]) : file + "\t\n";
   }
   CopyText(PathText(text));
 }
 
-void CKepProjectDoc::OnExportPlot() {
+void CKepProjectDoc::OnUpdateCopy(wxUpdateUIEvent& event) { event.Enable(!m_files.empty()); }
+
+void CKepProjectDoc::OnExportPlot(wxCommandEvent&) {
   ExportPlot(GetDocumentWindow(),
              [this](DrawContext& dc) { DrawDimensionPlot(dc, m_imageNumbers, m_dimensions); });
 }
+
+void CKepProjectDoc::OnUpdateExportPlot(wxUpdateUIEvent& event) { event.Enable(Count() > 0); }
 
 }  // namespace kep

@@ -38,8 +38,9 @@ class CKepProjectDoc final : public KepDocument, public BatchResults, public Met
   // The file the image pane shows: the selected entry with the lowest index;
   // empty for an empty list.
   std::string ImageFile() const;
-  // The entry of the results that belongs to the caret entry's file, if the
-  // last run measured it.
+  // The entry of the results that belongs to the file, or to the caret entry's
+  // file, if the last run measured it.
+  std::optional<std::size_t> ResultOf(const std::string& file) const;
   std::optional<std::size_t> CaretResult() const;
 
   // Takes the results of a run over `files`.
@@ -58,8 +59,10 @@ class CKepProjectDoc final : public KepDocument, public BatchResults, public Met
   ImageBuffer m_image;
 
  private:
-  void OnCopy();
-  void OnExportPlot();
+  void OnCopy(wxCommandEvent& event);
+  void OnUpdateCopy(wxUpdateUIEvent& event);
+  void OnExportPlot(wxCommandEvent& event);
+  void OnUpdateExportPlot(wxUpdateUIEvent& event);
 };
 
 }  // namespace kep

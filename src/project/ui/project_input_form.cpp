@@ -104,12 +104,12 @@ void CProjectInputForm::OnUpdate(DocumentPane* sender, wxObject* hint) {
 
 MethodChoice& CProjectInputForm::Choice() const { return *GetDocument(); }
 
-bool CProjectInputForm::ShowDirectory(const wxString& directory) {
+void CProjectInputForm::ShowDirectory(const wxString& directory) {
   const DirectoryListing listing = ListDirectory(PathBytes(directory));
   if (!listing.error.empty()) {
     Dialogs().ShowMessage(this, directory + ": " + wxString::FromUTF8(listing.error));
     m_directoryBox->SetValue(m_dirs.back());
-    return false;
+    return;
   }
   const unsigned last = m_directoryBox->GetCount() - 1;
   m_dirs.back() = directory;
@@ -117,7 +117,6 @@ bool CProjectInputForm::ShowDirectory(const wxString& directory) {
   m_directoryBox->SetSelection(static_cast<int>(last));
   WriteSetting(kDirectorySetting, directory);
   ShowListing(listing.entries);
-  return true;
 }
 
 void CProjectInputForm::ShowListing(const std::vector<std::string>& entries) {

@@ -89,7 +89,7 @@ class CProjectInputForm final : public MethodForm {
   void BuildControls();
   // Lists the directory and makes it the current one; a directory that cannot
   // be listed is named with the reason, and the browser stays where it was.
-  bool ShowDirectory(const wxString& directory);
+  void ShowDirectory(const wxString& directory);
   void ShowListing(const std::vector<std::string>& entries);
   void ShowFiles();
   void ShowFileTooltip(wxMouseEvent& event);
