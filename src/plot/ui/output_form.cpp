@@ -25,6 +25,7 @@ constexpr const char* kBeforeY = "                          ";
 constexpr int kXField = 20;
 
 constexpr int kGap = 8;
+constexpr int kNarrowestList = 200;
 
 }  // namespace
 
@@ -60,13 +61,17 @@ void COutputForm::BuildControls() {
     results->Add(text, 0, wxALIGN_CENTRE_VERTICAL | wxRIGHT, kGap);
   }
 
+  // The box's controls are the form's: a box that holds its controls itself asks
+  // for the room they had at their widest, so the pane could never narrow it.
   auto* data = new wxStaticBoxSizer(wxVERTICAL, this, kDataTitle);
-  wxStaticBox* box = data->GetStaticBox();
-  m_xHeadingLabel = new wxStaticText(box, wxID_ANY, "X");
-  m_yHeadingLabel = new wxStaticText(box, wxID_ANY, "Y");
-  m_dataList = new wxListBox(box, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr,
+  m_xHeadingLabel = new wxStaticText(this, wxID_ANY, "X");
+  m_yHeadingLabel = new wxStaticText(this, wxID_ANY, "Y");
+  m_dataList = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr,
                              wxLB_SINGLE | wxLB_ALWAYS_SB | wxLB_HSCROLL);
   m_dataList->SetFont(wxFont(wxFontInfo(GetFont().GetPointSize()).Family(wxFONTFAMILY_TELETYPE)));
+  // The list takes the width its box has; were it as wide as its longest row,
+  // the pane would have to scroll to show the list's edge.
+  m_dataList->SetMinSize(wxSize(FromDIP(kNarrowestList), -1));
   auto* headings = new wxBoxSizer(wxHORIZONTAL);
   headings->Add(m_xHeadingLabel);
   headings->Add(m_yHeadingLabel);
