@@ -81,6 +81,7 @@ TEST_F(InteractiveFormTest, StartsWithItsTextsAndStartValuesEveryFieldNamedByIts
 
   ASSERT_EQ(Form().GetSize().x, 260);
   ExpectNothingClipped(Form());
+  ExpectNothingClipped(Output());
 }
 
 TEST_F(InteractiveFormTest, TabGoesThroughTheControlsInTheirOrder) {
