@@ -69,19 +69,19 @@ photograph interactive-result.png
 
 # A project of the samples' TIFF files, by keys: the keyboard starts on the
 # method list; Tab walks on through the three parameters, Calculate FD, the
-# directory box, the listing, the file type and Add. The home directory is the
-# second entry of the directory box; the listing's first entry, [..], is no
-# image, so Add says so once. The report goes into the home directory.
+# directory box (its text, then its button), the listing, the file type and
+# Add. The browser starts in the home directory, where the samples are; the
+# listing's first entry, [..], is no image, so Add names it as skipped. The
+# report goes into the home directory.
 start_kep
 focus_window "New"
 xdotool key Down Return
 focus_window "KEP - PROJECT1"
-press Tab 6 && xdotool key space && sleep 0.7
-xdotool key Up Return && sleep 1
-xdotool key Tab Home Down shift+End
+press Tab 8
+xdotool key Home Down shift+End
 xdotool key Tab Tab space && sleep 1
 xdotool key Return && sleep 1
-press shift+Tab 4 && xdotool key space && sleep 1.5
+press shift+Tab 5 && xdotool key space && sleep 1.5
 xdotool type report.txt && sleep 0.7
 xdotool key Return && sleep 3
 photograph project-window.png

@@ -15,4 +15,12 @@ void LabelControl(wxStaticText& label, wxWindow& control) {
   }
 }
 
+void NameControl(wxWindow& control, const wxString& name, const wxString& description) {
+  GtkWidget* target = control.GetConnectWidget();
+  if (target == nullptr) return;
+  AtkObject* accessible = gtk_widget_get_accessible(target);
+  atk_object_set_name(accessible, name.utf8_str());
+  atk_object_set_description(accessible, description.utf8_str());
+}
+
 }  // namespace kep

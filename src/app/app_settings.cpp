@@ -52,6 +52,17 @@ void StoreRecentFiles(wxDocManager& docManager) {
   if (wxConfigBase* config = wxConfigBase::Get(false)) config->Flush();
 }
 
+wxString ReadSetting(const wxString& name) {
+  const wxConfigBase* config = wxConfigBase::Get(false);
+  return config ? config->Read(wxString(kKeptValuesPath) + "/" + name, wxString()) : wxString();
+}
+
+void WriteSetting(const wxString& name, const wxString& value) {
+  if (wxConfigBase* config = wxConfigBase::Get(false)) {
+    config->Write(wxString(kKeptValuesPath) + "/" + name, value);
+  }
+}
+
 void CloseSettings() {
   wxLogNull quiet;
   delete wxConfigBase::Set(nullptr);

@@ -12,6 +12,9 @@ inline constexpr const char* kSettingsKey = "Local AppWizard-Generated Applicati
 inline constexpr const char* kRecentFileListPath =
     "/Local AppWizard-Generated Applications/KEP/Recent File List";
 inline constexpr int kRecentFileCount = 8;
+// Where the other values the program keeps lie within the settings.
+inline constexpr const char* kKeptValuesPath =
+    "/Local AppWizard-Generated Applications/KEP/Settings";
 
 // The settings file: kep/kep.conf in the user's configuration directory
 // ($XDG_CONFIG_HOME, or ~/.config).
@@ -24,6 +27,10 @@ void OpenSettings();
 void LoadRecentFiles(wxDocManager& docManager);
 // Writes the recent-file list to the settings file.
 void StoreRecentFiles(wxDocManager& docManager);
+// A value kept between runs, by its name; empty when none is kept.
+wxString ReadSetting(const wxString& name);
+void WriteSetting(const wxString& name, const wxString& value);
+
 // Writes what is left and releases the configuration. A file that cannot be
 // written is given up quietly: the program is on its way out.
 void CloseSettings();

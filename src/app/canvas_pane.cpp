@@ -1,6 +1,7 @@
 #include "app/canvas_pane.h"
 
 #include <wx/dcclient.h>
+#include <wx/pen.h>
 #include <wx/settings.h>
 
 namespace kep {
@@ -9,6 +10,8 @@ namespace {
 
 // Scroll bars move by this many pixels per line.
 constexpr int kScrollLine = 10;
+// The width of the frame that marks the pane with the keyboard.
+constexpr int kFocusMarkWidth = 2;
 
 Rgb ToRgb(const wxColour& colour) { return {colour.Red(), colour.Green(), colour.Blue()}; }
 
@@ -17,6 +20,12 @@ Rgb ToRgb(const wxColour& colour) { return {colour.Red(), colour.Green(), colour
 CanvasPane::CanvasPane() {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   Bind(wxEVT_PAINT, &CanvasPane::OnPaint, this);
+  for (const auto type : {wxEVT_SET_FOCUS, wxEVT_KILL_FOCUS}) {
+    Bind(type, [this](wxFocusEvent& event) {
+      Refresh(false);
+      event.Skip();
+    });
+  }
 }
 
 void CanvasPane::OnUpdate(DocumentPane*, wxObject*) {
@@ -60,8 +69,18 @@ void CanvasPane::ShowNow() {
 void CanvasPane::OnPaint(wxPaintEvent&) {
   wxPaintDC dc(this);
   DoPrepareDC(dc);
+  Paint(dc);
+}
+
+void CanvasPane::Paint(wxDC& dc) {
   if (!m_live) m_picture = RenderPicture();
   dc.DrawBitmap(m_picture->ToBitmap(), 0, 0);
+  if (!HasFocus()) return;
+  dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT), kFocusMarkWidth));
+  dc.SetBrush(*wxTRANSPARENT_BRUSH);
+  const wxSize size = GetClientSize();
+  dc.DrawRectangle(kFocusMarkWidth / 2, kFocusMarkWidth / 2, size.x - kFocusMarkWidth + 1,
+                   size.y - kFocusMarkWidth + 1);
 }
 
 }  // namespace kep

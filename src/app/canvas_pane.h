@@ -29,6 +29,9 @@ class CanvasPane : public DocumentPane {
 
   // The picture as a repaint would draw it now.
   std::unique_ptr<ScreenCanvas> RenderPicture();
+  // Paints what the window shows at its scroll position: the picture and, while
+  // the pane has the keyboard, a frame in the selection colour around it.
+  void Paint(wxDC& dc);
 
   // A context for drawing that must be seen while the program is busy (the
   // methods' animations block the interface): it draws on the picture now on the

@@ -6,9 +6,11 @@
 #include <cmath>
 #include <string>
 
+#include <wx/anybutton.h>
 #include <wx/checkbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/toplevel.h>
 
 #include "app/dialog_service.h"
 
@@ -73,49 +75,39 @@ std::optional<double> ParseNumber(const wxString& text) {
   return value;
 }
 
-void FormFields::AddInteger(wxTextCtrl& control, std::int32_t& field,
-                            std::optional<IntegerRange> range) {
+void FormFields::AddInteger(wxTextCtrl& control, std::int32_t& field, IntegerRange range) {
+  auto check = [&control, range]() -> wxString {
+    const std::optional<std::int32_t> value = ParseInteger(control.GetValue());
+    if (!value) return kNotAnIntegerMessage;
+    if (*value < range.min || *value > range.max) return IntegerRangeMessage(range.min, range.max);
+    return {};
+  };
+  CheckWhenLeft(control, check);
   m_fields.push_back({[&control, &field] { ShowText(control, wxString::Format("%d", field)); },
-                      [&control, &field, range]() -> wxString {
-                        const std::optional<std::int32_t> value = ParseInteger(control.GetValue());
-                        if (!value) return kNotAnIntegerMessage;
-                        field = *value;
-                        if (range && (field < range->min || field > range->max)) {
-                          return IntegerRangeMessage(range->min, range->max);
-                        }
-                        return {};
-                      },
+                      check, [&control, &field] { field = *ParseInteger(control.GetValue()); },
                       &control});
 }
 
 void FormFields::AddNumber(wxTextCtrl& control, double& field, double min, double max) {
-  m_fields.push_back({[&control, &field] { ShowText(control, NumberText(field)); },
-                      [&control, &field, min, max]() -> wxString {
-                        const std::optional<double> value = ParseNumber(control.GetValue());
-                        if (!value) return kNotANumberMessage;
-                        field = *value;
-                        if (field < min || field > max) return NumberRangeMessage(min, max);
-                        return {};
-                      },
-                      &control});
+  auto check = [&control, min, max]() -> wxString {
+    const std::optional<double> value = ParseNumber(control.GetValue());
+    if (!value) return kNotANumberMessage;
+    if (*value < min || *value > max) return NumberRangeMessage(min, max);
+    return {};
+  };
+  CheckWhenLeft(control, check);
+  m_fields.push_back({[&control, &field] { ShowText(control, NumberText(field)); }, check,
+                      [&control, &field] { field = *ParseNumber(control.GetValue()); }, &control});
 }
 
 void FormFields::AddText(wxControl& control, wxString& field) {
-  m_fields.push_back({[&control, &field] { ShowText(control, field); },
-                      [&control, &field]() -> wxString {
-                        field = TextOf(control);
-                        return {};
-                      },
-                      &control});
+  m_fields.push_back({[&control, &field] { ShowText(control, field); }, [] { return wxString(); },
+                      [&control, &field] { field = TextOf(control); }, &control});
 }
 
 void FormFields::AddCheck(wxCheckBox& control, bool& field) {
-  m_fields.push_back({[&control, &field] { control.SetValue(field); },
-                      [&control, &field]() -> wxString {
-                        field = control.GetValue();
-                        return {};
-                      },
-                      &control});
+  m_fields.push_back({[&control, &field] { control.SetValue(field); }, [] { return wxString(); },
+                      [&control, &field] { field = control.GetValue(); }, &control});
 }
 
 void FormFields::ToControls() const {
@@ -124,13 +116,40 @@ void FormFields::ToControls() const {
 
 bool FormFields::FromControls() const {
   for (const Field& field : m_fields) {
-    const wxString message = field.take();
+    const wxString message = field.check();
     if (message.empty()) continue;
-    Dialogs().ShowMessage(field.control->GetParent(), message);
-    field.control->SetFocus();
+    Refuse(*field.control, message);
     return false;
   }
+  for (const Field& field : m_fields) field.take();
   return true;
+}
+
+void FormFields::Refuse(wxWindow& control, const wxString& message) const {
+  m_refusedControl = &control;
+  Dialogs().ShowMessage(control.GetParent(), message);
+  control.SetFocus();
+}
+
+// The check waits until the keyboard has arrived where it went, so that the
+// message does not interrupt the toolkit's move of the focus, and so that it
+// knows where that is.
+void FormFields::CheckWhenLeft(wxTextCtrl& control, std::function<wxString()> check) {
+  control.Bind(wxEVT_KILL_FOCUS, [this, &control, check = std::move(check)](wxFocusEvent& event) {
+    event.Skip();
+    control.CallAfter([this, &control, check] {
+      wxWindow* next = wxWindow::FindFocus();
+      const bool backToRefused = next != nullptr && next == m_refusedControl;
+      if (&control == m_refusedControl) m_refusedControl = nullptr;
+      if (next == nullptr || next == &control || backToRefused ||
+          dynamic_cast<wxAnyButton*>(next) != nullptr ||
+          wxGetTopLevelParent(next) != wxGetTopLevelParent(&control)) {
+        return;
+      }
+      const wxString message = check();
+      if (!message.empty()) Refuse(control, message);
+    });
+  });
 }
 
 }  // namespace kep

@@ -26,11 +26,13 @@ std::optional<std::int32_t> ParseInteger(const wxString& text);
 std::optional<double> ParseNumber(const wxString& text);
 
 // A form's values and the controls that show them, exchanged both ways in the
-// order they were added. Taking values from the controls stores each number in
-// its field and then tests its range; the first text that is not a number, or
-// the first value out of range, stops the exchange with the standard message and
-// the focus on its control. That field keeps what was typed (or, for a text that
-// is not a number, its old value); the later fields keep their old values.
+// order they were added. Values are taken from the controls when a command
+// needs them: the first text that is not a number, or the first value out of
+// range, refuses the exchange with the standard message and the focus on its
+// control, and then no field changes, so that nothing runs on a value the
+// controls do not show. An edit is also checked when the keyboard leaves it for
+// another control of its window, except for a button, whose command checks the
+// values itself; typing is never interrupted.
 class FormFields {
  public:
   struct IntegerRange {
@@ -38,26 +40,33 @@ class FormFields {
     std::int32_t max;
   };
 
-  // An integer field; without a range any integer is taken.
-  void AddInteger(wxTextCtrl& control, std::int32_t& field,
-                  std::optional<IntegerRange> range = std::nullopt);
+  void AddInteger(wxTextCtrl& control, std::int32_t& field, IntegerRange range);
   void AddNumber(wxTextCtrl& control, double& field, double min, double max);
   // The text of a label or an edit, shown as it is (no mnemonics).
   void AddText(wxControl& control, wxString& field);
   void AddCheck(wxCheckBox& control, bool& field);
 
   void ToControls() const;
-  // False when the exchange stopped; the message has been shown by then.
+  // False when a value was refused; the message has been shown by then.
   bool FromControls() const;
 
  private:
   struct Field {
     std::function<void()> show;
-    // The message that stops the exchange, or empty when the value was taken.
-    std::function<wxString()> take;
+    // The message that refuses the control's text, or empty.
+    std::function<wxString()> check;
+    // Stores the control's value in the field, once every check has passed.
+    std::function<void()> take;
     wxWindow* control;
   };
-  std::vector<Field> m_fields;
-};
 
+  // Shows the message and puts the keyboard back on the control.
+  void Refuse(wxWindow& control, const wxString& message) const;
+  void CheckWhenLeft(wxTextCtrl& control, std::function<wxString()> check);
+
+  std::vector<Field> m_fields;
+  // The edit the keyboard is being sent back to: leaving another edit for it
+  // is no reason to check that one.
+  mutable wxWindow* m_refusedControl = nullptr;
+};
 }  // namespace kep

@@ -16,6 +16,13 @@ constexpr int kEditPadding = 22;
 
 }  // namespace
 
+wxString LabelName(const wxString& label) {
+  wxString name = label;
+  name.Trim();
+  if (name.EndsWith(":")) name.RemoveLast().Trim();
+  return name;
+}
+
 FormGroup NewFormGroup(wxWindow* form, const wxString& title) {
   auto* outer = new wxStaticBoxSizer(wxVERTICAL, form, title);
   auto* content = new wxBoxSizer(wxVERTICAL);

@@ -13,12 +13,6 @@ namespace kep {
 // The gap between the controls of a form, in pixels.
 inline constexpr int kFormGap = 6;
 
-// The digits of the longest value each kind of field takes, which its edit is
-// made wide enough for.
-inline constexpr int kPercentDigits = 5;
-inline constexpr int kBrightnessDigits = 3;
-inline constexpr int kSizeDigits = 7;
-
 // A group box on a form whose controls keep a gap from its frame: they are made
 // as children of `box` and added to `content`; `outer` goes into the form's sizer.
 struct FormGroup {
@@ -27,6 +21,10 @@ struct FormGroup {
   wxSizer* outer;
 };
 FormGroup NewFormGroup(wxWindow* form, const wxString& title);
+
+// What a label names, without the colon that ends it: "From Radius" for
+// "From Radius :".
+wxString LabelName(const wxString& label);
 
 // Adds a row to a vertical sizer: a label, and right of it an edit wide enough for
 // the given number of digits, at the row's right end. The label names the edit

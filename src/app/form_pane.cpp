@@ -48,10 +48,10 @@ void FormPane::RunCommand(const std::function<void()>& command) {
     command();
   } catch (const std::bad_alloc&) {
     Dialogs().ShowMessage(this, kNotEnoughMemoryMessage);
-    NotifyOtherPanes();
+    NotifyPanes(*GetDocument(), Change::kContents);
   }
 }
 
-void FormPane::NotifyOtherPanes() { GetDocument()->UpdateAllViews(GetView()); }
+void FormPane::NotifyOtherPanes(Change change) { NotifyPanes(*GetDocument(), change, GetView()); }
 
 }  // namespace kep

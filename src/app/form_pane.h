@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "app/document_pane.h"
+#include "app/form_command.h"
+#include "app/update_hint.h"
 
 namespace kep {
 
@@ -19,7 +21,7 @@ class FormPane : public DocumentPane {
   // out of memory says so, and the other panes show what it left.
   void RunCommand(const std::function<void()>& command);
   // Tells every pane of the document but this form that the document changed.
-  void NotifyOtherPanes();
+  void NotifyOtherPanes(Change change = Change::kContents);
   // The control of the form with the id.
   template <class Control>
   Control& ControlOf(int id) const {
@@ -30,6 +32,15 @@ class FormPane : public DocumentPane {
   void OnControl(const wxEventTypeTag<Event>& type, int id, std::function<void()> command) {
     Bind(
         type, [this, command = std::move(command)](Event&) { RunCommand(command); }, id);
+  }
+
+  // Runs each command of the table when its button is clicked.
+  template <class Form>
+  void BindCommands(std::span<const FormCommand<Form>> commands) {
+    for (const FormCommand<Form>& command : commands) {
+      OnControl(wxEVT_BUTTON, command.id,
+                [this, run = command.run] { (static_cast<Form*>(this)->*run)(); });
+    }
   }
 
   // The toolkit would scroll the whole group around the control into view, and

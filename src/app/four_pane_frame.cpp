@@ -8,6 +8,7 @@
 
 #include "app/busy_scope.h"
 #include "app/document_pane.h"
+#include "app/export_commands.h"
 #include "app/pane_view.h"
 #include "resources/menus.h"
 
@@ -46,6 +47,7 @@ bool FourPaneFrame::Create(wxDocument& document, wxMDIParentFrame& parent,
   wxMenuBar* menuBar = CreateDocumentMenuBar();
   SetMenuBar(menuBar);
   m_fileMenu = FileMenuOf(*menuBar);
+  AddExportCommands(*m_fileMenu);
   wxDocManager::GetDocumentManager()->FileHistoryUseMenu(m_fileMenu);
   wxDocManager::GetDocumentManager()->FileHistoryAddFilesToMenu(m_fileMenu);
 
@@ -84,7 +86,7 @@ bool FourPaneFrame::Create(wxDocument& document, wxMDIParentFrame& parent,
 
 void FourPaneFrame::OnCloseWindow(wxCloseEvent& event) {
   // A running command still works on the document.
-  if (BusyScope::IsBusy() && event.CanVeto()) {
+  if (event.CanVeto() && BusyScope::RefusesClosing(this)) {
     event.Veto();
     return;
   }

@@ -4,6 +4,7 @@
 
 #include "app/app_settings.h"
 #include "app/dialog_log.h"
+#include "app/file_path.h"
 #include "app/kep_doc_manager.h"
 #include "app/kep_doc_template.h"
 #include "app/main_frame.h"
@@ -11,8 +12,8 @@
 
 namespace kep {
 
-KepApp::KepApp(std::vector<DocumentType> documentTypes)
-    : m_documentTypes(std::move(documentTypes)) {
+KepApp::KepApp(std::vector<DocumentType> documentTypes, std::vector<std::string> arguments)
+    : m_documentTypes(std::move(documentTypes)), m_arguments(std::move(arguments)) {
   Bind(wxEVT_MENU, &KepApp::OnAppAbout, this, wxID_ABOUT);
 }
 
@@ -35,9 +36,10 @@ bool KepApp::OnInit() {
   if (!m_mainFrame->Create(*m_docManager)) return false;
   SetTopWindow(m_mainFrame);
 
+  // The toolkit's file-name conversion is known only once it has started.
   wxArrayString arguments;
-  for (int i = 1; i < argc; ++i) arguments.Add(argv[i]);
-  if (!ProcessShellCommand(arguments)) return false;
+  for (const std::string& argument : m_arguments) arguments.Add(PathText(argument));
+  ProcessShellCommand(arguments);
 
   m_mainFrame->Show();
   m_mainFrame->Maximize();

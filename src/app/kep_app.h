@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <wx/app.h>
@@ -18,8 +19,10 @@ class KepDocManager;
 class KepApp : public wxApp {
  public:
   // The types in the order "New" offers them; the first is the one every opened
-  // file gets.
-  explicit KepApp(std::vector<DocumentType> documentTypes);
+  // file gets. The arguments of the command line come as the file system's
+  // bytes, since the toolkit's own arguments are texts converted by the locale,
+  // which not every file name survives.
+  explicit KepApp(std::vector<DocumentType> documentTypes, std::vector<std::string> arguments = {});
   ~KepApp() override;
 
   bool OnInit() override;
@@ -27,7 +30,8 @@ class KepApp : public wxApp {
 
   // The command line's request, without the program's name: no argument creates
   // a new document ("New"), a file name opens that file as "Open" does. False
-  // when the file could not be opened.
+  // when the file could not be opened; the program goes on all the same, with
+  // the message that says why.
   bool ProcessShellCommand(const wxArrayString& arguments);
 
   KepDocManager& DocManager() const { return *m_docManager; }
@@ -37,6 +41,7 @@ class KepApp : public wxApp {
   void OnAppAbout(wxCommandEvent& event);
 
   std::vector<DocumentType> m_documentTypes;
+  std::vector<std::string> m_arguments;
   std::unique_ptr<KepDocManager> m_docManager;
   CMainFrame* m_mainFrame = nullptr;
 };

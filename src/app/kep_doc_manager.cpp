@@ -2,6 +2,7 @@
 
 #include "app/app_settings.h"
 #include "app/dialog_service.h"
+#include "app/export_commands.h"
 #include "app/four_pane_frame.h"
 #include "app/kep_document.h"
 #include "app/pane_view.h"
@@ -13,7 +14,10 @@ KepDocManager::KepDocManager() : wxDocManager(0, false) {
   // Initialised here rather than by the base class, whose constructor cannot
   // reach this class's file history.
   Initialize();
-  for (int command : {wxID_UNDO, wxID_CUT, wxID_COPY, wxID_PASTE}) {
+  // Copy and the exports are the documents' own, while they have something to
+  // carry out; the other edit commands have nothing to work on.
+  for (int command : {int{wxID_UNDO}, int{wxID_CUT}, int{wxID_COPY}, int{wxID_PASTE},
+                      int{kIdExportPlot}, int{kIdExportPoints}}) {
     Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, command);
   }
   Bind(wxEVT_UPDATE_UI, &KepDocManager::OnUpdatePrint, this, wxID_PRINT);

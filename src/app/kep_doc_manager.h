@@ -6,8 +6,8 @@ namespace kep {
 
 // The document manager: asks through the dialog service which type "New" makes
 // and which file "Open" opens, keeps 8 recent files, gives new windows their
-// first update, and keeps the Edit commands disabled (nothing here edits) and
-// printing to the panes that print.
+// first update, keeps the Edit commands and the exports disabled unless the
+// active document carries them out, and printing to the panes that print.
 class KepDocManager final : public wxDocManager {
  public:
   KepDocManager();

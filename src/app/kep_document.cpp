@@ -3,6 +3,7 @@
 #include <wx/filename.h>
 
 #include "app/dialog_service.h"
+#include "app/file_path.h"
 #include "app/kep_doc_template.h"
 
 namespace kep {
@@ -17,8 +18,14 @@ bool KepDocument::OnNewDocument() {
   return true;
 }
 
+// The toolkit's own check reads the path through the locale, which not every
+// file name survives.
 bool KepDocument::OnOpenDocument(const wxString& path) {
-  if (!DoOpenDocument(path)) return false;
+  const wxString unreadable = UnreadableFileMessage(path);
+  if (!unreadable.empty()) {
+    Dialogs().ShowMessage(nullptr, unreadable);
+    return false;
+  }
   // The panes' first update follows, once the window is complete.
   SetFilename(path, true);
   SetDocumentSaved(true);

@@ -76,8 +76,8 @@ bool CMainFrame::Create(wxDocManager& docManager) {
     Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, command);
   }
   // A running command still works on its document.
-  Bind(wxEVT_CLOSE_WINDOW, [](wxCloseEvent& event) {
-    if (BusyScope::IsBusy() && event.CanVeto()) {
+  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
+    if (event.CanVeto() && BusyScope::RefusesClosing(this)) {
       event.Veto();
     } else {
       event.Skip();
@@ -88,6 +88,14 @@ bool CMainFrame::Create(wxDocManager& docManager) {
     event.Skip();
   });
   return true;
+}
+
+// Keys that stand for menu commands reach the window even while its menus refuse
+// input; the document manager would carry them out before the window's handlers
+// see them.
+bool CMainFrame::TryBefore(wxEvent& event) {
+  if (event.GetEventType() == wxEVT_MENU && BusyScope::IsBusy()) return true;
+  return wxDocMDIParentFrame::TryBefore(event);
 }
 
 FourPaneFrame* CMainFrame::ActiveDocumentFrame() const {

@@ -22,6 +22,9 @@ class CMainFrame final : public wxDocMDIParentFrame {
   // name in the title; called whenever the program becomes idle.
   void UpdateIdleState();
 
+ protected:
+  bool TryBefore(wxEvent& event) override;
+
  private:
   void OnToggleToolBar(wxCommandEvent& event);
   void OnToggleStatusBar(wxCommandEvent& event);

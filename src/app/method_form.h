@@ -6,16 +6,14 @@
 
 #include "app/form_fields.h"
 #include "app/form_pane.h"
-#include "preprocess/preprocess_sequence.h"
+#include "app/preprocess_fields.h"
 
 class wxChoice;
 class wxSizer;
+class wxStaticText;
+class wxTextCtrl;
 
 namespace kep {
-
-// The ranges both input forms take the pre-processing values in.
-inline constexpr FormFields::IntegerRange kBrightnessRange{0, kMaxBrightness};
-inline constexpr FormFields::IntegerRange kRegionSizeRange{0, kMaxRegionSize};
 
 // What a document keeps of a form's method choice: the method index and its three
 // parameters.
@@ -37,10 +35,11 @@ struct MethodControlIds {
   int param3;
 };
 
-// A form that chooses one method and its three parameters for its document: the
-// list of the eleven methods, each parameter with its label (set per method),
-// and the particle value with the background value that follows from it.
-class MethodForm : public FormPane {
+// An input form: it chooses one method and its three parameters for its
+// document (the list of the eleven methods, each parameter with its label, set
+// per method) and holds the pre-processing values. Its commands take every value
+// from the controls before they run.
+class MethodForm : public FormPane, public PreprocessFields {
  public:
   // The form's values; each form adds them to its fields in its own order.
   wxString m_label1;
@@ -49,35 +48,52 @@ class MethodForm : public FormPane {
   std::int32_t m_param2 = 0;
   wxString m_label3;
   std::int32_t m_param3 = 0;
-  std::int32_t m_particleBrightness = 255;
-  std::uint32_t m_background = 0;
 
-  // The document's change notification, when it includes this form: the labels
-  // and defaults of the document's method.
+  // After another method was chosen: that method's labels and defaults.
   void OnUpdate(DocumentPane* sender, wxObject* hint) override;
 
  protected:
   // The document's side of the choice.
   virtual MethodChoice& Choice() const = 0;
+  // Called when the user chooses another method: the document takes it, and the
+  // panes learn of it.
+  virtual void ChooseMethod(std::int32_t method);
 
   // Adds "Fractal Dimension (FD) Method :" above the method list, then each
   // parameter with its label left of it.
   void AddMethodControls(wxWindow* parent, wxSizer& rows, const MethodControlIds& ids);
+  // Puts the parameter edit or label of that id into the exchange; an edit
+  // with the range every method parameter has.
+  void ExchangeParameter(int id);
   // What a form starts with: no background, the first method's labels with the
   // parameters 1, 30 and 1 (not the first method's defaults), the method list
   // filled with the first method chosen.
   void StartMethodChoice();
-  // Takes the values from the controls, then derives the background, gives the
-  // parameters to the document and, when another method was chosen, tells every
-  // pane of the document. False when a value stopped the exchange.
+  // Takes the values from the controls, then derives the background and gives
+  // the parameters to the document. False when a value was refused.
   bool TakeValues();
+  // TakeValues for a command that tells particles from the background, which
+  // refuses a particle brightness other than 0 or 255 as well.
+  bool TakeParticleValues();
 
   FormFields m_fields;
 
  private:
+  // A parameter's controls and the form's values they show.
+  struct Parameter {
+    wxStaticText* label;
+    wxTextCtrl* edit;
+    wxString* labelText;
+    std::int32_t* value;
+  };
+
   void CopyParametersToDocument();
+  // The parameters' edits are named, for assistive technology and in their
+  // tooltips, by the labels the method gives them.
+  void NameParameters();
 
   wxChoice* m_methodList = nullptr;
+  std::array<Parameter, 3> m_parameters{};
 };
 
 }  // namespace kep

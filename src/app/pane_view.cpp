@@ -1,7 +1,6 @@
 #include "app/pane_view.h"
 
 #include "app/document_pane.h"
-#include "app/kep_document.h"
 
 namespace kep {
 
@@ -14,7 +13,6 @@ void PaneView::DetachPane() {
   if (!pane) return;
   m_pane = nullptr;
   pane->m_view = nullptr;
-  if (auto* document = dynamic_cast<KepDocument*>(GetDocument())) document->ForgetPane(pane);
 }
 
 bool PaneView::IsPrintable() const { return m_pane && m_pane->IsPrintable(); }

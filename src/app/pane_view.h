@@ -28,8 +28,7 @@ class PaneView final : public wxView {
 
  private:
   friend class DocumentPane;
-  // Breaks the link between pane and view, whichever of them goes first, and
-  // lets the document forget the pane.
+  // Breaks the link between pane and view, whichever of them goes first.
   void DetachPane();
 
   DocumentPane* m_pane;

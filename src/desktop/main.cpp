@@ -1,16 +1,13 @@
 #include <cstdio>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/kep_app.h"
 #include "desktop/document_types.h"
 #include "version.h"
 
 namespace {
-
-class KepProgram final : public kep::KepApp {
- public:
-  KepProgram() : KepApp(kep::DesktopDocumentTypes()) {}
-};
 
 constexpr char kUsage[] =
     "Usage: kep [IMAGE]\n"
@@ -37,9 +34,13 @@ bool AnsweredWithoutWindow(int argc, char** argv) {
 
 }  // namespace
 
-wxIMPLEMENT_APP_NO_MAIN(KepProgram);
-
+// The arguments are file names, kept as the file system's bytes; the toolkit
+// sees only the program's name, since it would convert them through the locale,
+// which drops a name that is no text in it, with a warning.
 int main(int argc, char** argv) {
   if (AnsweredWithoutWindow(argc, argv)) return 0;
-  return wxEntry(argc, argv);
+  std::vector<std::string> arguments(argv + 1, argv + argc);
+  wxApp::SetInstance(new kep::KepApp(kep::DesktopDocumentTypes(), std::move(arguments)));
+  int toolkitArgc = 1;
+  return wxEntry(toolkitArgc, argv);
 }

@@ -1,5 +1,6 @@
 #include "interactive/image_drop_target.h"
 
+#include "app/file_path.h"
 #include "image/image_file.h"
 #include "interactive/input_form.h"
 
@@ -7,7 +8,7 @@ namespace kep {
 
 bool ImageDropTarget::OnDropFiles(wxCoord, wxCoord, const wxArrayString& paths) {
   for (const wxString& path : paths) {
-    if (FormatForPath(std::string(path.fn_str())) == ImageFileFormat::kNone) continue;
+    if (FormatForPath(PathBytes(path)) == ImageFileFormat::kNone) continue;
     m_form.LoadFile(path);
     return true;
   }

@@ -6,9 +6,7 @@ namespace kep {
 
 void CImageLView::OnInitialUpdate() {
   CKEPView::OnInitialUpdate();
-  CKEPDoc* document = GetDocument();
-  document->m_pLeftView = this;
-  m_pImage = &document->m_leftImage;
+  m_pImage = &GetDocument()->m_leftImage;
 }
 
 void CImageLView::OnDraw(DrawContext& dc) {

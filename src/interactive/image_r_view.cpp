@@ -1,5 +1,6 @@
 #include "interactive/image_r_view.h"
 
+#include "app/export_commands.h"
 #include "interactive/kep_doc.h"
 #include "plot/histogram_plot.h"
 #include "plot/series_plot.h"
@@ -8,9 +9,8 @@ namespace kep {
 
 void CImageRView::OnInitialUpdate() {
   CKEPView::OnInitialUpdate();
-  CKEPDoc* document = GetDocument();
-  document->m_pRightView = this;
-  m_pImage = &document->m_rightImage;
+  m_pImage = &GetDocument()->m_rightImage;
+  OfferExportMenu(*this);
 }
 
 void CImageRView::OnDraw(DrawContext& dc) {

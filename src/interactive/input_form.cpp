@@ -1,13 +1,9 @@
 #include "interactive/input_form.h"
 
-#include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/choice.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "fractal/method_table.h"
-#include "fractal/parameter_range.h"
 #include "interactive/kep_doc.h"
 
 namespace kep {
@@ -16,73 +12,89 @@ namespace {
 
 constexpr const char* kNoFileSelected = "No File Selected";
 
-constexpr FormFields::IntegerRange kParameterRange{kMinParameter, kMaxParameter};
+constexpr FormCommand<CInputForm> kCommands[] = {
+    {kIdLoadFile, "Load File...", "Reads a BMP or TIFF image into both image panes.",
+     CInputForm::kAtTop, &CInputForm::OnLoadFile},
+    {kIdCalculateFD, "Calculate FD",
+     "Measures the left image as it is with the chosen method: the fractal dimension, the "
+     "data points it was fitted from, and their log-log plot on the right.",
+     CInputForm::kBesideAnimate, &CInputForm::OnCalculateFD},
+    {kIdHistogram, "Histogram", "Plots the grey levels of the left image on the right.",
+     CInputForm::kToolColumn, &CInputForm::OnHistogram},
+    {kIdThreshold, "Threshold",
+     "Keeps the brightest pixels of the left image, at or above Lower Brightness, as white "
+     "particles on the right.",
+     CInputForm::kToolColumn, &CInputForm::OnThreshold},
+    {kIdDeleteSP, "Delete SP",
+     "Removes the particles of at most Minimal Particle Size pixels from the left image, on "
+     "the right.",
+     CInputForm::kToolColumn, &CInputForm::OnDeleteSP},
+    {kIdFillHoles, "Fill Holes",
+     "Fills the holes of at most Minimal Hole Size pixels in the particles of the left image, "
+     "on the right.",
+     CInputForm::kToolColumn, &CInputForm::OnFillHoles},
+    {kIdGetEdge, "Get Edge",
+     "Does all of that to the left image at once and shows the particles' outlines on the "
+     "right, ready to be measured.",
+     CInputForm::kToolColumn, &CInputForm::OnGetEdge},
+    {kIdSwap, "Swap",
+     "Exchanges the left and the right image, so that a result becomes the input of the next "
+     "tool.",
+     CInputForm::kBesideTools, &CInputForm::OnSwap},
+};
 
 }  // namespace
+
+std::span<const FormCommand<CInputForm>> CInputForm::Commands() { return kCommands; }
 
 bool CInputForm::Create(wxWindow* parent, wxDocument& document, wxWindow& frame) {
   if (!MethodForm::Create(parent, document, frame)) return false;
   BuildControls();
-  BindCommands();
+  BindCommands(Commands());
 
   m_fields.AddText(ControlOf<wxStaticText>(kIdFileName), m_fileName);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdLowerBrightness), m_lowerBrightness,
-                      kBrightnessRange);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdHigherBrightness), m_higherBrightness,
-                      kBrightnessRange);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdMinParticleSize), m_minParticleSize,
-                      kRegionSizeRange);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdMinHoleSize), m_minHoleSize, kRegionSizeRange);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdParticleBrightness), m_particleBrightness,
-                      kBrightnessRange);
+  const std::pair<Field, int> values[] = {{kLowerBrightness, kIdLowerBrightness},
+                                          {kHigherBrightness, kIdHigherBrightness},
+                                          {kMinParticleSize, kIdMinParticleSize},
+                                          {kMinHoleSize, kIdMinHoleSize},
+                                          {kParticleBrightness, kIdParticleBrightness}};
+  for (const auto& [field, id] : values) {
+    ExchangePreprocessField(field, ControlOf<wxTextCtrl>(id), m_fields);
+  }
   m_fields.AddCheck(ControlOf<wxCheckBox>(kIdAnimate), m_animate);
-  m_fields.AddText(ControlOf<wxStaticText>(kIdLabel1), m_label1);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdParam2), m_param2, kParameterRange);
-  m_fields.AddText(ControlOf<wxStaticText>(kIdLabel2), m_label2);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdParam3), m_param3, kParameterRange);
-  m_fields.AddText(ControlOf<wxStaticText>(kIdLabel3), m_label3);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdParam1), m_param1, kParameterRange);
-  m_fields.AddNumber(ControlOf<wxTextCtrl>(kIdBrightPercent), m_brightPercent, 0.0,
-                     kMaxBrightPercent);
+  for (int id : {kIdLabel1, kIdParam2, kIdLabel2, kIdParam3, kIdLabel3, kIdParam1}) {
+    ExchangeParameter(id);
+  }
+  ExchangePreprocessField(kBrightPercent, ControlOf<wxTextCtrl>(kIdBrightPercent), m_fields);
   return true;
-}
-
-void CInputForm::BindCommands() {
-  const std::pair<int, void (CInputForm::*)()> buttons[] = {
-      {kIdLoadFile, &CInputForm::OnLoadFile},   {kIdHistogram, &CInputForm::OnHistogram},
-      {kIdThreshold, &CInputForm::OnThreshold}, {kIdDeleteSP, &CInputForm::OnDeleteSP},
-      {kIdFillHoles, &CInputForm::OnFillHoles}, {kIdGetEdge, &CInputForm::OnGetEdge},
-      {kIdSwap, &CInputForm::OnSwap},           {kIdCalculateFD, &CInputForm::OnCalculateFD},
-  };
-  for (const auto& [id, command] : buttons) {
-    OnControl(wxEVT_BUTTON, id, [this, command = command] { (this->*command)(); });
-  }
-  // Values the program itself puts into the edits bring no notification.
-  for (int id : {kIdLowerBrightness, kIdHigherBrightness, kIdMinParticleSize, kIdMinHoleSize,
-                 kIdParticleBrightness, kIdParam1, kIdParam2, kIdParam3, kIdBrightPercent}) {
-    OnControl(wxEVT_TEXT, id, [this] { OnChange(); });
-  }
-  OnControl(wxEVT_CHOICE, kIdMethod, [this] { OnChange(); });
-  OnControl(wxEVT_CHECKBOX, kIdAnimate, [this] { OnChange(); });
 }
 
 CKEPDoc* CInputForm::GetDocument() const {
   return dynamic_cast<CKEPDoc*>(DocumentPane::GetDocument());
 }
 
-// The form view's own first update runs Update once; the start values follow.
 void CInputForm::OnInitialUpdate() {
   MethodForm::OnInitialUpdate();
-  GetDocument()->m_pInputForm = this;
   m_fileName = kNoFileSelected;
   StartMethodChoice();
   m_fields.ToControls();
 }
 
+void CInputForm::OnUpdate(DocumentPane* sender, wxObject* hint) {
+  MethodForm::OnUpdate(sender, hint);
+  if (!GetDocument() || !IsChange(hint, Change::kLoadedFile)) return;
+  const wxString& file = GetDocument()->m_loadedFile;
+  m_fileName = file.empty() ? wxString(kNoFileSelected) : file;
+  auto& shown = ControlOf<wxStaticText>(kIdFileName);
+  shown.SetLabelText(m_fileName);
+  shown.SetToolTip(file);
+}
+
 MethodChoice& CInputForm::Choice() const { return *GetDocument(); }
 
-void CInputForm::OnChange() {
-  if (TakeValues()) GetDocument()->Modify(true);
+void CInputForm::ChooseMethod(std::int32_t method) {
+  GetDocument()->ClearResult();
+  MethodForm::ChooseMethod(method);
 }
 
 }  // namespace kep

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <cstdint>
+#include <span>
 
 #include <wx/string.h>
 
+#include "app/form_command.h"
 #include "app/method_form.h"
 #include "image/image_buffer.h"
 #include "project/measurement.h"
@@ -48,14 +49,20 @@ inline constexpr const char* kLoadFileFilter =
 // The form on the left of an interactive window: the user loads an image, sets
 // the pre-processing values, runs the pre-processing tools on the document's
 // image pair, picks the method with its parameters and starts the calculation.
-// Every command reads the left image, writes the right one, and asks the other
-// panes to redraw.
+// Every command takes the values from the controls first and does nothing when
+// one is refused; then it reads the left image, writes the right one, and asks
+// the other panes to redraw.
 class CInputForm final : public MethodForm {
  public:
+  // Where the form places the buttons of its commands.
+  enum CommandPlace { kAtTop, kBesideAnimate, kToolColumn, kBesideTools };
+
   bool Create(wxWindow* parent, wxDocument& document, wxWindow& frame) override;
 
   CKEPDoc* GetDocument() const;
   void OnInitialUpdate() override;
+  // The document's loaded file is shown under "FileName :".
+  void OnUpdate(DocumentPane* sender, wxObject* hint) override;
 
   // Reads an image file into the document, as Load File does with the path its
   // dialog gives.
@@ -70,25 +77,24 @@ class CInputForm final : public MethodForm {
   void OnGetEdge();
   void OnSwap();
   void OnCalculateFD();
-  // After any edit, a method choice or a click on "Animate".
-  void OnChange();
 
-  // The form's values besides those of the method choice.
+  // The buttons of the form and their commands.
+  static std::span<const FormCommand<CInputForm>> Commands();
+
+  // The form's values besides those of the method choice and the pre-processing.
   wxString m_fileName;
-  std::int32_t m_lowerBrightness = 50;
-  std::int32_t m_higherBrightness = 255;
-  std::int32_t m_minParticleSize = 300;
-  std::int32_t m_minHoleSize = 300;
   bool m_animate = false;
-  double m_brightPercent = 10.0;
 
  protected:
   MethodChoice& Choice() const override;
+  // Another method's result is no result of the chosen one.
+  void ChooseMethod(std::int32_t method) override;
 
  private:
   void BuildControls();
   wxSizer* NewCalculationGroup();
-  void BindCommands();
+  wxSizer* NewToolsGroup();
+  wxSizer* NewParticleFields();
   bool BothImagesPresent() const;
   bool GetEdges();
 

@@ -1,17 +1,19 @@
-// The input form's commands. Each works on the document's images, sets what the
-// right pane shows, and asks the other panes to redraw.
+// The input form's commands. Each takes the values from the controls first and
+// does nothing else when one is refused; then it works on the document's
+// images, sets what the right pane shows, and asks the other panes to redraw.
 
 #include <utility>
 
 #include "app/busy_scope.h"
+#include "app/canvas_pane.h"
 #include "app/dialog_service.h"
-#include "interactive/image_r_view.h"
+#include "app/four_pane_frame.h"
+#include "app/pane_view.h"
 #include "interactive/input_form.h"
 #include "interactive/kep_doc.h"
 #include "preprocess/preprocess_sequence.h"
 #include "preprocess/remove_regions.h"
 #include "preprocess/threshold.h"
-#include "project/image_reading.h"
 #include "project/measurement.h"
 
 namespace kep {
@@ -30,45 +32,21 @@ bool CInputForm::BothImagesPresent() const {
 }
 
 void CInputForm::OnLoadFile() {
+  if (!TakeValues()) return;
   const wxString path = Dialogs().AskOpenPath(this, kLoadFileFilter);
   if (!path.empty()) LoadFile(path);
 }
 
-// The document is reset before the extension is looked at. A file the reader
-// refuses leaves the three images as the reader left them, and the message says
-// why.
-void CInputForm::LoadFile(const wxString& path) {
-  CKEPDoc* document = GetDocument();
-  m_fileName = path;
-  m_fields.ToControls();
-  document->Modify(true);
-  document->Reset();
-
-  BusyScope busy;
-  const std::string file(path.fn_str());
-  const ImageRead read = ReadImage(file, document->m_loadedImage);
-  if (read.status == ImageReadStatus::kWrongExtension) {
-    Dialogs().ShowMessage(this, kSelectBitmapOrTiffMessage);
-    NotifyOtherPanes();
-    return;
-  }
-  if (!read.Loaded()) Dialogs().ShowMessage(this, wxString::FromUTF8(read.Message(file)));
-  document->m_leftImage.CopyFrom(document->m_loadedImage);
-  document->m_rightImage.CopyFrom(document->m_loadedImage);
-  document->m_rightPaneMode = kRightPaneImage;
-  NotifyOtherPanes();
-}
+void CInputForm::LoadFile(const wxString& path) { GetDocument()->OpenImage(path); }
 
 void CInputForm::OnHistogram() {
+  if (!TakeValues()) return;
   GetDocument()->m_rightPaneMode = kRightPaneHistogram;
   NotifyOtherPanes();
 }
 
 void CInputForm::OnThreshold() {
-  if (!BothImagesPresent() || !IsBrightness(m_lowerBrightness) ||
-      !IsBrightness(m_higherBrightness)) {
-    return;
-  }
+  if (!TakeValues() || !BothImagesPresent()) return;
   BusyScope busy;
   CKEPDoc* document = GetDocument();
   ThresholdBright(document->m_rightImage, WholePercent(m_brightPercent),
@@ -80,7 +58,7 @@ void CInputForm::OnThreshold() {
 }
 
 void CInputForm::OnDeleteSP() {
-  if (!BothImagesPresent() || !IsParticleValue(m_particleBrightness)) return;
+  if (!TakeParticleValues() || !BothImagesPresent()) return;
   BusyScope busy;
   CKEPDoc* document = GetDocument();
   RemoveRegions(document->m_rightImage, static_cast<std::uint8_t>(m_particleBrightness),
@@ -89,11 +67,7 @@ void CInputForm::OnDeleteSP() {
 }
 
 void CInputForm::OnFillHoles() {
-  if (!BothImagesPresent()) return;
-  if (!IsParticleValue(m_particleBrightness)) {
-    Dialogs().ShowMessage(this, kBadParticleMessage);
-    return;
-  }
+  if (!TakeParticleValues() || !BothImagesPresent()) return;
   BusyScope busy;
   CKEPDoc* document = GetDocument();
   RemoveRegions(document->m_rightImage, static_cast<std::uint8_t>(m_background),
@@ -103,6 +77,7 @@ void CInputForm::OnFillHoles() {
 }
 
 void CInputForm::OnGetEdge() {
+  if (!TakeParticleValues()) return;
   GetDocument()->m_rightPaneMode = kRightPaneImage;
   BusyScope busy;
   const bool done = GetEdges();
@@ -116,9 +91,7 @@ void CInputForm::OnGetEdge() {
 bool CInputForm::GetEdges() {
   if (!BothImagesPresent()) return false;
   CKEPDoc* document = GetDocument();
-  const PreprocessSettings settings{m_brightPercent, m_lowerBrightness, m_higherBrightness,
-                                    m_minParticleSize, m_minHoleSize};
-  if (PrepareOutlines(m_workspace, document->m_leftImage, m_particleBrightness, settings)) {
+  if (PrepareOutlines(m_workspace, document->m_leftImage, m_particleBrightness, Preprocessing())) {
     return false;
   }
   document->m_rightImage.CopyFrom(m_workspace.engine.outlineImage);
@@ -127,7 +100,7 @@ bool CInputForm::GetEdges() {
 
 // The two images have the same size, so exchanging them exchanges their pixels.
 void CInputForm::OnSwap() {
-  if (!BothImagesPresent()) return;
+  if (!TakeValues() || !BothImagesPresent()) return;
   CKEPDoc* document = GetDocument();
   if (document->m_rightPaneMode == kRightPaneHistogram) {
     Dialogs().ShowMessage(this, kSwapHistogramMessage);
@@ -137,15 +110,23 @@ void CInputForm::OnSwap() {
   NotifyOtherPanes();
 }
 
-// The left image is measured as it is. With "Animate" the method draws its
-// steps into the right pane.
+// The left image is measured as it is. The result shown before goes first, so
+// that nothing of it stands beside the steps of an animation; with "Animate" the
+// method draws its steps into the right pane. A failed calculation leaves no
+// result.
 void CInputForm::OnCalculateFD() {
+  if (!TakeParticleValues()) return;
   CKEPDoc* document = GetDocument();
+  document->ClearResult();
+  NotifyOtherPanes();
   const MeasureSettings settings{
       .method = static_cast<std::uint32_t>(document->m_method),
       .params = {document->m_param1, document->m_param2, document->m_param3},
       .particle = m_particleBrightness};
-  CImageRView* animationPane = m_animate ? document->m_pRightView : nullptr;
+  auto* frame = dynamic_cast<FourPaneFrame*>(GetView()->GetFrame());
+  CanvasPane* animationPane =
+      m_animate && frame ? dynamic_cast<CanvasPane*>(frame->Pane(FourPaneFrame::kLowerRight))
+                         : nullptr;
   MeasureResult result;
   {
     BusyScope busy(animationPane ? BusyScope::Painting::kKept : BusyScope::Painting::kBlocked);
@@ -153,9 +134,11 @@ void CInputForm::OnCalculateFD() {
     result = MeasureImage(m_workspace, document->m_leftImage, settings,
                           {.keepOutline = true, .animation = animation});
   }
-  document->m_fractalDimension = result.dimension;
-  document->m_resultSeries = std::move(result.points);
   if (result.HasDimension()) {
+    document->m_fractalDimension = result.dimension;
+    document->m_resultSeries = std::move(result.points);
+    document->m_resultSource = {document->m_loadedFile, document->m_method, settings.params,
+                                m_particleBrightness};
     document->m_rightImage.CopyFrom(*result.outline);
   } else {
     if (!result.failure->message.empty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include <wx/string.h>
@@ -11,35 +12,49 @@
 #include "image/point_series.h"
 #include "plot/ui/result_document.h"
 
-namespace kep {
+class wxUpdateUIEvent;
 
-class CImageLView;
-class CImageRView;
-class CInputForm;
-class COutputForm;
+namespace kep {
 
 // What the right image pane shows.
 inline constexpr std::int32_t kRightPaneImage = 0;
 inline constexpr std::int32_t kRightPaneHistogram = 1;
 inline constexpr std::int32_t kRightPanePlot = 2;
 
+// What the shown result was measured with.
+struct ResultSource {
+  wxString file;
+  std::int32_t method = 0;
+  std::array<std::int32_t, 3> params{};
+  std::int32_t particleBrightness = 255;
+};
+
 // The interactive document: one image under analysis in three versions, the
-// chosen method with its parameters, and the last result. Every command reads
-// the left image and writes the right one.
+// chosen method with its parameters, and the last result, which always belongs
+// to the image and the method shown: loading and choosing another method clear
+// it. Every command reads the left image and writes the right one. The result
+// leaves the program through Edit > Copy and the File menu's exports.
 class CKEPDoc final : public KepDocument, public ResultDocument, public MethodChoice {
  public:
-  // Back to the state before a file is read: no result, no images, the right pane
-  // on its image.
-  void Reset();
+  CKEPDoc();
 
-  // A file that the input form loads as an image is not the document's file:
-  // the document opens as a new one and loads the image once its window is
-  // ready, so that saving asks for a name and never writes over the image. Any
-  // other file gives an empty window.
+  // Back to the state before a file is read: no file, no result, no images,
+  // the right pane on its image.
+  void Reset();
+  // No dimension and no points.
+  void ClearResult();
+
+  // Resets the document and reads the image file by the extension rule into
+  // all three images; a file that does not load is named with the reason. Then
+  // the panes show it.
+  void OpenImage(const wxString& path);
+
+  // A file that loads as an image is not the document's file: the document
+  // opens as a new one and loads the image once its window is ready, so that
+  // saving asks for a name and never writes over the image. Any other file
+  // gives an empty window.
   bool OnOpenDocument(const wxString& path) override;
   void OnWindowReady() override;
-
-  void ForgetPane(const DocumentPane* pane) override;
 
   std::int32_t ResultMethod() const override { return m_method; }
   double ResultDimension() const override { return m_fractalDimension; }
@@ -48,8 +63,9 @@ class CKEPDoc final : public KepDocument, public ResultDocument, public MethodCh
   const wxString& ErrorLabelText() const override { return m_errorLabelText; }
   const wxString& TheoryValueText() const override { return m_theoryValueText; }
   const wxString& TheoryLabelText() const override { return m_theoryLabelText; }
-  void SetResultPanel(COutputForm* form) override { m_pResultPanel = form; }
 
+  // The file the images were read from; empty until a file has loaded.
+  wxString m_loadedFile;
   // The image exactly as read from the file.
   ImageBuffer m_loadedImage;
   // The left pane's image: the input of every command.
@@ -58,16 +74,10 @@ class CKEPDoc final : public KepDocument, public ResultDocument, public MethodCh
   // successful calculation.
   ImageBuffer m_rightImage;
 
-  // Set by each pane on its first update. The right pane is the window the
-  // methods animate in.
-  CInputForm* m_pInputForm = nullptr;
-  COutputForm* m_pResultPanel = nullptr;
-  CImageLView* m_pLeftView = nullptr;
-  CImageRView* m_pRightView = nullptr;
-
   std::int32_t m_rightPaneMode = kRightPaneImage;
   double m_fractalDimension = kNoDimension;
   PointSeries m_resultSeries;
+  ResultSource m_resultSource;
 
   // The result form's texts for a theoretical dimension and a percentage error;
   // a single space until something better is known.
@@ -77,6 +87,11 @@ class CKEPDoc final : public KepDocument, public ResultDocument, public MethodCh
   wxString m_errorLabelText = " ";
 
  private:
+  bool HasResult() const { return m_fractalDimension >= 0.0; }
+  void OnCopy();
+  void OnExportPlot();
+  void OnExportPoints();
+
   wxString m_imageToLoad;
 };
 

@@ -1,6 +1,7 @@
 #include <chrono>
 #include <functional>
 
+#include <wx/dcmemory.h>
 #include <wx/settings.h>
 
 #include "app/canvas_pane.h"
@@ -49,6 +50,24 @@ void SetGrey(ImageBuffer& image, std::int32_t width, std::int32_t height,
   for (std::int32_t y = 0; y < height; ++y) {
     for (std::int32_t x = 0; x < width; ++x) image.SetPixel(x, y, *value++);
   }
+}
+
+// The pane with the keyboard is framed in the selection colour.
+TEST_F(CanvasPaneTest, ThePaneWithTheKeyboardShowsAFocusMark) {
+  CanvasPane& left = PaneAt(FourPaneFrame::kLowerLeft);
+  const auto edgePixel = [&] {
+    wxBitmap bitmap(left.GetClientSize());
+    wxMemoryDC dc(bitmap);
+    left.Paint(dc);
+    dc.SelectObject(wxNullBitmap);
+    const wxImage image = bitmap.ConvertToImage();
+    return wxColour(image.GetRed(0, 50), image.GetGreen(0, 50), image.GetBlue(0, 50));
+  };
+  const wxColour highlight = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
+  EXPECT_EQ(edgePixel(), *wxWHITE);
+  left.SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return left.HasFocus(); }));
+  EXPECT_EQ(edgePixel(), highlight);
 }
 
 TEST_F(CanvasPaneTest, BeforeALoadTheLeftPaneIsWhiteAndTheRightOneBlank) {

@@ -14,6 +14,7 @@
 #include "project/measurement.h"
 #include "support/fake_services.h"
 #include "support/run_program.h"
+#include "support/temp_dir.h"
 
 namespace kep::test {
 namespace {
@@ -47,8 +48,11 @@ TEST_F(InteractiveCalculationTest, EveryMethodGivesTheNumbersOfTheCommandLine) {
                                   std::to_string(params[2]), "--json", island});
     const nlohmann::json expected = nlohmann::json::parse(cli.out);
     EXPECT_EQ(Doc().m_fractalDimension, expected["fd"].get<double>());
+    // A failed calculation leaves no points.
     std::vector<SeriesPoint> points;
-    for (const auto& point : expected["points"]) points.push_back({point[0], point[1]});
+    if (expected["fd"].get<double>() >= 0.0) {
+      for (const auto& point : expected["points"]) points.push_back({point[0], point[1]});
+    }
     EXPECT_EQ(PointsOf(Doc().m_resultSeries), points);
     if (Doc().m_fractalDimension < 0.0) TakeMessages();
 
@@ -58,13 +62,14 @@ TEST_F(InteractiveCalculationTest, EveryMethodGivesTheNumbersOfTheCommandLine) {
     outlines.CopyFrom(Doc().m_leftImage);
     Click(kIdCalculateFD);
     MeasureWorkspace workspace;
-    const MeasureResult direct = MeasureImage(
-        workspace, outlines, {static_cast<std::uint32_t>(method), params, 255, std::nullopt},
-        {.keepOutline = true});
+    const MeasureResult direct =
+        MeasureImage(workspace, outlines, {.method = static_cast<std::uint32_t>(method), .params = params},
+                     {.keepOutline = true});
     EXPECT_EQ(Doc().m_fractalDimension, direct.dimension);
-    EXPECT_EQ(PointsOf(Doc().m_resultSeries), PointsOf(direct.points));
     EXPECT_EQ(Doc().m_rightPaneMode, kRightPanePlot);
     if (direct.HasDimension()) {
+      EXPECT_EQ(PointsOf(Doc().m_resultSeries), PointsOf(direct.points));
+      EXPECT_EQ(Rows(), RowsOf(direct.points));
       EXPECT_EQ(Output().m_fdText, ThreeDecimal(direct.dimension));
       EXPECT_EQ(Doc().m_rightImage.ByteCount(), direct.outline->ByteCount());
       EXPECT_TRUE(std::equal(Doc().m_rightImage.Data(),
@@ -73,48 +78,80 @@ TEST_F(InteractiveCalculationTest, EveryMethodGivesTheNumbersOfTheCommandLine) {
     } else {
       EXPECT_EQ(TakeMessages(),
                 std::vector<wxString>{"Sorry! I can't Calculate Fractal Dimension!"});
-    }
-    if (direct.points.Count() > 0) {
-      EXPECT_EQ(Rows(), RowsOf(direct.points));
+      EXPECT_EQ(Doc().m_resultSeries.Count(), 0);
     }
   }
 }
 
-TEST_F(InteractiveCalculationTest, AFailedCalculationKeepsTheShownDimensionAndSwitchesToThePlot) {
-  Click(kIdCalculateFD);
-  EXPECT_EQ(TakeMessages(), (std::vector<wxString>{"Please Load an Image File!",
-                                                   "Sorry! I can't Calculate Fractal Dimension!"}));
-  EXPECT_EQ(Doc().m_rightPaneMode, kRightPanePlot);
-  EXPECT_EQ(Output().m_fdText, "No fractal dimension yet!");
+int RedPixels(CanvasPane& pane) {
+  auto picture = pane.RenderPicture();
+  int red = 0;
+  for (std::int32_t y = 0; y < picture->Raster().Height(); ++y) {
+    for (std::int32_t x = 0; x < picture->Raster().Width(); ++x)
+      red += picture->Raster().PixelAt(x, y) == kRed;
+  }
+  return red;
+}
 
+// Loading, failing to load, another method and a failed calculation each leave
+// the result pane and the plot with nothing of the result before.
+TEST_F(InteractiveCalculationTest, TheResultShownAlwaysBelongsToTheImageAndMethodShown) {
+  auto& plot = *dynamic_cast<CanvasPane*>(FrameOf(&Doc())->Pane(FourPaneFrame::kLowerRight));
+  const wxArrayString noRows(1, "No result can be used to fit!");
+  const auto expectCleared = [&](const char* after) {
+    EXPECT_EQ(Output().m_fdText, "No fractal dimension yet!") << after;
+    EXPECT_EQ(Rows(), noRows) << after;
+    EXPECT_EQ(RedPixels(plot), 0) << after;
+  };
+  const auto calculate = [&] {
+    Click(kIdCalculateFD);
+    ASSERT_EQ(Doc().m_rightPaneMode, kRightPanePlot);
+    ASSERT_GT(RedPixels(plot), 0);
+    ASSERT_NE(Output().m_fdText, "No fractal dimension yet!");
+  };
   Load(SamplePath("koch-island-8bit.bmp"));
   ChooseMethod(2);
-  Click(kIdCalculateFD);
-  const wxString shown = Output().m_fdText;
+  calculate();
   const wxArrayString rows = Rows();
   ASSERT_EQ(rows.size(), 23u);
   EXPECT_EQ(Output().m_yHeading, "Box Count");
   EXPECT_EQ(rows[0], COutputForm::DataRow(Doc().m_resultSeries[0].x, Doc().m_resultSeries[0].y));
   EXPECT_EQ(COutputForm::DataRow(8, 120), wxString(' ', 24) + "8" + wxString(' ', 19) +
                                               wxString(' ', 26) + "120" + wxString(' ', 7));
+  ChooseMethod(3);
+  expectCleared("another method");
+
+  calculate();
+  Load(SamplePath("disc-8bit.bmp"));
+  expectCleared("another image");
+
+  calculate();
+  TempDir dir;
+  Load(dir.Write("broken.bmp", {'B', 'M'}));
+  EXPECT_EQ(TakeMessages().size(), 1u);
+  EXPECT_EQ(TextOf(kIdFileName), "No File Selected");
+  expectCleared("a failed load");
 
   // Boxes larger than the island: too few points for a fit.
+  Load(SamplePath("koch-island-8bit.bmp"));
+  ChooseMethod(2);
+  calculate();
   Type(kIdParam1, "5000");
   Type(kIdParam2, "5001");
   Click(kIdCalculateFD);
   EXPECT_EQ(TakeMessages(), std::vector<wxString>{"Sorry! I can't Calculate Fractal Dimension!"});
-  EXPECT_EQ(Output().m_fdText, shown);
   EXPECT_EQ(Doc().m_rightPaneMode, kRightPanePlot);
-  EXPECT_EQ(Doc().m_fractalDimension, -1.0);
+  expectCleared("a failed calculation");
 }
 
-// A clock that clicks a command at its first reading, while the calculation
-// pauses, and moves one second at every reading.
+// A clock that, at its first reading, while the calculation pauses, notes the
+// dimension shown and clicks a command; it moves one second at every reading.
 class ClickingClock final : public Clock {
  public:
-  explicit ClickingClock(wxWindow& button) : m_button(button) {}
+  ClickingClock(wxWindow& button, const wxString& shown) : m_button(button), m_shown(shown) {}
   std::int64_t NowSeconds() override {
     if (readings++ == 0) {
+      shownMeanwhile = m_shown;
       wxCommandEvent click(wxEVT_BUTTON, m_button.GetId());
       click.SetEventObject(&m_button);
       m_button.ProcessWindowEvent(click);
@@ -122,9 +159,11 @@ class ClickingClock final : public Clock {
     return readings;
   }
   int readings = 0;
+  wxString shownMeanwhile;
 
  private:
   wxWindow& m_button;
+  const wxString& m_shown;
 };
 
 TEST_F(InteractiveCalculationTest, AnimationDrawsIntoTheRightPaneWhileNoOtherCommandRuns) {
@@ -140,12 +179,13 @@ TEST_F(InteractiveCalculationTest, AnimationDrawsIntoTheRightPaneWhileNoOtherCom
     event.Skip();
   });
   // Were the click not refused, it would ask for a file without a scripted answer.
-  ClickingClock clock(*Form().FindWindow(kIdLoadFile));
+  ClickingClock clock(*Form().FindWindow(kIdLoadFile), Output().m_fdText);
   ScopedClock useClock(clock);
   SetAnimate(true);
   Click(kIdCalculateFD);
 
   EXPECT_EQ(Doc().m_fractalDimension, unanimated);
+  EXPECT_EQ(clock.shownMeanwhile, "No fractal dimension yet!") << "nothing of the result before";
   EXPECT_GE(clock.readings, 2 * 23) << "a pause of one second per box size";
   EXPECT_GE(paints, 23) << "every step reaches the screen";
   EXPECT_EQ(Doc().m_rightPaneMode, kRightPanePlot);

@@ -81,6 +81,7 @@ TEST_F(InteractiveFormTest, StartsWithItsTextsAndStartValuesEveryFieldNamedByIts
 
   ASSERT_EQ(Form().GetSize().x, 260);
   ExpectNothingClipped(Form());
+  ExpectNothingClipped(Output());
 }
 
 TEST_F(InteractiveFormTest, TabGoesThroughTheControlsInTheirOrder) {
@@ -97,66 +98,51 @@ TEST_F(InteractiveFormTest, TabGoesThroughTheControlsInTheirOrder) {
   }
 }
 
-TEST_F(InteractiveFormTest, ChoosingAMethodShowsItsLabelsAndDefaults) {
+// The labels, the names assistive technology reads and the tooltips follow the
+// method; the data list is named after its box and says what its columns hold.
+TEST_F(InteractiveFormTest, ChoosingAMethodShowsItsLabelsAndDefaultsAndNamesTheFieldsByThem) {
   ChooseMethod(2);
   EXPECT_EQ(TextOf(kIdLabel1), "From Box Size :");
   EXPECT_EQ(TextOf(kIdLabel2), "To Box Size :");
   EXPECT_EQ(TextOf(kIdParam1) + TextOf(kIdParam2) + TextOf(kIdParam3), "8301");
+  EXPECT_EQ(AccessibleName(*Form().FindWindow(kIdParam2)), "To Box Size :");
+  EXPECT_EQ(Form().FindWindow(kIdParam2)->GetToolTipText(),
+            "To Box Size: a whole number from 1 to 10000.");
   EXPECT_EQ(Doc().m_method, 2);
   EXPECT_EQ(Doc().m_param1, 8);
   EXPECT_EQ(Output().m_xHeading, "Box Size");
+  GtkWidget* list = Output().m_dataList->GetConnectWidget();
+  EXPECT_STREQ(atk_object_get_name(gtk_widget_get_accessible(list)), "Data For Fit Regress");
+  EXPECT_STREQ(atk_object_get_description(gtk_widget_get_accessible(list)),
+               "Box Size, Box Count");
 
   ChooseMethod(0);
   EXPECT_EQ(TextOf(kIdParam1) + "/" + TextOf(kIdParam2) + "/" + TextOf(kIdParam3), "1/20/1");
 
-  // The corner methods leave the result's headings as they were.
+  // The corner methods' points have no names: no other method's headings stand
+  // over them.
   ChooseMethod(10);
   EXPECT_EQ(TextOf(kIdLabel3), "Step Size*10:");
+  EXPECT_EQ(AccessibleName(*Form().FindWindow(kIdParam3)), "Step Size*10:");
   EXPECT_EQ(Doc().m_param2, 80);
-  EXPECT_EQ(Output().m_xHeading, "Length");
+  EXPECT_EQ(Output().m_xHeading + Output().m_yHeading, "XY");
 }
 
-TEST_F(InteractiveFormTest, TakingTheValuesStopsAtTheFirstThatIsNotANumberOrOutOfRange) {
-  // Parameter 1 comes last in the exchange, so it is not taken while an earlier
-  // field stops the exchange.
-  dynamic_cast<wxTextCtrl*>(Form().FindWindow(kIdParam1))->ChangeValue("5");
-  Type(kIdLowerBrightness, "300");
-  EXPECT_EQ(TakeMessages(), std::vector<wxString>{"Please enter an integer between 0 and 255."});
-  EXPECT_EQ(wxWindow::FindFocus(), Form().FindWindow(kIdLowerBrightness));
-  EXPECT_EQ(Form().m_lowerBrightness, 300) << "the field keeps what was typed";
-  EXPECT_EQ(Form().m_param1, 1);
-
-  Type(kIdLowerBrightness, "60");
-  EXPECT_EQ(Form().m_param1, 5);
-  EXPECT_EQ(Doc().m_param1, 5);
-
-  Type(kIdMinHoleSize, "12x");
-  EXPECT_EQ(TakeMessages(), std::vector<wxString>{"Please enter an integer."});
-  EXPECT_EQ(Form().m_minHoleSize, 300) << "a text that is not a number changes nothing";
-  Type(kIdMinHoleSize, " 40 ");
-  EXPECT_EQ(Form().m_minHoleSize, 40);
-
-  Type(kIdBrightPercent, "150");
-  EXPECT_EQ(TakeMessages(), std::vector<wxString>{"Please enter a number between 0 and 100."});
-  Type(kIdBrightPercent, "12.5");
-  EXPECT_EQ(Form().m_brightPercent, 12.5);
-
-  Type(kIdParam2, "0");
-  EXPECT_EQ(TakeMessages(), std::vector<wxString>{"Please enter an integer between 1 and 10000."});
-  EXPECT_EQ(Doc().m_param2, 30) << "the document takes nothing from a stopped exchange";
-  Type(kIdParam2, "99999999999");
-  EXPECT_EQ(TakeMessages(), std::vector<wxString>{"Please enter an integer."});
-  Type(kIdParam2, "25");
-  EXPECT_EQ(Doc().m_param2, 25);
-
-  // The particle brightness decides the background, unless it is neither value.
-  Type(kIdParticleBrightness, "0");
-  EXPECT_EQ(Form().m_background, 255u);
-  Type(kIdParticleBrightness, "100");
-  EXPECT_EQ(Form().m_background, 255u);
-  Type(kIdParticleBrightness, "255");
-  EXPECT_EQ(Form().m_background, 0u);
-  EXPECT_TRUE(Doc().IsModified());
+// Every edit's tooltip gives its range, and every button's says what it does.
+TEST_F(InteractiveFormTest, EveryControlSaysWhatItDoesInItsTooltip) {
+  const std::pair<int, const char*> ranges[] = {{kIdParam1, "from 1 to 10000"},
+                                                {kIdBrightPercent, "from 0 to 100"},
+                                                {kIdLowerBrightness, "from 0 to 255"},
+                                                {kIdMinParticleSize, "from 0 to 1000000"},
+                                                {kIdMinHoleSize, "from 0 to 1000000"},
+                                                {kIdParticleBrightness, "255 for bright"}};
+  for (const auto& [id, range] : ranges) {
+    EXPECT_TRUE(Form().FindWindow(id)->GetToolTipText().Contains(range)) << id;
+  }
+  for (int id : {kIdLoadFile, kIdMethod, kIdCalculateFD, kIdAnimate, kIdHistogram, kIdThreshold,
+                 kIdDeleteSP, kIdFillHoles, kIdGetEdge, kIdSwap}) {
+    EXPECT_GT(Form().FindWindow(id)->GetToolTipText().length(), 20u) << id;
+  }
 }
 
 }  // namespace

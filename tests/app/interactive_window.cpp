@@ -17,10 +17,12 @@ void InteractiveWindowTest::SetUp() {
 }
 
 CInputForm& InteractiveWindowTest::Form() const {
-  return *dynamic_cast<CInputForm*>(m_document->m_pInputForm);
+  return *dynamic_cast<CInputForm*>(FrameOf(m_document)->Pane(FourPaneFrame::kForm));
 }
 
-COutputForm& InteractiveWindowTest::Output() const { return *m_document->m_pResultPanel; }
+COutputForm& InteractiveWindowTest::Output() const {
+  return *dynamic_cast<COutputForm*>(FrameOf(m_document)->Pane(FourPaneFrame::kUpper));
+}
 
 void InteractiveWindowTest::Type(int id, const wxString& text) {
   auto* edit = dynamic_cast<wxTextCtrl*>(Form().FindWindow(id));

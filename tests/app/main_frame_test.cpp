@@ -8,6 +8,8 @@
 #include <wx/toolbar.h>
 #include <wx/uiaction.h>
 
+#include "app/busy_scope.h"
+#include "app/export_commands.h"
 #include "app/four_pane_frame.h"
 #include "app/kep_doc_manager.h"
 #include "app/main_frame.h"
@@ -56,7 +58,8 @@ TEST_F(MainFrameTest, DocumentMenusHaveTheirTextsAndShortcuts) {
             (std::vector<wxString>{"&File", "&Edit", "&View", "&Window", "&Help"}));
   EXPECT_EQ(Labels(*bar.GetMenu(0)),
             (std::vector<wxString>{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "&Save\tCtrl+S",
-                                   "Save &As...", "-", "&Print...\tCtrl+P", "Print Pre&view",
+                                   "Save &As...", "Export P&lot...", "Export Po&ints...", "-",
+                                   "&Print...\tCtrl+P", "Print Pre&view",
                                    "P&rint Setup...", "-", "Recent File", "-", "E&xit"}));
   EXPECT_EQ(Labels(*bar.GetMenu(1)),
             (std::vector<wxString>{"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
@@ -69,8 +72,10 @@ TEST_F(MainFrameTest, DocumentMenusHaveTheirTextsAndShortcuts) {
 
 TEST_F(MainFrameTest, EditCommandsAndWindowArrangementStayDisabled) {
   wxMenuBar& bar = *FrameOf(NewDocument(0))->GetMenuBar();
-  for (int id : {wxID_UNDO, wxID_CUT, wxID_COPY, wxID_PASTE, wxID_MDI_WINDOW_CASCADE,
-                 wxID_MDI_WINDOW_TILE_HORZ, wxID_MDI_WINDOW_ARRANGE_ICONS}) {
+  // Copy and the exports wait for a result.
+  for (int id : {int{wxID_UNDO}, int{wxID_CUT}, int{wxID_COPY}, int{wxID_PASTE},
+                 int{kIdExportPlot}, int{kIdExportPoints}, int{wxID_MDI_WINDOW_CASCADE},
+                 int{wxID_MDI_WINDOW_TILE_HORZ}, int{wxID_MDI_WINDOW_ARRANGE_ICONS}}) {
     EXPECT_FALSE(IsEnabledAfterUpdate(bar, id)) << id;
   }
   for (int id : {int{wxID_SAVE}, int{wxID_SAVEAS}, int{wxID_CLOSE}, int{kIdWindowNew}}) {
@@ -158,6 +163,21 @@ TEST_F(MainFrameTest, StatusBarShowsCapsLockWhileItIsOn) {
     return statusBar.GetStatusText(1).empty();
   });
   EXPECT_EQ(statusBar.GetStatusText(1), "");
+}
+
+// While a command runs, closing the program is refused with a message, and the
+// keys that stand for menu commands do nothing.
+TEST_F(MainFrameTest, WhileACommandRunsTheProgramStaysOpenAndItsMenuKeysWait) {
+  {
+    BusyScope busy(BusyScope::Painting::kKept);
+    wxCloseEvent close(wxEVT_CLOSE_WINDOW, App().MainFrame().GetId());
+    close.SetCanVeto(true);
+    App().MainFrame().ProcessWindowEvent(close);
+    EXPECT_TRUE(close.GetVeto());
+    Command(wxID_NEW);
+  }
+  EXPECT_EQ(TakeMessages(), std::vector<wxString>{kBusyCloseMessage});
+  EXPECT_TRUE(App().DocManager().GetDocumentsVector().empty()) << "no scripted answer was used";
 }
 
 TEST_F(MainFrameTest, TitleNamesTheActiveDocument) {

@@ -5,10 +5,17 @@
 #include <fstream>
 
 #include <wx/choice.h>
-#include <wx/stdpaths.h>
+#include <wx/clipbrd.h>
+#include <wx/combobox.h>
+#include <wx/textctrl.h>
 
+#include "app/app_settings.h"
+#include "app/busy_scope.h"
 #include "app/canvas_pane.h"
+#include "app/export_commands.h"
+#include "app/file_path.h"
 #include "app/four_pane_frame.h"
+#include "app/update_hint.h"
 #include "interactive_window.h"
 #include "project/ui/kep_project_doc.h"
 #include "project/ui/multi_select_list_box.h"
@@ -22,12 +29,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Each test browses a home directory of its own.
+// Each test browses a home directory of its own, and starts there.
 class ProjectWindowTest : public AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
     setenv("HOME", m_home.Path().c_str(), 1);
+    WriteSetting("Project Directory", wxString());
     m_document = dynamic_cast<CKepProjectDoc*>(NewDocument(1));
     ASSERT_TRUE(m_document != nullptr);
   }
@@ -37,24 +45,28 @@ class ProjectWindowTest : public AppTest {
     setenv("HOME", kep::test::Home().utf8_str(), 1);
   }
 
-  wxString Home() const { return wxString::FromUTF8(m_home.Path().string()); }
+  wxString Home() const { return PathText(m_home.Path().string()); }
 
-  CProjectInputForm& Form() const { return *m_document->m_pInputForm; }
+  CProjectInputForm& Form() const {
+    return *dynamic_cast<CProjectInputForm*>(FrameOf(m_document)->Pane(FourPaneFrame::kForm));
+  }
   CMultiSelectListBox& Listing() const { return *Form().m_dirList; }
   CMultiSelectListBox& Files() const { return *Form().m_fileList; }
+  wxComboBox& Directories() const {
+    return *dynamic_cast<wxComboBox*>(Form().FindWindow(kIdDirectory));
+  }
 
   void Choose(int id, int index) {
-    auto* choice = dynamic_cast<wxChoice*>(Form().FindWindow(id));
+    auto* choice = dynamic_cast<wxItemContainer*>(Form().FindWindow(id));
     choice->SetSelection(index);
-    SendCommand(*choice, wxEVT_CHOICE, index);
+    SendCommand(*Form().FindWindow(id), id == kIdDirectory ? wxEVT_COMBOBOX : wxEVT_CHOICE, index);
   }
 
   void Send(wxEventType type, int id) { SendCommand(*Form().FindWindow(id), type); }
 
-  // The home directory, listed with the file type of that index.
-  void BrowseHome(int fileType = 0) {
-    Choose(kIdFileType, fileType);
-    Choose(kIdDirectory, 1);
+  void TypeDirectory(const wxString& directory) {
+    Directories().SetValue(directory);
+    Send(wxEVT_TEXT_ENTER, kIdDirectory);
   }
 
   void DoubleClickListing(const wxString& entry) {
@@ -69,11 +81,26 @@ class ProjectWindowTest : public AppTest {
     Send(wxEVT_BUTTON, kIdAdd);
   }
 
+  // Puts the files into the project, as Add would.
+  void SetFiles(const std::vector<std::string>& paths) {
+    m_document->InsertFiles(paths);
+    NotifyPanes(*m_document, Change::kFileList);
+  }
+
+  // Selects the entries of the file list as a click would.
+  void SelectFiles(std::initializer_list<int> entries) {
+    Files().ShowSelection(entries, *entries.begin());
+    Send(wxEVT_LISTBOX, kIdFileList);
+  }
+
+  void RunTo(const std::string& report) {
+    Dialogs().savePaths.push_back(PathText(report));
+    Send(wxEVT_BUTTON, kIdProjectCalculateFD);
+  }
+
   wxArrayString ListingEntries() const { return Listing().GetStrings(); }
 
-  std::string HomeFile(const std::string& name) const {
-    return (fs::path(Home().utf8_string()) / name).string();
-  }
+  std::string HomeFile(const std::string& name) const { return (m_home.Path() / name).string(); }
 
   TempDir m_home;
   CKepProjectDoc* m_document = nullptr;
@@ -89,20 +116,34 @@ void CopySample(const std::string& sample, const std::string& to) {
   fs::copy_file(SamplePath(sample), to, fs::copy_options::overwrite_existing);
 }
 
-TEST_F(ProjectWindowTest, StartsWithItsValuesInTheProgramsDirectory) {
+// The browser starts in the home directory, later in the one used last; a
+// directory can be typed (from the current one, or from "~"), and one that
+// cannot be listed is named with the reason while the browser stays.
+TEST_F(ProjectWindowTest, TheBrowserStartsAtHomeTakesTypedDirectoriesAndStaysWhereItCan) {
   EXPECT_EQ(Form().m_label1, "From Radius :");
-  EXPECT_EQ(Form().m_param2, 30);
   EXPECT_EQ(m_document->m_param2, 30);
   auto* types = dynamic_cast<wxChoice*>(Form().FindWindow(kIdFileType));
   EXPECT_EQ(types->GetStrings(), Strings({"Tiff (*.TIF)", "Bitmap (*.BMP)", "All Files(*.*)"}));
-  EXPECT_EQ(types->GetSelection(), 0);
-  auto* directories = dynamic_cast<wxChoice*>(Form().FindWindow(kIdDirectory));
-  const wxString program = wxStandardPaths::Get().GetExecutablePath().BeforeLast('/');
-  EXPECT_EQ(directories->GetStrings(), Strings({"[-/-]", "[-~-]", program.utf8_str()}));
-  EXPECT_EQ(directories->GetSelection(), 2);
-  EXPECT_EQ(Form().m_dirs.back(), program);
-  EXPECT_EQ(ListingEntries()[0], "[..]");
-  EXPECT_FALSE(m_document->IsModified());
+  EXPECT_EQ(Directories().GetStrings(), Strings({"[-/-]", "[-~-]", Home().utf8_str()}));
+  EXPECT_EQ(Directories().GetSelection(), 2);
+  EXPECT_EQ(Form().m_dirs.back(), Home());
+
+  fs::create_directories(HomeFile("sub/deeper"));
+  TypeDirectory("sub");
+  EXPECT_EQ(Form().m_dirs.back(), PathText(HomeFile("sub")));
+  EXPECT_EQ(ListingEntries(), Strings({"[..]", "[deeper]"}));
+  TypeDirectory("~/sub/deeper");
+  EXPECT_EQ(Form().m_dirs.back(), PathText(HomeFile("sub/deeper")));
+
+  const std::string missing = HomeFile("missing");
+  TypeDirectory(PathText(missing));
+  EXPECT_EQ(TakeMessages(), std::vector<wxString>{missing + ": No such file or directory"});
+  EXPECT_EQ(Form().m_dirs.back(), PathText(HomeFile("sub/deeper")));
+  EXPECT_EQ(Directories().GetValue(), PathText(HomeFile("sub/deeper")));
+
+  auto* second = dynamic_cast<CKepProjectDoc*>(NewDocument(1));
+  auto& secondForm = *dynamic_cast<CProjectInputForm*>(FrameOf(second)->Pane(FourPaneFrame::kForm));
+  EXPECT_EQ(secondForm.m_dirs.back(), PathText(HomeFile("sub/deeper"))) << "the last one used";
 }
 
 TEST_F(ProjectWindowTest, TheBrowserListsSortedFilteredEntriesAndMovesBetweenDirectories) {
@@ -113,73 +154,76 @@ TEST_F(ProjectWindowTest, TheBrowserListsSortedFilteredEntriesAndMovesBetweenDir
   fs::create_directories(HomeFile("sub"));
   std::ofstream(HomeFile("x.tif/img")) << "x";
 
-  BrowseHome();
+  Choose(kIdFileType, 0);
   EXPECT_EQ(ListingEntries(), Strings({"[..]", "[sub]", "[x.tif]", "A.TIF", "b.tif"}));
   Choose(kIdFileType, 2);
   EXPECT_EQ(ListingEntries(),
             Strings({"[..]", "[sub]", "[x.tif]", "A.TIF", "b.tif", "c.bmp", "notes.txt"}));
 
   DoubleClickListing("[x.tif]");
-  EXPECT_EQ(Form().m_dirs.back(), HomeFile("x.tif"));
+  EXPECT_EQ(Form().m_dirs.back(), PathText(HomeFile("x.tif")));
   EXPECT_EQ(ListingEntries(), Strings({"[..]", "img"}));
   DoubleClickListing("[..]");
   EXPECT_EQ(Form().m_dirs.back(), Home());
   DoubleClickListing("[..]");
-  EXPECT_EQ(Form().m_dirs.back(),
-            wxString::FromUTF8(fs::path(Home().utf8_string()).parent_path().string()));
+  EXPECT_EQ(Form().m_dirs.back(), PathText(m_home.Path().parent_path().string()));
 
-  // A directory that is gone by the time it is listed gives way to the root.
-  BrowseHome(2);
+  // A directory that is gone by the time it is listed again is said so.
+  Choose(kIdDirectory, 1);
   DoubleClickListing("[sub]");
   fs::remove(HomeFile("sub"));
   Choose(kIdFileType, 1);
-  EXPECT_EQ(Form().m_dirs.back(), "/");
-  auto* directories = dynamic_cast<wxChoice*>(Form().FindWindow(kIdDirectory));
-  EXPECT_EQ(directories->GetStringSelection(), "/");
-  EXPECT_NE(ListingEntries().Index("[tmp]"), wxNOT_FOUND);
+  EXPECT_EQ(TakeMessages(),
+            std::vector<wxString>{PathText(HomeFile("sub")) + ": No such file or directory"});
+  EXPECT_TRUE(ListingEntries().empty());
 }
 
-TEST_F(ProjectWindowTest, AddInsertsAfterTheCaretAndDeleteSelectsWhereItRemoved) {
+// The file list shows each file's name first; the document keeps the paths.
+TEST_F(ProjectWindowTest, AddInsertsAfterTheCaretNamesWhatItSkippedAndDeleteSelectsWhereItRemoved) {
   for (const char* name : {"one.bmp", "two.bmp", "three.bmp", "four.bmp", "five.bmp", "Six.bmp",
                            "six.BMP", "notes.txt"}) {
     std::ofstream(HomeFile(name)) << "x";
   }
   fs::create_directories(HomeFile("sub.bmp"));
-  BrowseHome(2);
+  Choose(kIdFileType, 2);
 
   Add({"notes.txt", "[sub.bmp]", "one.bmp"});
-  EXPECT_EQ(TakeMessages(), (std::vector<wxString>{"File Type Error!  SKIP THIS FILE!",
-                                                   "File Type Error!  SKIP THIS FILE!"}));
+  EXPECT_EQ(TakeMessages(),
+            std::vector<wxString>{"File Type Error!  SKIP THIS FILE!\n[sub.bmp]\nnotes.txt"});
   Add({"two.bmp", "three.bmp", "four.bmp", "five.bmp"});
-  EXPECT_EQ(Files().GetCount(), 5u);
   Add({"Six.bmp", "six.BMP"});
-  EXPECT_EQ(TakeMessages(), std::vector<wxString>{"File Already Selected! SKIP THIS FILE!"});
-  Add({"six.BMP"});
-  EXPECT_EQ(TakeMessages(), std::vector<wxString>{"File Already Selected! SKIP THIS FILE!"});
+  EXPECT_EQ(TakeMessages(),
+            std::vector<wxString>{"File Already Selected! SKIP THIS FILE!\nsix.BMP"});
+  ASSERT_EQ(m_document->m_files.size(), 6u);
+  Add({"notes.txt", "one.bmp", "two.bmp", "three.bmp", "four.bmp", "five.bmp", "Six.bmp",
+       "six.BMP"});
+  EXPECT_EQ(TakeMessages(),
+            std::vector<wxString>{"File Type Error!  SKIP THIS FILE!\nnotes.txt\n\n"
+                                  "File Already Selected! SKIP THIS FILE!\nfive.bmp\nfour.bmp\n"
+                                  "one.bmp\nSix.bmp\nsix.BMP\nthree.bmp\ntwo.bmp"});
 
-  // Six entries now; with the caret on entry 1 two more go to 2 and 3.
-  Files().Clear();
+  // With the caret on entry 1 of three, two more go to 2 and 3.
+  SelectFiles({0, 1, 2, 3, 4, 5});
+  Send(wxEVT_BUTTON, kIdDelete);
+  EXPECT_TRUE(m_document->m_files.empty());
   Add({"one.bmp"});
   Add({"two.bmp"});
   Add({"three.bmp"});
-  Files().SelectOnly(1);
+  SelectFiles({1});
   Add({"four.bmp", "five.bmp"});
-  const std::string home = Home().utf8_string();
-  const auto entry = [&](int i) {
-    return Files().GetString(static_cast<unsigned>(i)).utf8_string();
-  };
-  EXPECT_EQ(entry(2), home + "/five.bmp") << "listing order is sorted: five before four";
-  EXPECT_EQ(entry(3), home + "/four.bmp");
+  const std::string home = m_home.Path().string();
+  EXPECT_EQ(m_document->m_files[2], home + "/five.bmp") << "listing order: five before four";
+  EXPECT_EQ(m_document->m_files[3], home + "/four.bmp");
+  EXPECT_EQ(Files().GetString(3), wxString::FromUTF8("four.bmp \u2014 ") + PathText(home));
   EXPECT_EQ(Files().SelectedIndices(), std::vector<int>{3});
 
-  Files().SelectOnly(1);
-  Files().SetSelection(3);
+  SelectFiles({1, 3});
   Send(wxEVT_BUTTON, kIdDelete);
-  EXPECT_EQ(Files().GetCount(), 3u);
+  EXPECT_EQ(m_document->m_files.size(), 3u);
   EXPECT_EQ(Files().SelectedIndices(), std::vector<int>{2});
   EXPECT_EQ(Files().GetCaretIndex(), 2);
 
-  Files().SelectOnly(0);
+  SelectFiles({0});
   Send(wxEVT_LISTBOX_DCLICK, kIdFileList);
   EXPECT_EQ(Files().GetCount(), 2u);
 }
@@ -187,34 +231,48 @@ TEST_F(ProjectWindowTest, AddInsertsAfterTheCaretAndDeleteSelectsWhereItRemoved)
 TEST_F(ProjectWindowTest, TheBatchRunWritesTheReportOfTheCommandLineAndShowsTheResults) {
   CopySample("koch-island-8bit.bmp", HomeFile("first.bmp"));
   CopySample("disc-8bit.bmp", HomeFile("second.Bmp"));
-  CopySample("noisy-blobs-ii.tif", HomeFile("third.tif"));
+  CopySample("noisy-blobs-ii.tif", HomeFile("th\xe9rd.tif"));
   std::ofstream(HomeFile("broken.bmp")) << "BM";
   fs::create_directories(HomeFile("x.tif"));
   CopySample("disc-ii.tif", HomeFile("x.tif/img"));
   const std::vector<std::string> files = {HomeFile("first.bmp"), HomeFile("second.Bmp"),
-                                          HomeFile("third.tif"), HomeFile("broken.bmp"),
+                                          HomeFile("th\xe9rd.tif"), HomeFile("broken.bmp"),
                                           HomeFile("x.tif/img")};
-  for (const std::string& file : files) Files().Append(wxString::FromUTF8(file));
+  SetFiles(files);
   Choose(kIdProjectMethod, 2);
+  dynamic_cast<wxTextCtrl*>(Form().FindWindow(kIdProjectParam2))->ChangeValue("25");
 
-  const std::string report = HomeFile("report.txt");
-  Dialogs().savePaths.push_back(wxString::FromUTF8(report));
+  // A run never starts on a value the fields cannot take.
+  dynamic_cast<wxTextCtrl*>(Form().FindWindow(kIdProjectParam1))->ChangeValue("-1");
   Send(wxEVT_BUTTON, kIdProjectCalculateFD);
+  EXPECT_EQ(TakeMessages(), std::vector<wxString>{"Please enter an integer between 1 and 10000."});
+  dynamic_cast<wxTextCtrl*>(Form().FindWindow(kIdProjectParam1))->ChangeValue("8");
 
-  EXPECT_EQ(TakeMessages(), (std::vector<wxString>{"Please Select Bitmap or TIFF",
-                                                   "Please Select Bitmap or TIFF"}));
-  std::vector<std::string> args = {"batch", "--report", HomeFile("cli.txt"), "--method", "2"};
+  // A request to close the window, made while the run lasts, is refused.
+  FourPaneFrame* frame = FrameOf(m_document);
+  auto* close = new wxCloseEvent(wxEVT_CLOSE_WINDOW, frame->GetId());
+  close->SetCanVeto(true);
+  frame->GetEventHandler()->QueueEvent(close);
+  const std::string report = HomeFile("report.txt");
+  RunTo(report);
+
+  EXPECT_EQ(TakeMessages(),
+            (std::vector<wxString>{kBusyCloseMessage, "Please Select Bitmap or TIFF",
+                                   "Please Select Bitmap or TIFF"}));
+  ASSERT_EQ(FrameOf(m_document), frame);
+  std::vector<std::string> args = {
+      "batch", "--report", HomeFile("cli.txt"), "--method", "2", "--params", "8", "25",
+      "1",     "--plot",   HomeFile("cli.png")};
   args.insert(args.end(), files.begin(), files.end());
   RunProgram(KEP_CLI_PATH, args);
   EXPECT_EQ(ReadFileBytes(report), ReadFileBytes(HomeFile("cli.txt")));
   EXPECT_EQ(m_document->m_imageNumbers, (std::vector<double>{1.0, 3.0}));
-  EXPECT_EQ(m_document->m_series.size(), 2u);
   EXPECT_EQ(Files().SelectedIndices(), std::vector<int>{2}) << "the last measured file";
-  EXPECT_EQ(Form().m_param1, 8) << "a run leaves the method's defaults in the parameters";
+  EXPECT_EQ(Form().m_param2, 25) << "the parameters stay as typed";
   EXPECT_FALSE(m_document->IsModified());
 
-  // The single-image plot follows the caret by image number: entry 2 has the
-  // second result, entry 1 none.
+  // The single-image plot shows the caret entry's own result: none for entry
+  // 1, and still the third file's after the first leaves the list.
   auto& single = *dynamic_cast<CanvasPane*>(FrameOf(m_document)->Pane(FourPaneFrame::kLowerRight));
   const auto redPixels = [&] {
     auto picture = single.RenderPicture();
@@ -225,23 +283,44 @@ TEST_F(ProjectWindowTest, TheBatchRunWritesTheReportOfTheCommandLineAndShowsTheR
     }
     return red;
   };
-  EXPECT_GT(redPixels(), 0);
-  Files().SelectOnly(1);
+  const int thirdsPlot = redPixels();
+  EXPECT_GT(thirdsPlot, 0);
+  SelectFiles({1});
   EXPECT_EQ(redPixels(), 0);
+  SelectFiles({0});
+  Send(wxEVT_BUTTON, kIdDelete);
+  SelectFiles({1});
+  EXPECT_EQ(redPixels(), thirdsPlot);
+
+  // The results leave as the report and the command line's plot have them.
+  Command(wxID_COPY);
+  wxTextDataObject copied;
+  ASSERT_TRUE(wxTheClipboard->Open());
+  wxTheClipboard->GetData(copied);
+  wxTheClipboard->Close();
+  const Bytes reportBytes = ReadFileBytes(report);
+  std::string measuredLine(reportBytes.begin(), reportBytes.end());
+  measuredLine = measuredLine.substr(measuredLine.find(HomeFile("th\xe9rd.tif")));
+  measuredLine = measuredLine.substr(0, measuredLine.find('\r')) + "\n";
+  EXPECT_EQ(PathBytes(copied.GetText()),
+            "Image File Name\tFractal Dimension\n" + HomeFile("second.Bmp") + "\t\n" +
+                measuredLine + HomeFile("broken.bmp") + "\t\n" + HomeFile("x.tif/img") + "\t\n");
+  Dialogs().savePaths.push_back(PathText(HomeFile("plot")));
+  Command(kIdExportPlot);
+  EXPECT_EQ(ReadFileBytes(HomeFile("plot.png")), ReadFileBytes(HomeFile("cli.png")));
 
   // A report that cannot be written is named with its reason, and the results
   // stay; an empty list writes the header alone and clears them.
   const std::string missing = HomeFile("no such directory/report.txt");
-  Dialogs().savePaths.push_back(wxString::FromUTF8(missing));
-  Send(wxEVT_BUTTON, kIdProjectCalculateFD);
+  RunTo(missing);
   const std::vector<wxString> messages = TakeMessages();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_TRUE(messages[0].StartsWith(missing + ": ")) << messages[0];
   EXPECT_EQ(m_document->m_imageNumbers.size(), 2u);
 
-  Files().Clear();
-  Dialogs().savePaths.push_back(wxString::FromUTF8(report));
-  Send(wxEVT_BUTTON, kIdProjectCalculateFD);
+  SelectFiles({0, 1, 2, 3});
+  Send(wxEVT_BUTTON, kIdDelete);
+  RunTo(report);
   EXPECT_EQ(ReadFileBytes(report).size(),
             std::string("\r\n\r\nImage File Name            \t Fractal Dimension (-1 means the "
                         "image is useless)\r\n")
@@ -253,11 +332,13 @@ TEST_F(ProjectWindowTest, TheImagePaneKeepsTheAspectRatioAndShowsTheFirstFileWit
   EXPECT_EQ(CProjectView::ImageRect({0, 0, 200, 200}, 400, 100), (Rect{0, 0, 200, 50}));
   EXPECT_EQ(CProjectView::ImageRect({10, 5, 210, 205}, 100, 400), (Rect{10, 5, 60, 205}));
 
-  Files().Append(wxString::FromUTF8(SamplePath("disc-mm.tif")));
-  Files().Append(wxString::FromUTF8(SamplePath("disc-8bit.bmp")));
+  SetFiles({SamplePath("disc-mm.tif"), SamplePath("koch-island-8bit.bmp")});
+  Files().ShowSelection({}, 1);
+  Send(wxEVT_LISTBOX, kIdFileList);
+  EXPECT_EQ(Files().SelectedIndices(), std::vector<int>{0});
   auto& image = *dynamic_cast<CanvasPane*>(FrameOf(m_document)->Pane(FourPaneFrame::kLowerLeft));
   image.RenderPicture();
-  EXPECT_EQ(Files().SelectedIndices(), std::vector<int>{0});
+  EXPECT_EQ(m_document->ImageFile(), SamplePath("disc-mm.tif"));
   EXPECT_EQ(m_document->m_image.Width(), 256);
 }
 

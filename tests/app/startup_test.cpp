@@ -53,13 +53,6 @@ TEST_F(StartupTest, FileNameOnTheCommandLineOpensAnEmptyInteractiveDocument) {
   EXPECT_EQ(document->m_fractalDimension, -1.0);
 }
 
-TEST_F(StartupTest, MissingFileOnTheCommandLineFailsWithAMessage) {
-  const wxString path = PathInHome("no such file");
-  EXPECT_FALSE(App().ProcessShellCommand(wxArrayString(1, &path)));
-  EXPECT_TRUE(App().DocManager().GetDocumentsVector().empty());
-  EXPECT_EQ(TakeMessages().size(), 1u);
-}
-
 TEST_F(StartupTest, CancellingTheTypeQuestionLeavesTheMainWindowEmpty) {
   Dialogs().choices.push_back(-1);
   EXPECT_TRUE(App().ProcessShellCommand(wxArrayString()));

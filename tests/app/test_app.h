@@ -58,6 +58,9 @@ bool PumpUntil(const std::function<bool()>& condition,
 // script, and fails when a scripted answer is left over or a message was shown
 // that the test did not take.
 class AppTest : public ::testing::Test {
+ public:
+  static FourPaneFrame* FrameOf(wxDocument* document);
+
  protected:
   void SetUp() override;
   void TearDown() override;
@@ -65,7 +68,6 @@ class AppTest : public ::testing::Test {
   // Creates a document of the n-th type through "New" and pumps until its
   // window is laid out.
   wxDocument* NewDocument(int typeIndex);
-  FourPaneFrame* FrameOf(wxDocument* document);
   // Sends a menu command to the main window, as a menu or a key would.
   void Command(int id);
   // Takes the messages shown so far.

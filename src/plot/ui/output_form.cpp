@@ -7,8 +7,9 @@
 #include <wx/stattext.h>
 
 #include "app/accessible_label.h"
-#include "fractal/method_table.h"
+#include "app/export_commands.h"
 #include "fractal/three_decimal.h"
+#include "plot/ui/column_headings.h"
 #include "plot/ui/result_document.h"
 
 namespace kep {
@@ -17,12 +18,14 @@ namespace {
 
 constexpr const char* kNoFitRow = "No result can be used to fit!";
 constexpr const char* kNoDimensionText = "No fractal dimension yet!";
+constexpr const char* kDataTitle = "Data For Fit Regress";
 // The blanks before each column of a data row.
 constexpr const char* kBeforeX = "                        ";
 constexpr const char* kBeforeY = "                          ";
 constexpr int kXField = 20;
 
 constexpr int kGap = 8;
+constexpr int kNarrowestList = 200;
 
 }  // namespace
 
@@ -33,43 +36,51 @@ wxString COutputForm::DataRow(std::int32_t x, std::int32_t y) {
 bool COutputForm::Create(wxWindow* parent, wxDocument& document, wxWindow& frame) {
   if (!FormPane::Create(parent, document, frame)) return false;
   BuildControls();
+  OfferExportMenu(*this);
   return true;
 }
 
+// The dimension and the four places for a theoretical dimension and an error
+// on one line, the data list below it over the whole width, which the rows of a
+// fixed-width font need.
 void COutputForm::BuildControls() {
   auto* fdLabel = new wxStaticText(this, wxID_ANY, "KEP Fractal Dimension :");
   auto* fdText =
       new wxStaticText(this, wxID_ANY, "No result.", wxDefaultPosition, wxSize(FromDIP(180), -1),
                        wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE | wxBORDER_SUNKEN);
+  LabelControl(*fdLabel, *fdText);
   auto* theoryLabel = new wxStaticText(this, wxID_ANY, "Theoretical Fractal Dimension :");
   auto* theoryValue = new wxStaticText(this, wxID_ANY, "No Result");
   auto* errorLabel = new wxStaticText(this, wxID_ANY, "% Error :");
   auto* errorValue = new wxStaticText(this, wxID_ANY, "No Result");
 
-  auto* results = new wxBoxSizer(wxVERTICAL);
-  results->Add(fdLabel);
-  results->Add(fdText, 0, wxEXPAND | wxTOP, kGap / 2);
-  results->Add(theoryLabel, 0, wxTOP, 2 * kGap);
-  results->Add(theoryValue, 0, wxLEFT | wxTOP, kGap / 2);
-  results->Add(errorLabel, 0, wxTOP, 2 * kGap);
-  results->Add(errorValue, 0, wxLEFT | wxTOP, kGap / 2);
+  auto* results = new wxBoxSizer(wxHORIZONTAL);
+  results->Add(fdLabel, 0, wxALIGN_CENTRE_VERTICAL | wxRIGHT, kGap);
+  results->Add(fdText, 0, wxALIGN_CENTRE_VERTICAL | wxRIGHT, 2 * kGap);
+  for (wxStaticText* text : {theoryLabel, theoryValue, errorLabel, errorValue}) {
+    results->Add(text, 0, wxALIGN_CENTRE_VERTICAL | wxRIGHT, kGap);
+  }
 
-  auto* data = new wxStaticBoxSizer(wxVERTICAL, this, "Data For Fit Regress");
-  wxStaticBox* box = data->GetStaticBox();
-  m_xHeadingLabel = new wxStaticText(box, wxID_ANY, "X");
-  m_yHeadingLabel = new wxStaticText(box, wxID_ANY, "Y");
-  m_dataList = new wxListBox(box, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr,
+  // The box's controls are the form's: a box that holds its controls itself asks
+  // for the room they had at their widest, so the pane could never narrow it.
+  auto* data = new wxStaticBoxSizer(wxVERTICAL, this, kDataTitle);
+  m_xHeadingLabel = new wxStaticText(this, wxID_ANY, "X");
+  m_yHeadingLabel = new wxStaticText(this, wxID_ANY, "Y");
+  m_dataList = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr,
                              wxLB_SINGLE | wxLB_ALWAYS_SB | wxLB_HSCROLL);
+  m_dataList->SetFont(wxFont(wxFontInfo(GetFont().GetPointSize()).Family(wxFONTFAMILY_TELETYPE)));
+  // The list takes the width its box has; were it as wide as its longest row,
+  // the pane would have to scroll to show the list's edge.
+  m_dataList->SetMinSize(wxSize(FromDIP(kNarrowestList), -1));
   auto* headings = new wxBoxSizer(wxHORIZONTAL);
   headings->Add(m_xHeadingLabel);
   headings->Add(m_yHeadingLabel);
   data->Add(headings, 0, wxEXPAND | wxBOTTOM, kGap / 2);
   data->Add(m_dataList, 1, wxEXPAND);
-  LabelControl(*m_xHeadingLabel, *m_dataList);
 
-  auto* form = new wxBoxSizer(wxHORIZONTAL);
-  form->Add(results, 0, wxALL, 2 * kGap);
-  form->Add(data, 1, wxEXPAND | wxTOP | wxRIGHT | wxBOTTOM, kGap);
+  auto* form = new wxBoxSizer(wxVERTICAL);
+  form->Add(results, 0, wxLEFT | wxRIGHT | wxTOP, kGap);
+  form->Add(data, 1, wxEXPAND | wxALL, kGap);
   SetSizer(form);
   AlignHeadings();
 
@@ -99,39 +110,33 @@ ResultDocument* COutputForm::GetDocument() const {
 
 void COutputForm::OnInitialUpdate() {
   FormPane::OnInitialUpdate();
-  GetDocument()->SetResultPanel(this);
-  m_dataList->Append(kNoFitRow);
   m_errorValueText = " ";
   m_errorLabelText = "";
-  m_fdText = kNoDimensionText;
   m_theoryValueText = " ";
   m_theoryLabelText = " ";
   m_fields.ToControls();
 }
 
+// The list is named after its box, and says what its columns hold.
 void COutputForm::OnUpdate(DocumentPane*, wxObject*) {
   const ResultDocument* document = GetDocument();
   if (!document) return;
   const PointSeries& series = document->ResultSeries();
-  if (series.Count() > 0) {
-    wxArrayString rows;
-    rows.reserve(static_cast<std::size_t>(series.Count()));
-    for (const SeriesPoint& point : series) rows.Add(DataRow(point.x, point.y));
-    m_dataList->Set(rows);
-  }
-  // A failed calculation keeps the dimension shown before.
-  if (document->ResultDimension() >= 0.0) m_fdText = ThreeDecimal(document->ResultDimension());
+  wxArrayString rows;
+  for (const SeriesPoint& point : series) rows.Add(DataRow(point.x, point.y));
+  if (rows.empty()) rows.Add(kNoFitRow);
+  if (m_dataList->GetStrings() != rows) m_dataList->Set(rows);
+  const double dimension = document->ResultDimension();
+  m_fdText = dimension >= 0.0 ? wxString(ThreeDecimal(dimension)) : wxString(kNoDimensionText);
   m_errorValueText = document->ErrorValueText();
   m_errorLabelText = document->ErrorLabelText();
   m_theoryValueText = document->TheoryValueText();
   m_theoryLabelText = document->TheoryLabelText();
-  // The corner methods name no columns: the list keeps the headings it showed.
-  const std::int32_t method = document->ResultMethod();
-  if (method >= 0 && method < kMethodCount && kMethods[method].headings.x != nullptr) {
-    m_xHeading = kMethods[method].headings.x;
-    m_yHeading = kMethods[method].headings.y;
-  }
+  const AxisHeadings headings = HeadingsOf(document->ResultMethod());
+  m_xHeading = headings.x;
+  m_yHeading = headings.y;
   m_fields.ToControls();
+  NameControl(*m_dataList, kDataTitle, m_xHeading + ", " + m_yHeading);
 }
 
 }  // namespace kep

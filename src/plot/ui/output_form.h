@@ -14,9 +14,13 @@ namespace kep {
 
 class ResultDocument;
 
-// The result pane above the images of an interactive window: the last fractal
-// dimension, the data points it was fitted from under the method's column
-// headings, and four places for a theoretical dimension and an error.
+// The result pane above the images of an interactive window: the fractal
+// dimension, the data points it was fitted from under the column headings of
+// the method, and four places for a theoretical dimension and an error. It shows
+// what the document holds and nothing older: without a result, its texts for no
+// result. The rows are set in a font of fixed width, so that their numbers stand
+// in columns under the headings. A right click offers to copy or export the
+// result.
 class COutputForm final : public FormPane {
  public:
   bool Create(wxWindow* parent, wxDocument& document, wxWindow& frame) override;
@@ -39,7 +43,7 @@ class COutputForm final : public FormPane {
 
  private:
   void BuildControls();
-  // Keeps the headings above the columns of the rows, whatever the font.
+  // Keeps the headings above the columns of the rows.
   void AlignHeadings();
 
   FormFields m_fields;

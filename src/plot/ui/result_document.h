@@ -8,8 +8,6 @@
 
 namespace kep {
 
-class COutputForm;
-
 // What the result form shows of its document: the last measurement, and four
 // texts for a theoretical dimension and a percentage error.
 class ResultDocument {
@@ -26,9 +24,6 @@ class ResultDocument {
   virtual const wxString& ErrorLabelText() const = 0;
   virtual const wxString& TheoryValueText() const = 0;
   virtual const wxString& TheoryLabelText() const = 0;
-
-  // The form records itself on its first update.
-  virtual void SetResultPanel(COutputForm* form) = 0;
 };
 
 }  // namespace kep

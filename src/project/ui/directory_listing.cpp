@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #include "image/image_file.h"
@@ -30,9 +32,9 @@ struct DirCloser {
 
 }  // namespace
 
-std::optional<std::vector<std::string>> ListDirectory(const std::string& directory) {
+DirectoryListing ListDirectory(const std::string& directory) {
   std::unique_ptr<DIR, DirCloser> dir(::opendir(directory.c_str()));
-  if (!dir) return std::nullopt;
+  if (!dir) return {{}, std::strerror(errno)};
   std::vector<std::string> entries;
   if (directory != "/") entries.emplace_back("[..]");
   while (const dirent* entry = ::readdir(dir.get())) {
@@ -51,7 +53,7 @@ std::optional<std::vector<std::string>> ListDirectory(const std::string& directo
     const int order = CompareIgnoringCase(a, b);
     return order != 0 ? order < 0 : a < b;
   });
-  return entries;
+  return {std::move(entries), {}};
 }
 
 std::string ParentDirectory(const std::string& directory) {
@@ -65,6 +67,20 @@ std::string ParentDirectory(const std::string& directory) {
 std::string JoinPath(const std::string& directory, const std::string& name) {
   if (!directory.empty() && directory.back() == '/') return directory + name;
   return directory + "/" + name;
+}
+
+std::string TypedDirectory(const std::string& typed, const std::string& current,
+                           const std::string& home) {
+  if (typed == "~") return home;
+  if (typed.rfind("~/", 0) == 0) return JoinPath(home, typed.substr(2));
+  if (!typed.empty() && typed[0] == '/') return typed;
+  return JoinPath(current, typed);
+}
+
+std::string FileListText(const std::string& path) {
+  const std::string::size_type slash = path.rfind('/');
+  if (slash == std::string::npos) return path;
+  return path.substr(slash + 1) + " \u2014 " + (slash == 0 ? "/" : path.substr(0, slash));
 }
 
 std::string FileTypeExtension(const std::string& fileType) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,13 +11,25 @@ namespace kep {
 // The entries of a directory as the browser lists them: "[..]" unless it is the
 // root, "[name]" for each subdirectory, and the name of each readable regular
 // file, leaving out hidden entries (those whose names start with "."), sorted
-// ignoring case. Nothing when the directory cannot be listed.
-std::optional<std::vector<std::string>> ListDirectory(const std::string& directory);
+// ignoring case.
+struct DirectoryListing {
+  std::vector<std::string> entries;
+  // Why the directory could not be listed; empty when it was.
+  std::string error;
+};
+DirectoryListing ListDirectory(const std::string& directory);
 
 // The directory above: /data/images -> /data, /data -> /, / -> /.
 std::string ParentDirectory(const std::string& directory);
 // The directory joined with a name, with one "/" between them.
 std::string JoinPath(const std::string& directory, const std::string& name);
+// A typed directory as a path: "~" at its start stands for the home directory,
+// and a relative path is taken from the current directory.
+std::string TypedDirectory(const std::string& typed, const std::string& current,
+                           const std::string& home);
+// How the project's file list shows a path: the file name first, then the
+// directory it lies in, so that a long directory never hides the name.
+std::string FileListText(const std::string& path);
 
 // The extension a file type shows in its text: the pattern between the last "("
 // and the last ")" without its first two characters, "TIF" for "Tiff (*.TIF)".

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "app/kep_document.h"
 #include "app/method_form.h"
@@ -9,27 +11,58 @@
 
 namespace kep {
 
-class CProject2DOutputView;
-class CProject2DSingleView;
-class CProjectInputForm;
-class CProjectView;
-
-// The project document: the run settings that the project form edits and the
-// results of the last batch run, one entry per measured image in file-list
-// order. The list of files itself lives in the form. It has no file of its own
-// and never counts as modified.
+// The project document: its image files with the entries selected in their list,
+// the run settings that the project form edits, and the results of the last
+// batch run, one entry per measured image in file-list order. It has no file of
+// its own and never counts as modified. Edit > Copy copies the file list with
+// the dimensions, File > Export Plot writes the dimension plot.
 class CKepProjectDoc final : public KepDocument, public BatchResults, public MethodChoice {
  public:
-  void ForgetPane(const DocumentPane* pane) override;
+  CKepProjectDoc();
+
+  // Inserts the paths after the caret entry (at the start of an empty list), in
+  // their order; the last one becomes the caret entry and the only selected one.
+  void InsertFiles(const std::vector<std::string>& paths);
+  // Removes the selected entries. The entry now where the last removal happened
+  // (with nothing selected, the caret entry) becomes the caret entry and the
+  // only selected one.
+  void RemoveSelectedFiles();
+  // The entries the list shows selected, in any order, and its caret entry (-1
+  // for none). A list with entries always has one selected: the first, when no
+  // other is.
+  void SelectFiles(std::vector<int> selected, int caret);
+  void SelectOnly(int index);
+  // Whether the list holds the path, ignoring case.
+  bool HoldsFile(const std::string& path) const;
+
+  // The file the image pane shows: the selected entry with the lowest index;
+  // empty for an empty list.
+  std::string ImageFile() const;
+  // The entry of the results that belongs to the file, or to the caret entry's
+  // file, if the last run measured it.
+  std::optional<std::size_t> ResultOf(const std::string& file) const;
+  std::optional<std::size_t> CaretResult() const;
+
+  // Takes the results of a run over `files`.
+  void TakeResults(BatchResults results, const std::vector<std::string>& files);
+
+  // The project's image files, in report order: paths as the file system's bytes.
+  std::vector<std::string> m_files;
+  // The selected entries, in increasing order, and the caret entry (the one with
+  // the keyboard), -1 for none.
+  std::vector<int> m_selectedFiles;
+  int m_caretFile = -1;
+  // The file of each entry of the results.
+  std::vector<std::string> m_resultFiles;
 
   // The image the image pane shows.
   ImageBuffer m_image;
 
-  // Set by each pane on its first update.
-  CProjectInputForm* m_pInputForm = nullptr;
-  CProjectView* m_pImageView = nullptr;
-  CProject2DSingleView* m_pSingleView = nullptr;
-  CProject2DOutputView* m_pOutputView = nullptr;
+ private:
+  void OnCopy(wxCommandEvent& event);
+  void OnUpdateCopy(wxUpdateUIEvent& event);
+  void OnExportPlot(wxCommandEvent& event);
+  void OnUpdateExportPlot(wxUpdateUIEvent& event);
 };
 
 }  // namespace kep

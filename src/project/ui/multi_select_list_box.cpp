@@ -26,13 +26,26 @@ int CMultiSelectListBox::GetCaretIndex() const {
 
 void CMultiSelectListBox::SelectOnly(int index) {
   if (index < 0 || index >= static_cast<int>(GetCount())) return;
+  ShowSelection({index}, index);
+}
+
+void CMultiSelectListBox::ShowSelection(const std::vector<int>& selected, int caret) {
+  const int count = static_cast<int>(GetCount());
   m_changing = true;
-  GtkTreePath* path = gtk_tree_path_new_from_indices(index, -1);
-  gtk_tree_view_set_cursor(m_treeview, path, nullptr, false);
-  gtk_tree_selection_unselect_all(gtk_tree_view_get_selection(m_treeview));
-  gtk_tree_selection_select_path(gtk_tree_view_get_selection(m_treeview), path);
-  gtk_tree_view_scroll_to_cell(m_treeview, path, nullptr, false, 0, 0);
-  gtk_tree_path_free(path);
+  GtkTreeSelection* selection = gtk_tree_view_get_selection(m_treeview);
+  if (caret >= 0 && caret < count) {
+    GtkTreePath* path = gtk_tree_path_new_from_indices(caret, -1);
+    gtk_tree_view_set_cursor(m_treeview, path, nullptr, false);
+    gtk_tree_view_scroll_to_cell(m_treeview, path, nullptr, false, 0, 0);
+    gtk_tree_path_free(path);
+  }
+  gtk_tree_selection_unselect_all(selection);
+  for (int index : selected) {
+    if (index < 0 || index >= count) continue;
+    GtkTreePath* path = gtk_tree_path_new_from_indices(index, -1);
+    gtk_tree_selection_select_path(selection, path);
+    gtk_tree_path_free(path);
+  }
   m_changing = false;
 }
 

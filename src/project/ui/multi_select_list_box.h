@@ -20,6 +20,9 @@ class CMultiSelectListBox final : public wxListBox {
   // Makes the entry the caret entry and the only selected one, scrolled into
   // view.
   void SelectOnly(int index);
+  // Shows these entries selected and the caret on that entry (none for -1),
+  // scrolled into view.
+  void ShowSelection(const std::vector<int>& selected, int caret);
   // The selected entries in increasing order.
   std::vector<int> SelectedIndices() const;
 

@@ -5,11 +5,6 @@
 
 namespace kep {
 
-void CProject2DOutputView::OnInitialUpdate() {
-  ProjectPane::OnInitialUpdate();
-  GetDocument()->m_pOutputView = this;
-}
-
 void CProject2DOutputView::OnDraw(DrawContext& dc) {
   const CKepProjectDoc* document = GetDocument();
   DrawDimensionPlot(dc, document->m_imageNumbers, document->m_dimensions);

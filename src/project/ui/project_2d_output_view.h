@@ -8,7 +8,6 @@ namespace kep {
 // fractal dimension against its image number.
 class CProject2DOutputView final : public ProjectPane {
  public:
-  void OnInitialUpdate() override;
   void OnDraw(DrawContext& dc) override;
 };
 

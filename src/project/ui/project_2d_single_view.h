@@ -8,7 +8,6 @@ namespace kep {
 // the current file with its dimension.
 class CProject2DSingleView final : public ProjectPane {
  public:
-  void OnInitialUpdate() override;
   void OnDraw(DrawContext& dc) override;
 };
 

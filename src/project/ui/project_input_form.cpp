@@ -1,20 +1,21 @@
 #include "project/ui/project_input_form.h"
 
 #include <algorithm>
-#include <optional>
 
 #include <wx/choice.h>
+#include <wx/combobox.h>
 #include <wx/stattext.h>
-#include <wx/stdpaths.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
+#include "app/app_settings.h"
 #include "app/dialog_service.h"
-#include "fractal/method_table.h"
+#include "app/file_path.h"
 #include "image/image_file.h"
 #include "project/ui/directory_listing.h"
 #include "project/ui/kep_project_doc.h"
 #include "project/ui/multi_select_list_box.h"
+#include "project/ui/skipped_files.h"
 
 namespace kep {
 
@@ -23,59 +24,61 @@ namespace {
 constexpr const char* kFileTypes[] = {"Tiff (*.TIF)", "Bitmap (*.BMP)", "All Files(*.*)"};
 constexpr const char* kFileTypeError = "File Type Error!  SKIP THIS FILE!";
 constexpr const char* kFileAlreadySelected = "File Already Selected! SKIP THIS FILE!";
+// The settings' name of the directory the browser showed last.
+constexpr const char* kDirectorySetting = "Project Directory";
 
-std::string Utf8(const wxString& text) { return text.utf8_string(); }
+constexpr FormCommand<CProjectInputForm> kCommands[] = {
+    {kIdProjectCalculateFD, "Calculate FD",
+     "Asks for a report file, then measures every file of the project with the chosen method "
+     "after the pre-processing of the Image Parameters.",
+     CProjectInputForm::kInCalculation, &CProjectInputForm::OnCalculateFD},
+    {kIdAdd, "Add",
+     "Puts the selected BMP and TIFF files of the directory into the project, after the "
+     "current entry.",
+     CProjectInputForm::kUnderBrowser, &CProjectInputForm::OnAdd},
+    {kIdDelete, "Delete", "Takes the selected files out of the project.",
+     CProjectInputForm::kUnderBrowser, &CProjectInputForm::OnDelete},
+};
 
 }  // namespace
+
+std::span<const FormCommand<CProjectInputForm>> CProjectInputForm::Commands() { return kCommands; }
 
 bool CProjectInputForm::Create(wxWindow* parent, wxDocument& document, wxWindow& frame) {
   if (!MethodForm::Create(parent, document, frame)) return false;
   BuildControls();
-  BindCommands();
+  BindCommands(Commands());
   // The higher brightness and the particle brightness have no control: they
   // keep 255.
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdProjectParam1), m_param1);
-  m_fields.AddText(ControlOf<wxStaticText>(kIdProjectLabel1), m_label1);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdProjectParam2), m_param2);
-  m_fields.AddText(ControlOf<wxStaticText>(kIdProjectLabel2), m_label2);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdProjectParam3), m_param3);
-  m_fields.AddText(ControlOf<wxStaticText>(kIdProjectLabel3), m_label3);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdProjectLowerBrightness), m_lowerBrightness,
-                      kBrightnessRange);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdProjectMinHoleSize), m_minHoleSize,
-                      kRegionSizeRange);
-  m_fields.AddInteger(ControlOf<wxTextCtrl>(kIdProjectMinParticleSize), m_minParticleSize,
-                      kRegionSizeRange);
-  m_fields.AddNumber(ControlOf<wxTextCtrl>(kIdProjectBrightPercent), m_brightPercent, 0.0,
-                     kMaxBrightPercent);
-  return true;
-}
-
-void CProjectInputForm::BindCommands() {
-  for (int id : {kIdProjectParam1, kIdProjectParam2, kIdProjectParam3, kIdProjectLowerBrightness,
-                 kIdProjectMinParticleSize, kIdProjectMinHoleSize, kIdProjectBrightPercent}) {
-    OnControl(wxEVT_TEXT, id, [this] { OnChange(); });
+  for (int id : {kIdProjectParam1, kIdProjectLabel1, kIdProjectParam2, kIdProjectLabel2,
+                 kIdProjectParam3, kIdProjectLabel3}) {
+    ExchangeParameter(id);
   }
-  OnControl(wxEVT_CHOICE, kIdProjectMethod, [this] { OnChange(); });
-  OnControl(wxEVT_CHOICE, kIdDirectory, [this] { OnDirectoryChosen(); });
+  const std::pair<Field, int> values[] = {{kLowerBrightness, kIdProjectLowerBrightness},
+                                          {kMinHoleSize, kIdProjectMinHoleSize},
+                                          {kMinParticleSize, kIdProjectMinParticleSize},
+                                          {kBrightPercent, kIdProjectBrightPercent}};
+  for (const auto& [field, id] : values) {
+    ExchangePreprocessField(field, ControlOf<wxTextCtrl>(id), m_fields);
+  }
+
+  OnControl(wxEVT_COMBOBOX, kIdDirectory, [this] { OnDirectoryChosen(); });
+  OnControl(wxEVT_TEXT_ENTER, kIdDirectory, [this] { OnDirectoryTyped(); });
   OnControl(wxEVT_CHOICE, kIdFileType, [this] { RefreshFileList(); });
   OnControl(wxEVT_LISTBOX_DCLICK, kIdListing, [this] { OnListingDoubleClick(); });
-  OnControl(wxEVT_BUTTON, kIdAdd, [this] { OnAdd(); });
-  OnControl(wxEVT_BUTTON, kIdDelete, [this] { OnDelete(); });
   OnControl(wxEVT_LISTBOX_DCLICK, kIdFileList, [this] { OnFileListDoubleClick(); });
-  OnControl(wxEVT_LISTBOX, kIdFileList, [this] { NotifyOtherPanes(); });
-  OnControl(wxEVT_BUTTON, kIdProjectCalculateFD, [this] { OnCalculateFD(); });
+  OnControl(wxEVT_LISTBOX, kIdFileList, [this] { OnFileSelection(); });
+  m_fileList->Bind(wxEVT_MOTION, &CProjectInputForm::ShowFileTooltip, this);
+  return true;
 }
 
 CKepProjectDoc* CProjectInputForm::GetDocument() const {
   return dynamic_cast<CKepProjectDoc*>(DocumentPane::GetDocument());
 }
 
-// The "drives" of this system are the root and the home directory; the browser
-// starts in the directory of the program itself.
+// The "drives" of this system are the root and the home directory.
 void CProjectInputForm::OnInitialUpdate() {
   MethodForm::OnInitialUpdate();
-  GetDocument()->m_pInputForm = this;
   StartMethodChoice();
 
   m_fileTypeBox->Clear();
@@ -83,54 +86,66 @@ void CProjectInputForm::OnInitialUpdate() {
   m_fileTypeBox->SetSelection(0);
 
   m_directoryBox->Clear();
-  m_dirs.clear();
+  m_dirs = {"/", wxGetHomeDir(), wxString()};
   m_directoryBox->Append("[-/-]");
-  m_dirs.push_back("/");
   m_directoryBox->Append("[-~-]");
-  m_dirs.push_back(wxGetHomeDir());
-  const wxString program = wxStandardPaths::Get().GetExecutablePath();
   m_directoryBox->Append(wxString());
-  m_dirs.push_back(wxString());
-  SetCurrentDirectory(wxString::FromUTF8(ParentDirectory(Utf8(program))));
+  // A kept directory that is gone is no reason for a message.
+  const wxString kept = ReadSetting(kDirectorySetting);
+  const bool keptListable = !kept.empty() && ListDirectory(PathBytes(kept)).error.empty();
+  ShowDirectory(keptListable ? kept : wxGetHomeDir());
   m_fields.ToControls();
+}
+
+void CProjectInputForm::OnUpdate(DocumentPane* sender, wxObject* hint) {
+  MethodForm::OnUpdate(sender, hint);
+  if (GetDocument() && (hint == nullptr || IsChange(hint, Change::kFileList))) ShowFiles();
 }
 
 MethodChoice& CProjectInputForm::Choice() const { return *GetDocument(); }
 
-// The project document is never marked modified.
-void CProjectInputForm::OnChange() { TakeValues(); }
-
-// The last entry of the directory box is the current directory.
-void CProjectInputForm::SetCurrentDirectory(const wxString& directory) {
+void CProjectInputForm::ShowDirectory(const wxString& directory) {
+  const DirectoryListing listing = ListDirectory(PathBytes(directory));
+  if (!listing.error.empty()) {
+    Dialogs().ShowMessage(this, directory + ": " + wxString::FromUTF8(listing.error));
+    m_directoryBox->SetValue(m_dirs.back());
+    return;
+  }
   const unsigned last = m_directoryBox->GetCount() - 1;
   m_dirs.back() = directory;
   m_directoryBox->SetString(last, directory);
   m_directoryBox->SetSelection(static_cast<int>(last));
-  RefreshFileList();
+  WriteSetting(kDirectorySetting, directory);
+  ShowListing(listing.entries);
+}
+
+void CProjectInputForm::ShowListing(const std::vector<std::string>& entries) {
+  const std::string extension = FileTypeExtension(PathBytes(m_fileTypeBox->GetStringSelection()));
+  wxArrayString shown;
+  for (const std::string& entry : entries) {
+    if (PassesFileType(entry, extension)) shown.Add(PathText(entry));
+  }
+  m_dirList->Set(shown);
 }
 
 void CProjectInputForm::OnDirectoryChosen() {
   const int chosen = m_directoryBox->GetSelection();
   if (chosen == wxNOT_FOUND) return;
-  SetCurrentDirectory(m_dirs[static_cast<std::size_t>(chosen)]);
+  ShowDirectory(m_dirs[static_cast<std::size_t>(chosen)]);
 }
 
-// A directory that cannot be listed gives way to the root.
+void CProjectInputForm::OnDirectoryTyped() {
+  ShowDirectory(PathText(TypedDirectory(PathBytes(m_directoryBox->GetValue()),
+                                        PathBytes(m_dirs.back()), PathBytes(wxGetHomeDir()))));
+}
+
+// A directory that can no longer be listed is said so, and shows no entries.
 void CProjectInputForm::RefreshFileList() {
-  m_dirList->Clear();
-  std::optional<std::vector<std::string>> entries = ListDirectory(Utf8(m_dirs.back()));
-  if (!entries) {
-    m_dirs.back() = "/";
-    m_directoryBox->SetString(m_directoryBox->GetCount() - 1, "/");
-    m_directoryBox->SetSelection(static_cast<int>(m_directoryBox->GetCount() - 1));
-    entries = ListDirectory("/");
+  const DirectoryListing listing = ListDirectory(PathBytes(m_dirs.back()));
+  if (!listing.error.empty()) {
+    Dialogs().ShowMessage(this, m_dirs.back() + ": " + wxString::FromUTF8(listing.error));
   }
-  const std::string extension = FileTypeExtension(Utf8(m_fileTypeBox->GetStringSelection()));
-  wxArrayString shown;
-  for (const std::string& entry : entries.value_or(std::vector<std::string>())) {
-    if (PassesFileType(entry, extension)) shown.Add(wxString::FromUTF8(entry));
-  }
-  m_dirList->Set(shown);
+  ShowListing(listing.entries);
 }
 
 void CProjectInputForm::OnListingDoubleClick() {
@@ -142,64 +157,83 @@ void CProjectInputForm::OnListingDoubleClick() {
     m_dirList->SelectOnly(caret);
     return;
   }
-  const std::string current = Utf8(m_dirs.back());
-  const std::string name = Utf8(entry.Mid(1, entry.length() - 2));
-  SetCurrentDirectory(
-      wxString::FromUTF8(entry == "[..]" ? ParentDirectory(current) : JoinPath(current, name)));
+  const std::string current = PathBytes(m_dirs.back());
+  const std::string name = PathBytes(entry.Mid(1, entry.length() - 2));
+  ShowDirectory(PathText(entry == "[..]" ? ParentDirectory(current) : JoinPath(current, name)));
 }
 
-// Each selected file of the listing goes right after the caret of the file list.
+// The selected files of the listing go right after the caret of the file list;
+// what is skipped is named in one message.
 void CProjectInputForm::OnAdd() {
-  const std::string directory = Utf8(m_dirs.back());
+  if (!TakeValues()) return;
+  CKepProjectDoc* document = GetDocument();
+  const std::string directory = PathBytes(m_dirs.back());
+  std::vector<std::string> wrongType;
+  std::vector<std::string> alreadyThere;
+  std::vector<std::string> added;
   for (int index : m_dirList->SelectedIndices()) {
-    const std::string entry = Utf8(m_dirList->GetString(static_cast<unsigned>(index)));
+    const std::string entry = PathBytes(m_dirList->GetString(static_cast<unsigned>(index)));
     const std::string extension = PathExtension(entry);
     if (!EqualIgnoringCase(extension, "TIF") && !EqualIgnoringCase(extension, "BMP")) {
-      Dialogs().ShowMessage(this, kFileTypeError);
+      wrongType.push_back(entry);
       continue;
     }
     const std::string path = JoinPath(directory, entry);
-    const std::vector<std::string> files = ProjectFiles();
-    if (std::any_of(files.begin(), files.end(),
-                    [&path](const std::string& file) { return EqualIgnoringCase(file, path); })) {
-      Dialogs().ShowMessage(this, kFileAlreadySelected);
+    const auto isPath = [&path](const std::string& file) { return EqualIgnoringCase(file, path); };
+    if (document->HoldsFile(path) || std::any_of(added.begin(), added.end(), isPath)) {
+      alreadyThere.push_back(entry);
       continue;
     }
-    const int caret = m_fileList->GetCaretIndex();
-    const int at = m_fileList->IsEmpty() ? 0 : caret + 1;
-    m_fileList->Insert(wxString::FromUTF8(path), static_cast<unsigned>(at));
-    m_fileList->SelectOnly(at);
+    added.push_back(path);
   }
-  m_fileList->SelectOnly(m_fileList->GetCaretIndex());
-  NotifyOtherPanes();
+  document->InsertFiles(added);
+  const std::string message =
+      JoinMessages({SkippedFilesMessage(kFileTypeError, wrongType),
+                    SkippedFilesMessage(kFileAlreadySelected, alreadyThere)});
+  if (!message.empty()) Dialogs().ShowMessage(this, PathText(message));
+  NotifyPanes(*document, Change::kFileList);
 }
 
-// Removes the selected entries; the entry now where the last one was removed (or,
-// with nothing selected, the caret entry) becomes the only selected one. The
-// entries go from the last up, since the toolkit selects the entry that moves
-// into a removed caret's place.
 void CProjectInputForm::OnDelete() {
-  const std::vector<int> selected = m_fileList->SelectedIndices();
-  for (auto index = selected.rbegin(); index != selected.rend(); ++index) {
-    m_fileList->Delete(static_cast<unsigned>(*index));
-  }
-  const int removedAt = selected.empty() ? m_fileList->GetCaretIndex()
-                                         : selected.back() - static_cast<int>(selected.size()) + 1;
-  const int count = static_cast<int>(m_fileList->GetCount());
-  if (count > 0) m_fileList->SelectOnly(std::clamp(removedAt, 0, count - 1));
-  NotifyOtherPanes();
+  if (!TakeValues()) return;
+  GetDocument()->RemoveSelectedFiles();
+  NotifyPanes(*GetDocument(), Change::kFileList);
+}
+
+void CProjectInputForm::OnFileSelection() {
+  CKepProjectDoc* document = GetDocument();
+  document->SelectFiles(m_fileList->SelectedIndices(), m_fileList->GetCaretIndex());
+  m_fileList->ShowSelection(document->m_selectedFiles, document->m_caretFile);
+  NotifyOtherPanes(Change::kFileList);
 }
 
 void CProjectInputForm::OnFileListDoubleClick() {
+  CKepProjectDoc* document = GetDocument();
+  std::vector<int> selected = m_fileList->SelectedIndices();
   const int caret = m_fileList->GetCaretIndex();
-  if (caret != wxNOT_FOUND) m_fileList->SetSelection(caret);
+  if (caret != wxNOT_FOUND) selected.push_back(caret);
+  document->SelectFiles(selected, caret);
   OnDelete();
 }
 
-std::vector<std::string> CProjectInputForm::ProjectFiles() const {
-  std::vector<std::string> files;
-  for (const wxString& entry : m_fileList->GetStrings()) files.push_back(Utf8(entry));
-  return files;
+void CProjectInputForm::ShowFiles() {
+  const CKepProjectDoc* document = GetDocument();
+  wxArrayString rows;
+  for (const std::string& file : document->m_files) rows.Add(PathText(FileListText(file)));
+  if (m_fileList->GetStrings() != rows) m_fileList->Set(rows);
+  m_fileList->ShowSelection(document->m_selectedFiles, document->m_caretFile);
+}
+
+// Each entry's full path is its tooltip. The list's own rows report the pointer
+// relative to themselves, the list's hit test wants it relative to the list.
+void CProjectInputForm::ShowFileTooltip(wxMouseEvent& event) {
+  event.Skip();
+  const int entry = m_fileList->HitTest(m_fileList->ScreenToClient(wxGetMousePosition()));
+  const std::vector<std::string>& files = GetDocument()->m_files;
+  const wxString tip = entry >= 0 && entry < static_cast<int>(files.size())
+                           ? PathText(files[static_cast<std::size_t>(entry)])
+                           : wxString();
+  if (m_fileList->GetToolTipText() != tip) m_fileList->SetToolTip(tip);
 }
 
 }  // namespace kep

@@ -1,14 +1,16 @@
 #pragma once
 
-#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 #include <wx/string.h>
 
+#include "app/form_command.h"
 #include "app/method_form.h"
 
 class wxChoice;
+class wxComboBox;
 
 namespace kep {
 
@@ -42,37 +44,40 @@ inline constexpr const char* kReportFilter = "Text (*.txt)|*.txt|All Files (*.*)
 
 // The form on the left of a project window: the method and its parameters, a
 // small file browser that feeds the project's file list, the pre-processing
-// values, and "Calculate FD", which runs the batch over the file list.
+// values, and "Calculate FD", which runs the batch over the file list. The file
+// list is the document's; the form shows it, file names first, each entry's full
+// path in its tooltip. The browser starts in the directory used last (in the
+// settings), or in the home directory; a directory can be typed into the
+// directory box.
 class CProjectInputForm final : public MethodForm {
  public:
+  // Where the form places the buttons of its commands.
+  enum CommandPlace { kInCalculation, kUnderBrowser };
+
   bool Create(wxWindow* parent, wxDocument& document, wxWindow& frame) override;
 
   CKepProjectDoc* GetDocument() const;
-  // Its change notification includes this form after a method change and at
-  // the end of each batch run: the method's labels and defaults come back.
   void OnInitialUpdate() override;
+  // The document's file list and its selection, and the method's labels and
+  // defaults after another method was chosen.
+  void OnUpdate(DocumentPane* sender, wxObject* hint) override;
 
   // The commands.
-  void OnChange();
   void OnDirectoryChosen();
+  void OnDirectoryTyped();
   void RefreshFileList();
   void OnListingDoubleClick();
   void OnAdd();
   void OnDelete();
+  void OnFileSelection();
   void OnFileListDoubleClick();
   void OnCalculateFD();
 
-  // The project's file list, in report order.
-  std::vector<std::string> ProjectFiles() const;
+  // The buttons of the form and their commands.
+  static std::span<const FormCommand<CProjectInputForm>> Commands();
 
-  // The form's values besides those of the method choice.
   CMultiSelectListBox* m_dirList = nullptr;
   CMultiSelectListBox* m_fileList = nullptr;
-  std::int32_t m_higherBrightness = 255;
-  std::int32_t m_lowerBrightness = 50;
-  std::int32_t m_minHoleSize = 300;
-  std::int32_t m_minParticleSize = 300;
-  double m_brightPercent = 10.0;
   // The directory of each entry of the directory box; the last is the current
   // directory.
   std::vector<wxString> m_dirs;
@@ -82,10 +87,14 @@ class CProjectInputForm final : public MethodForm {
 
  private:
   void BuildControls();
-  void BindCommands();
-  void SetCurrentDirectory(const wxString& directory);
+  // Lists the directory and makes it the current one; a directory that cannot
+  // be listed is named with the reason, and the browser stays where it was.
+  void ShowDirectory(const wxString& directory);
+  void ShowListing(const std::vector<std::string>& entries);
+  void ShowFiles();
+  void ShowFileTooltip(wxMouseEvent& event);
 
-  wxChoice* m_directoryBox = nullptr;
+  wxComboBox* m_directoryBox = nullptr;
   wxChoice* m_fileTypeBox = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "project/ui/project_pane.h"
 
+#include "app/export_commands.h"
 #include "project/ui/kep_project_doc.h"
 
 namespace kep {
@@ -11,6 +12,7 @@ CKepProjectDoc* ProjectPane::GetDocument() const {
 void ProjectPane::OnInitialUpdate() {
   CanvasPane::OnInitialUpdate();
   SetScrollSizes(100, 100);
+  OfferExportMenu(*this);
 }
 
 }  // namespace kep

@@ -4,8 +4,6 @@
 
 #include "project/image_reading.h"
 #include "project/ui/kep_project_doc.h"
-#include "project/ui/multi_select_list_box.h"
-#include "project/ui/project_input_form.h"
 
 namespace kep {
 
@@ -18,22 +16,7 @@ std::int64_t ModificationTime(const std::string& path) {
   return static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
 }
 
-// The selected entry with the lowest index; without a selection, entry 0 becomes
-// selected. Empty for an empty list.
-std::string CurrentFile(CMultiSelectListBox& files) {
-  if (files.IsEmpty()) return {};
-  const std::vector<int> selected = files.SelectedIndices();
-  const int index = selected.empty() ? 0 : selected.front();
-  if (selected.empty()) files.SelectOnly(0);
-  return files.GetString(static_cast<unsigned>(index)).utf8_string();
-}
-
 }  // namespace
-
-void CProjectView::OnInitialUpdate() {
-  ProjectPane::OnInitialUpdate();
-  GetDocument()->m_pImageView = this;
-}
 
 Rect CProjectView::ImageRect(const Rect& client, std::int32_t width, std::int32_t height) {
   const std::int64_t w = client.Width();
@@ -48,8 +31,7 @@ Rect CProjectView::ImageRect(const Rect& client, std::int32_t width, std::int32_
 
 void CProjectView::OnDraw(DrawContext& dc) {
   CKepProjectDoc* document = GetDocument();
-  const std::string path =
-      document->m_pInputForm ? CurrentFile(*document->m_pInputForm->m_fileList) : std::string();
+  const std::string path = document->ImageFile();
   const Rect client = dc.ClientRect();
   if (!path.empty() && ShowFile(path)) {
     document->m_image.Draw(dc,

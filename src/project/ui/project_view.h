@@ -13,7 +13,6 @@ namespace kep {
 // is kept until the current file or its modification time changes.
 class CProjectView final : public ProjectPane {
  public:
-  void OnInitialUpdate() override;
   void OnDraw(DrawContext& dc) override;
 
   // The size the image is drawn at in a client area: the largest that keeps its
