@@ -12,6 +12,7 @@
 
 #include "cli/command_action.h"
 #include "cli/commands.h"
+#include "cli/interruption.h"
 #include "cli/method_options.h"
 #include "cli/particle_table.h"
 #include "cli/preprocess_options.h"
@@ -121,8 +122,9 @@ int RunBatchCommand(const BatchOptions& options) {
                           }
                           progress.Advance();
                         },
-                        {.eachParticle = eachParticle});
+                        {.eachParticle = eachParticle, .stop = &InterruptRequested()});
   }
+  if (summary.cancelled) return kExitInterrupted;
   std::fprintf(stderr, "batch: %zu measured, %zu failed with -1, %zu skipped\n", summary.measured,
                summary.failed, summary.skipped);
   if (options.json) PrintJson(json);

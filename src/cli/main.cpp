@@ -11,6 +11,7 @@
 
 #include "cli/command_action.h"
 #include "cli/commands.h"
+#include "cli/interruption.h"
 #include "version.h"
 
 namespace kep::cli {
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
   // A file-size limit makes a write fail with an error we report, instead of
   // ending the program before it can say so.
   std::signal(SIGXFSZ, SIG_IGN);
+  kep::cli::StopOnInterrupt();
   // Numbers are read and written the same way whatever the user's locale.
   std::setlocale(LC_ALL, "C");
   std::locale::global(std::locale::classic());

@@ -10,6 +10,7 @@
 #include "cli/command_action.h"
 #include "cli/commands.h"
 #include "cli/image_input.h"
+#include "cli/interruption.h"
 #include "cli/measured_image.h"
 #include "cli/method_options.h"
 #include "cli/result_json.h"
@@ -64,7 +65,9 @@ int RunMeasure(const MeasureOptions& options) {
   if (!LoadImageForCommand(options.input.image, image)) return kExitUsage;
   MeasureWorkspace workspace;
   const MeasureResult result =
-      MeasureImage(workspace, image, MeasureSettingsOf(options.input, options.method));
+      MeasureImage(workspace, image, MeasureSettingsOf(options.input, options.method),
+                   {.stop = &InterruptRequested()});
+  if (Cancelled(result.failure)) return kExitInterrupted;
   if (options.json) {
     PrintMeasureJson(options, result);
   } else {

@@ -10,6 +10,7 @@
 #include "cli/command_action.h"
 #include "cli/commands.h"
 #include "cli/image_input.h"
+#include "cli/interruption.h"
 #include "cli/measured_image.h"
 #include "cli/method_options.h"
 #include "cli/particle_table.h"
@@ -38,8 +39,9 @@ int RunParticles(const ParticlesOptions& options) {
   ImageBuffer image;
   if (!LoadImageForCommand(options.input.image, image)) return kExitUsage;
   MeasureWorkspace workspace;
-  const Outcome<std::vector<ParticleMeasurement>> measured =
-      MeasureParticles(workspace, image, MeasureSettingsOf(options.input, options.method));
+  const Outcome<std::vector<ParticleMeasurement>> measured = MeasureParticles(
+      workspace, image, MeasureSettingsOf(options.input, options.method), &InterruptRequested());
+  if (!measured.Ok() && Cancelled(measured.Error())) return kExitInterrupted;
   if (!measured.Ok()) {
     PrintNoDimension(options.input.image, measured.Error());
     return kExitFailure;

@@ -16,6 +16,7 @@
 #include "cli/command_action.h"
 #include "cli/commands.h"
 #include "cli/image_input.h"
+#include "cli/interruption.h"
 #include "cli/measured_image.h"
 #include "cli/method_options.h"
 #include "draw/cairo_file_canvas.h"
@@ -89,7 +90,9 @@ int RunSeriesPlot(const PlotOptions& options, const PictureSize& size) {
   if (!LoadImageForCommand(options.input.image, image)) return kExitUsage;
   MeasureWorkspace workspace;
   const MeasureResult result =
-      MeasureImage(workspace, image, MeasureSettingsOf(options.input, options.method));
+      MeasureImage(workspace, image, MeasureSettingsOf(options.input, options.method),
+                   {.stop = &InterruptRequested()});
+  if (Cancelled(result.failure)) return kExitInterrupted;
 
   CairoFileCanvas canvas(size.width, size.height);
   if (DrawSeriesPlot(canvas, result.points)) DrawDimensionCaption(canvas, result.dimension);

@@ -22,6 +22,8 @@ std::string_view FailureCodeName(FailureCode code) {
       return "degenerate-fit";
     case FailureCode::kNoScaling:
       return "no-scaling";
+    case FailureCode::kCancelled:
+      return "cancelled";
     case FailureCode::kOutOfMemory:
       return "out-of-memory";
   }

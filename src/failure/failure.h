@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -19,6 +20,7 @@ enum class FailureCode {
   kTooFewPoints,         // fewer points with x and y above 0 than a fit needs
   kDegenerateFit,        // every point of the fit has the same x
   kNoScaling,            // every point of the fit has the same y
+  kCancelled,            // the work was asked to stop
   kOutOfMemory,          // the image or a working copy did not fit in memory
 };
 
@@ -36,5 +38,11 @@ struct Failure {
   // batch show one ("Please Load an Image File!"); empty where they show none.
   std::string message;
 };
+
+// Whether the work was stopped on request rather than failing.
+inline bool Cancelled(const Failure& failure) { return failure.code == FailureCode::kCancelled; }
+inline bool Cancelled(const std::optional<Failure>& failure) {
+  return failure.has_value() && Cancelled(*failure);
+}
 
 }  // namespace kep

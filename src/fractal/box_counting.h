@@ -7,6 +7,7 @@
 #include "fractal/fractal_engine.h"
 #include "fractal/method_run.h"
 #include "image/point_series.h"
+#include "services/stop_request.h"
 
 namespace kep {
 
@@ -37,6 +38,7 @@ template <typename Visit>
 void ForEachBoxSize(const FractalEngine& engine, Visit visit) {
   if (engine.param1 < 1 || engine.param3 < 1) return;
   for (std::int64_t s = engine.param1; s <= engine.param2; s += engine.param3) {
+    StopPoint();
     visit(static_cast<std::int32_t>(s));
   }
 }

@@ -10,6 +10,7 @@
 #include "preprocess/dilate.h"
 #include "preprocess/disc_centre_distance.h"
 #include "preprocess/disc_table.h"
+#include "services/stop_request.h"
 
 namespace kep {
 
@@ -151,6 +152,7 @@ void MeasureDilation(const FractalEngine& engine, PointSeries& points,
   std::int64_t count =
       painted ? static_cast<std::int64_t>(frontier.size()) : CountObject(grown, object);
   for (std::int64_t r = engine.param1; r < engine.param2; r += step) {
+    StopPoint();
     if (view) before.CopyPixelsFrom(grown);
     if (step == 1) {
       frontier = GrowCross(grown, object, frontier, count);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "failure/failure.h"
@@ -41,6 +42,12 @@ struct MeasureResult {
   // the distance-map method leaves), when the caller asked for it; copies of the
   // result share it.
   std::shared_ptr<ImageBuffer> outline;
+
+  static MeasureResult Failed(Failure why) {
+    MeasureResult result;
+    result.failure = std::move(why);
+    return result;
+  }
 
   bool HasDimension() const { return !failure.has_value(); }
   // The 95 % confidence interval of the dimension: dimension -/+ t * standard

@@ -5,6 +5,7 @@
 #include "fractal/fractal_engine.h"
 #include "preprocess/flood_fill.h"
 #include "preprocess/trace_boundary.h"
+#include "services/stop_request.h"
 
 namespace kep {
 
@@ -30,6 +31,7 @@ std::optional<Failure> FractalEngine::PrepareImage(const ImageBuffer& image,
 
   const std::int32_t width = outlineImage.Width();
   for (std::int32_t y = 0; y < outlineImage.Height(); ++y) {
+    StopPoint();
     const std::uint8_t* row = outlineImage.PixelAddress(0, y);
     for (std::int32_t x = 0; x < width; ++x) {
       // Straight to the row's next object pixel: erased particles are not met again.

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "services/stop_request.h"
+
 namespace kep {
 
 // The series of scales (ruler, line separation, radius) a method measures at:
@@ -23,6 +25,7 @@ template <typename Visit>
 void ForEachScale(const ScaleRange& range, Visit visit) {
   if (range.from < 1 || range.step < 1) return;
   for (std::int64_t scale = range.from; scale < range.to; scale += range.step) {
+    StopPoint();
     visit(static_cast<std::int32_t>(scale));
   }
 }

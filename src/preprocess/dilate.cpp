@@ -5,6 +5,7 @@
 
 #include "preprocess/disc_centre_distance.h"
 #include "preprocess/disc_table.h"
+#include "services/stop_request.h"
 
 namespace kep {
 
@@ -57,6 +58,7 @@ void GrowDiscs(ImageBuffer& dst, std::uint8_t value, std::int32_t radius, const 
   const std::int32_t reach = static_cast<std::int32_t>(halfWidths.size()) - 1;
   dst.CopyPixelsFrom(src);
   for (std::int32_t y = 1; y < height - 1; ++y) {
+    StopPoint();
     const std::uint8_t* above = src.PixelAddress(0, y - 1);
     const std::uint8_t* row = src.PixelAddress(0, y);
     const std::uint8_t* below = src.PixelAddress(0, y + 1);

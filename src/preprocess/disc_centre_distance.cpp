@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "preprocess/disc_table.h"
+#include "services/stop_request.h"
 
 namespace kep {
 
@@ -192,6 +193,7 @@ void ForEachDiscCentreDistanceRow(const ImageBuffer& image, std::uint8_t value, 
   ColumnSites columns(image, value, reach);
   RowEnvelope envelope(image.Width(), image.Height(), reach);
   for (std::int32_t y = 0; y < image.Height(); ++y) {
+    StopPoint();
     envelope.Clear();
     columns.Gather(y, [&envelope](const Site& site) { envelope.Add(site); });
     visit(y, envelope.Runs());

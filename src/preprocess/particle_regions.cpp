@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "preprocess/pixel_scan.h"
+#include "services/stop_request.h"
 
 namespace kep {
 
@@ -76,6 +77,7 @@ std::vector<ParticleRegion> FindParticleRegions(const ImageBuffer& image, std::u
   PixelMarks marks(0, 0, image.Width(), image.Height());
   std::vector<SeriesPoint> pending;
   for (std::int32_t y = 0; y < image.Height(); ++y) {
+    StopPoint();
     const std::uint8_t* row = image.PixelAddress(0, y);
     for (std::int32_t x = FindValue(row, 0, image.Width(), value); x < image.Width();
          x = FindValue(row, x + 1, image.Width(), value)) {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "preprocess/flood_fill.h"
+#include "services/stop_request.h"
 
 namespace kep {
 
@@ -29,6 +30,7 @@ void RemoveRegions(ImageBuffer& dest, std::uint8_t regionValue, std::uint8_t fil
   }
 
   for (std::int32_t y = 0; y < height; ++y) {
+    StopPoint();
     std::uint8_t* row = dest.PixelAddress(0, y);
     for (std::int32_t x = 0; x < width; ++x) {
       // Each fill repaints its region, so the scan never meets it again.

@@ -48,6 +48,7 @@ bool SkipsReport(const MeasureResult& result) {
     case FailureCode::kUnreadable:
     case FailureCode::kBadSettings:
     case FailureCode::kOutOfMemory:
+    case FailureCode::kCancelled:
       return true;
     default:
       return false;
@@ -88,6 +89,7 @@ bool RecordBatch(const MeasurementSource& measure, ReportFile& report, BatchResu
   results.ClearResults();
   bool written = true;
   measure([&](std::size_t index, const std::string& path, const MeasureResult& result) {
+    if (result.failure && result.failure->code == FailureCode::kCancelled) summary.cancelled = true;
     if (SkipsReport(result)) {
       ++summary.skipped;
     } else {
@@ -97,7 +99,7 @@ bool RecordBatch(const MeasurementSource& measure, ReportFile& report, BatchResu
     }
     if (onFile) onFile(index, path, result);
   });
-  return written && report.Commit();
+  return written && !summary.cancelled && report.Commit();
 }
 
 bool RunBatch(const std::vector<std::string>& files, const MeasureSettings& settings,

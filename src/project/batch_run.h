@@ -21,11 +21,12 @@ struct BatchSummary {
   std::size_t measured = 0;  // dimension found
   std::size_t failed = 0;    // measured, but the engine answered -1.0
   std::size_t skipped = 0;   // no line in the report
+  bool cancelled = false;    // the run was asked to stop: no report is written
 };
 
 // Whether a file gets no line in the report: it could not be read, its settings
-// were refused, or it did not fit in memory. Every other file gets its dimension,
-// or -1.0 when the engine found none.
+// were refused, it did not fit in memory, or the run was stopped before it. Every other file gets
+// its dimension, or -1.0 when the engine found none.
 bool SkipsReport(const MeasureResult& result);
 
 // Called on the calling thread once per file, in file-list order.
@@ -45,8 +46,8 @@ using MeasurementSource = std::function<void(const FileObserver&)>;
 // this process, or other processes and machines): writes the header, clears the
 // results, then per measured file appends its entry (image number = position in
 // the list + 1) and writes its report line, and commits the report. Returns false
-// when the report could not be written; `results` and `summary` then hold what was
-// recorded before the failure.
+// when the report could not be written, or was not because the run was stopped
+// (summary.cancelled); `results` and `summary` then hold what was recorded.
 bool RecordBatch(const MeasurementSource& measure, ReportFile& report, BatchResults& results,
                  BatchSummary& summary, const FileObserver& onFile);
 

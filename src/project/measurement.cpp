@@ -3,21 +3,14 @@
 #include <new>
 #include <utility>
 
+#include "project/guarded_work.h"
 #include "project/particle_measurement.h"
 
 namespace kep {
 
 namespace {
 
-constexpr const char* kNotEnoughMemory = "not enough memory to measure the image";
-
-MeasureResult Failed(Failure failure) {
-  MeasureResult result;
-  result.failure = std::move(failure);
-  return result;
-}
-
-MeasureResult OutOfMemory() { return Failed({FailureCode::kOutOfMemory, kNotEnoughMemory}); }
+MeasureResult Failed(Failure failure) { return MeasureResult::Failed(std::move(failure)); }
 
 // The image to measure: workspace.loaded as it is, or after the pre-processing in
 // workspace.prepared.
@@ -63,16 +56,14 @@ MeasureResult MeasureUnguarded(MeasureWorkspace& workspace, const ImageBuffer& i
 
 MeasureResult MeasureImage(MeasureWorkspace& workspace, const ImageBuffer& image,
                            const MeasureSettings& settings, const MeasureOptions& options) {
-  try {
-    return MeasureUnguarded(workspace, image, settings, options);
-  } catch (const std::bad_alloc&) {
-    return OutOfMemory();
-  }
+  return Guarded<MeasureResult>(
+      options.stop, [&] { return MeasureUnguarded(workspace, image, settings, options); });
 }
 
 MeasureResult MeasureFile(MeasureWorkspace& workspace, const std::string& path,
                           const MeasureSettings& settings, const MeasureOptions& options) {
-  try {
+  return Guarded<MeasureResult>(options.stop, [&] {
+    StopPoint();
     const ImageRead read = ReadImage(path, workspace.loaded);
     switch (read.status) {
       case ImageReadStatus::kWrongExtension:
@@ -84,27 +75,24 @@ MeasureResult MeasureFile(MeasureWorkspace& workspace, const std::string& path,
         break;
     }
     return MeasureUnguarded(workspace, workspace.loaded, settings, options);
-  } catch (const std::bad_alloc&) {
-    return OutOfMemory();
-  }
+  });
 }
 
 std::optional<Failure> PreprocessImage(MeasureWorkspace& workspace, const ImageBuffer& image,
-                                       const PreprocessSettings& settings, std::int32_t particle) {
-  try {
+                                       const PreprocessSettings& settings, std::int32_t particle,
+                                       const std::atomic<bool>* stop) {
+  return Guarded<std::optional<Failure>>(stop, [&]() -> std::optional<Failure> {
     // The sequence works on its input, so an image of the caller's is copied first.
-    if (!workspace.loaded.CopyFrom(image))
-      return Failure{FailureCode::kOutOfMemory, kNotEnoughMemory};
+    if (!workspace.loaded.CopyFrom(image)) throw std::bad_alloc();
     return RunPreprocessSequence(workspace.loaded, workspace.prepared, settings, particle);
-  } catch (const std::bad_alloc&) {
-    return Failure{FailureCode::kOutOfMemory, kNotEnoughMemory};
-  }
+  });
 }
 
 std::optional<Failure> PrepareOutlines(MeasureWorkspace& workspace, const ImageBuffer& image,
                                        std::int32_t particle,
-                                       const std::optional<PreprocessSettings>& preprocess) {
-  try {
+                                       const std::optional<PreprocessSettings>& preprocess,
+                                       const std::atomic<bool>* stop) {
+  return Guarded<std::optional<Failure>>(stop, [&]() -> std::optional<Failure> {
     MeasureSettings settings;
     settings.particle = particle;
     settings.preprocess = preprocess;
@@ -112,9 +100,7 @@ std::optional<Failure> PrepareOutlines(MeasureWorkspace& workspace, const ImageB
     if (!measured.Ok()) return measured.Error();
     return workspace.engine.PrepareImage(*measured.Value(), static_cast<std::uint32_t>(particle),
                                          BackgroundValueFor(particle));
-  } catch (const std::bad_alloc&) {
-    return Failure{FailureCode::kOutOfMemory, kNotEnoughMemory};
-  }
+  });
 }
 
 }  // namespace kep

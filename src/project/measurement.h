@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -39,6 +40,9 @@ struct MeasureOptions {
   bool keepOutline = false;
   DrawContext* animation = nullptr;
   bool eachParticle = false;
+  // Set by another thread (or a signal handler) to stop the measurement, which
+  // then fails with cancelled; none: it runs to its end.
+  const std::atomic<bool>* stop = nullptr;
 };
 
 // The working objects of one thread's measurements, kept from image to image so
@@ -53,7 +57,8 @@ struct MeasureWorkspace {
 
 // The one measuring pipeline of every front end: optional pre-processing,
 // preparation of the outlines, the method, the fit. Never throws: an image that
-// does not fit in memory fails with out-of-memory.
+// does not fit in memory fails with out-of-memory, and a measurement asked to
+// stop fails with cancelled. The other entries below answer the same way.
 MeasureResult MeasureImage(MeasureWorkspace& workspace, const ImageBuffer& image,
                            const MeasureSettings& settings, const MeasureOptions& options = {});
 
@@ -66,13 +71,15 @@ MeasureResult MeasureFile(MeasureWorkspace& workspace, const std::string& path,
 // The image after the batch pre-processing with the particle value, in
 // workspace.prepared (workspace.loaded is its working copy).
 std::optional<Failure> PreprocessImage(MeasureWorkspace& workspace, const ImageBuffer& image,
-                                       const PreprocessSettings& settings, std::int32_t particle);
+                                       const PreprocessSettings& settings, std::int32_t particle,
+                                       const std::atomic<bool>* stop = nullptr);
 
 // The outline image the engine measures for these settings (after their
 // pre-processing, if any), in workspace.engine.outlineImage: what the windows'
 // "Get Edge" shows.
 std::optional<Failure> PrepareOutlines(MeasureWorkspace& workspace, const ImageBuffer& image,
                                        std::int32_t particle,
-                                       const std::optional<PreprocessSettings>& preprocess);
+                                       const std::optional<PreprocessSettings>& preprocess,
+                                       const std::atomic<bool>* stop = nullptr);
 
 }  // namespace kep

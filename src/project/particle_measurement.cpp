@@ -1,9 +1,10 @@
 #include "project/particle_measurement.h"
 
 #include <algorithm>
-#include <new>
 
 #include "fractal/method_table.h"
+#include "project/guarded_work.h"
+#include "services/stop_request.h"
 
 namespace kep {
 
@@ -31,6 +32,7 @@ std::vector<ParticleMeasurement> MeasureEachParticle(FractalEngine& engine, Imag
   std::vector<ParticleMeasurement> measured;
   std::int32_t number = 0;
   for (const ParticleRegion& region : FindParticleRegions(image, particle)) {
+    StopPoint();
     const std::int32_t x0 = std::max(region.left - margin, 0);
     const std::int32_t y0 = std::max(region.top - margin, 0);
     const std::int32_t x1 = std::min(region.right + margin, image.Width() - 1);
@@ -47,8 +49,10 @@ std::vector<ParticleMeasurement> MeasureEachParticle(FractalEngine& engine, Imag
 
 Outcome<std::vector<ParticleMeasurement>> MeasureParticles(MeasureWorkspace& workspace,
                                                            const ImageBuffer& image,
-                                                           const MeasureSettings& settings) {
-  try {
+                                                           const MeasureSettings& settings,
+                                                           const std::atomic<bool>* stop) {
+  using Particles = Outcome<std::vector<ParticleMeasurement>>;
+  return Guarded<Particles>(stop, [&]() -> Particles {
     const ImageBuffer* measured = &image;
     if (settings.preprocess) {
       if (auto failure =
@@ -60,9 +64,7 @@ Outcome<std::vector<ParticleMeasurement>> MeasureParticles(MeasureWorkspace& wor
       return *failure;
     }
     return MeasureEachParticle(workspace.engine, workspace.cut, *measured, settings);
-  } catch (const std::bad_alloc&) {
-    return Failure{FailureCode::kOutOfMemory, "not enough memory to measure the particles"};
-  }
+  });
 }
 
 }  // namespace kep

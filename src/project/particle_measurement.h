@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <vector>
 
 #include "failure/outcome.h"
@@ -20,10 +21,11 @@ std::vector<ParticleMeasurement> MeasureEachParticle(FractalEngine& engine, Imag
                                                      const MeasureSettings& settings);
 
 // The pipeline for particles: the settings' pre-processing, then every particle
-// measured on its own. Fails as MeasureImage does for bad settings or a lack of
-// memory.
+// measured on its own. Fails as MeasureImage does for bad settings, a lack of
+// memory or a request to stop.
 Outcome<std::vector<ParticleMeasurement>> MeasureParticles(MeasureWorkspace& workspace,
                                                            const ImageBuffer& image,
-                                                           const MeasureSettings& settings);
+                                                           const MeasureSettings& settings,
+                                                           const std::atomic<bool>* stop = nullptr);
 
 }  // namespace kep
