@@ -12,13 +12,18 @@
 namespace kep {
 
 std::vector<CornerTotals> SumCorners(const std::vector<PointSeries>& outlines,
-                                     std::span<const double> tolerances) {
+                                     std::span<const double> tolerances, CornerMeasure measure) {
   std::vector<CornerTotals> totals(tolerances.size());
   // The first and the latest corner of the outline at hand, for each tolerance.
   std::vector<SeriesPoint> first(tolerances.size());
   std::vector<SeriesPoint> latest(tolerances.size());
   for (const PointSeries& outline : outlines) {
     if (outline.Count() == 0) continue;
+    if (measure == CornerMeasure::kCount) {
+      ForEachCorner(outline.Data(), outline.Count(), tolerances,
+                    [&](std::size_t t, const SeriesPoint&) { ++totals[t].corners; });
+      continue;
+    }
     std::fill(first.begin(), first.end(), outline[0]);
     std::fill(latest.begin(), latest.end(), outline[0]);
     ForEachCorner(outline.Data(), outline.Count(), tolerances,
@@ -42,7 +47,7 @@ PointSeries CornerMethodPoints(const std::vector<PointSeries>& outlines, CornerM
   std::vector<double> tolerances;
   ForEachTolerance(fromTenths, toTenths, stepTenths,
                    [&](double tolerance) { tolerances.push_back(tolerance); });
-  const std::vector<CornerTotals> totals = SumCorners(outlines, tolerances);
+  const std::vector<CornerTotals> totals = SumCorners(outlines, tolerances, measure);
   PointSeries points;
   for (std::size_t t = 0; t < tolerances.size(); ++t) {
     const std::int32_t value = measure == CornerMeasure::kCount

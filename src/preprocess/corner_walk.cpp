@@ -1,6 +1,7 @@
 #include "preprocess/corner_walk.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -108,15 +109,15 @@ std::int32_t FarthestPoint(const SeriesPoint* p, std::int32_t k) {
 }
 
 // The same when the chord is not a single point and `largest` is the largest
-// |cross| there is: the latest point that has it. x and y hold the points'
-// coordinates in the scan's arithmetic.
+// |cross| there is: the latest point that has it.
 template <typename Number>
-std::int32_t LatestAtCross(const Number* x, const Number* y, std::int32_t k, Number largest) {
-  const Number ux = x[k - 1] - x[0];
-  const Number uy = y[k - 1] - y[0];
+std::int32_t LatestAtCross(const SeriesPoint* p, std::int32_t k, Number largest) {
+  const Number ux = Difference<Number>(p[k - 1].x, p[0].x);
+  const Number uy = Difference<Number>(p[k - 1].y, p[0].y);
   std::int32_t i = k - 2;
   while (i > 1) {
-    const Number cross = ux * (y[i] - y[0]) - uy * (x[i] - x[0]);
+    const Number cross =
+        ux * Difference<Number>(p[i].y, p[0].y) - uy * Difference<Number>(p[i].x, p[0].x);
     if ((cross < 0 ? -cross : cross) == largest) break;
     --i;
   }
@@ -159,15 +160,10 @@ class CornerWalk {
         m_thresholds(thresholds),
         m_corner(corner),
         m_firstWaiting(static_cast<std::size_t>(n), kNone),
-        m_nextWaiting(thresholds.size(), kNone),
-        m_finalFarthest(static_cast<std::size_t>(n), kNone) {
+        m_nextWaiting(thresholds.size(), kNone) {
     // Converted once: from 128 bits this is a library call.
     for (const UInt128 threshold : thresholds) {
       m_roughThresholds.push_back(static_cast<double>(threshold));
-    }
-    for (std::int32_t i = 0; i < n; ++i) {
-      m_x.push_back(static_cast<Number>(points[i].x));
-      m_y.push_back(static_cast<Number>(points[i].y));
     }
   }
 
@@ -182,40 +178,55 @@ class CornerWalk {
            chain = m_nextWaiting[static_cast<std::size_t>(chain)]) {
         m_waiting.push_back(static_cast<std::size_t>(chain));
       }
-      if (!m_waiting.empty()) SearchFrom(s);
+      if (m_waiting.empty()) continue;
+      std::sort(m_waiting.begin(), m_waiting.end());  // smallest threshold first
+      SearchFrom(s);
     }
   }
 
  private:
   static constexpr std::int32_t kNone = -1;
 
-  // Adds the chain to those waiting at the point, kept in ascending order.
   void WaitAt(std::size_t chain, std::int32_t index) {
-    std::int32_t* link = &m_firstWaiting[static_cast<std::size_t>(index)];
-    while (*link != kNone && static_cast<std::size_t>(*link) < chain) {
-      link = &m_nextWaiting[static_cast<std::size_t>(*link)];
-    }
-    m_nextWaiting[chain] = *link;
-    *link = static_cast<std::int32_t>(chain);
+    m_nextWaiting[chain] = m_firstWaiting[static_cast<std::size_t>(index)];
+    m_firstWaiting[static_cast<std::size_t>(index)] = static_cast<std::int32_t>(chain);
   }
 
   // The split search from corner s for the chains in m_waiting, smallest
   // threshold first.
   void SearchFrom(std::int32_t s) {
     const SeriesPoint* p = m_points + s;
-    const Number* x = m_x.data() + s;
-    const Number* y = m_y.data() + s;
     const std::int32_t m = m_n - s;
     std::size_t settled = 0;
     double roughThreshold = m_roughThresholds[m_waiting[settled]];
     m_candidates.Clear();
+    // The chord to p[k - 1] as an offset from the start, and the one after it,
+    // measured together with it in one pass over the candidates.
+    Number ux = Difference<Number>(p[1].x, p[0].x);
+    Number uy = Difference<Number>(p[1].y, p[0].y);
+    Number nextX = 0;
+    Number nextY = 0;
+    Number nextLargest = 0;
     for (std::int32_t k = 3; k <= m; ++k) {
-      m_candidates.Add(x[k - 2] - x[0], y[k - 2] - y[0]);
-      const Number ux = x[k - 1] - x[0];
-      const Number uy = y[k - 1] - y[0];
+      m_candidates.Add(ux, uy);  // p[k - 2], the end of the chord before
+      Number largest = nextLargest;
+      if (k % 2 == 1) {
+        ux = Difference<Number>(p[k - 1].x, p[0].x);
+        uy = Difference<Number>(p[k - 1].y, p[0].y);
+        const std::int32_t after = k < m ? k : k - 1;
+        nextX = Difference<Number>(p[after].x, p[0].x);
+        nextY = Difference<Number>(p[after].y, p[0].y);
+        const std::array<Number, 2> both = m_candidates.LargestCrosses({ux, nextX}, {uy, nextY});
+        // The next chord's newest point is this chord's end.
+        const Number newest = nextX * uy - nextY * ux;
+        largest = both[0];
+        nextLargest = std::max(both[1], newest < 0 ? -newest : newest);
+      } else {
+        ux = nextX;
+        uy = nextY;
+      }
       // 0 for a closed chord (end on the start), whose test then holds for every
       // threshold, as the plain search's 0 <= 0 does.
-      const Number largest = m_candidates.LargestCross(ux, uy);
       if (FallsShort(largest, ux * ux + uy * uy, roughThreshold)) continue;
       const Int128 cross = ToInt128(largest);
       const UInt128 d2 = SquaredDistance(p[0], p[k - 1]);
@@ -224,7 +235,7 @@ class CornerWalk {
       };
       if (!leaves()) continue;
       const std::int32_t j =
-          p[k - 1] == p[0] ? FarthestPoint<Number>(p, k) : LatestAtCross(x, y, k, largest);
+          p[k - 1] == p[0] ? FarthestPoint<Number>(p, k) : LatestAtCross(p, k, largest);
       do {
         Settle(m_waiting[settled++], s, j);
       } while (settled < m_waiting.size() && leaves());
@@ -249,8 +260,7 @@ class CornerWalk {
   void Finish(std::size_t chain, std::int32_t last) {
     const SeriesPoint* p = m_points + last;
     const std::int32_t m = m_n - last;
-    std::int32_t& j = m_finalFarthest[static_cast<std::size_t>(last)];
-    if (j == kNone) j = FarthestPoint<Number>(p, m);
+    const std::int32_t j = FinalFarthest(last);
     const bool split = LeavesChord(SquaredDistance(p[0], p[m - 1]), m_thresholds[chain],
                                    Cross(p[j], p[0], p[m - 1]), 512, false);
     const std::int32_t k = split ? j : m - 1;
@@ -258,20 +268,27 @@ class CornerWalk {
     m_corner(chain, m_n - 1);
   }
 
+  // The farthest point of the last segment from a chain's last corner, found
+  // once for all the chains that end there.
+  std::int32_t FinalFarthest(std::int32_t last) {
+    for (const auto& [from, farthest] : m_finalFarthest) {
+      if (from == last) return farthest;
+    }
+    const std::int32_t farthest = FarthestPoint<Number>(m_points + last, m_n - last);
+    m_finalFarthest.push_back({last, farthest});
+    return farthest;
+  }
+
   const SeriesPoint* m_points;
   std::int32_t m_n;
-  // The points' coordinates in the scan's arithmetic, converted once.
-  std::vector<Number> m_x;
-  std::vector<Number> m_y;
   const std::vector<UInt128>& m_thresholds;
   std::vector<double> m_roughThresholds;
   Corner m_corner;
   // The chains waiting at each point, as linked lists through m_nextWaiting.
   std::vector<std::int32_t> m_firstWaiting;
   std::vector<std::int32_t> m_nextWaiting;
-  // The farthest point of the last segment from each point, once found.
-  std::vector<std::int32_t> m_finalFarthest;
   std::vector<std::size_t> m_waiting;
+  std::vector<std::pair<std::int32_t, std::int32_t>> m_finalFarthest;
   HullCandidates<Number> m_candidates;
 };
 

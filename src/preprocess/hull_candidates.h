@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -44,12 +45,16 @@ class HullCandidates {
     if (m_count - m_hullCount >= std::max(kFewestAdded, m_hullCount)) TakeHull();
   }
 
-  // max |ux * y - uy * x| over every point added; 0 when there is none.
-  Number LargestCross(Number ux, Number uy) const {
-    Number largest = 0;
+  // max |ux * y - uy * x| over every point added for two directions u at once
+  // (two chords in one pass); 0 when there is no point.
+  std::array<Number, 2> LargestCrosses(const std::array<Number, 2>& ux,
+                                       const std::array<Number, 2>& uy) const {
+    std::array<Number, 2> largest = {0, 0};
     for (std::size_t i = 0; i < m_count; ++i) {
-      const Number cross = ux * m_y[i] - uy * m_x[i];
-      largest = std::max(largest, cross < 0 ? -cross : cross);
+      for (std::size_t chord = 0; chord < 2; ++chord) {
+        const Number cross = ux[chord] * m_y[i] - uy[chord] * m_x[i];
+        largest[chord] = std::max(largest[chord], cross < 0 ? -cross : cross);
+      }
     }
     return largest;
   }
@@ -57,8 +62,8 @@ class HullCandidates {
  private:
   // The hull is taken again only once this many points at least have been added.
   static constexpr std::size_t kFewestAdded = 64;
-  // Points at the origin after the last, so that the scan can run in fours.
-  static constexpr std::size_t kPadding = 3;
+  // A point at the origin after the last, so that the scan can run in pairs.
+  static constexpr std::size_t kPadding = 1;
 
   void Pad() {
     std::fill_n(m_x.begin() + static_cast<std::ptrdiff_t>(m_count), kPadding, Number{0});
@@ -84,29 +89,33 @@ class HullCandidates {
 // Two doubles that GCC keeps in one SSE2 register and computes with at once.
 using DoublePair = double __attribute__((vector_size(16)));
 
-// The scan in doubles, four points at a time in two pairs (the padding points
-// complete the last four): the largest and the smallest cross product, whose
-// magnitudes give the largest magnitude.
+inline DoublePair MaxPair(DoublePair a, DoublePair b) { return a > b ? a : b; }
+
+// The scan in doubles, two points at a time (the padding point completes the
+// last pair): for each direction the largest and the smallest cross product,
+// whose magnitudes give the largest magnitude.
 template <>
-inline double HullCandidates<double>::LargestCross(double ux, double uy) const {
-  const DoublePair pairUx = {ux, ux};
-  const DoublePair pairUy = {uy, uy};
+inline std::array<double, 2> HullCandidates<double>::LargestCrosses(
+    const std::array<double, 2>& ux, const std::array<double, 2>& uy) const {
   DoublePair largest[2] = {};
   DoublePair smallest[2] = {};
-  for (std::size_t i = 0; i < m_count; i += 4) {
-    for (std::size_t half = 0; half < 2; ++half) {
-      DoublePair x;
-      DoublePair y;
-      std::memcpy(&x, &m_x[i + 2 * half], sizeof x);
-      std::memcpy(&y, &m_y[i + 2 * half], sizeof y);
-      const DoublePair cross = pairUx * y - pairUy * x;
-      largest[half] = largest[half] > cross ? largest[half] : cross;
-      smallest[half] = smallest[half] < cross ? smallest[half] : cross;
+  for (std::size_t i = 0; i < m_count; i += 2) {
+    DoublePair x;
+    DoublePair y;
+    std::memcpy(&x, &m_x[i], sizeof x);
+    std::memcpy(&y, &m_y[i], sizeof y);
+    for (std::size_t chord = 0; chord < 2; ++chord) {
+      const DoublePair cross = ux[chord] * y - uy[chord] * x;
+      largest[chord] = largest[chord] > cross ? largest[chord] : cross;
+      smallest[chord] = smallest[chord] < cross ? smallest[chord] : cross;
     }
   }
-  const DoublePair most = largest[0] > largest[1] ? largest[0] : largest[1];
-  const DoublePair least = smallest[0] < smallest[1] ? smallest[0] : smallest[1];
-  return std::max(std::max(most[0], most[1]), -std::min(least[0], least[1]));
+  // Each chord's largest magnitude over its two lanes, both chords at once.
+  const DoublePair first = MaxPair(largest[0], -smallest[0]);
+  const DoublePair second = MaxPair(largest[1], -smallest[1]);
+  const DoublePair most = MaxPair(__builtin_shufflevector(first, second, 0, 2),
+                                  __builtin_shufflevector(first, second, 1, 3));
+  return {most[0], most[1]};
 }
 
 }  // namespace kep
