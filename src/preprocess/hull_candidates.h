@@ -5,9 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 #include <vector>
 
 namespace kep {
+
+// Two doubles that GCC keeps in one SSE2 register and computes with at once.
+using DoublePair = double __attribute__((vector_size(16)));
 
 // Points added one after another as offsets from a common origin, answering how
 // far the farthest of them lies from a line through the origin: the largest
@@ -45,15 +49,39 @@ class HullCandidates {
     if (m_count - m_hullCount >= std::max(kFewestAdded, m_hullCount)) TakeHull();
   }
 
-  // max |ux * y - uy * x| over every point added for two directions u at once
-  // (two chords in one pass); 0 when there is no point.
-  std::array<Number, 2> LargestCrosses(const std::array<Number, 2>& ux,
-                                       const std::array<Number, 2>& uy) const {
-    std::array<Number, 2> largest = {0, 0};
-    for (std::size_t i = 0; i < m_count; ++i) {
-      for (std::size_t chord = 0; chord < 2; ++chord) {
-        const Number cross = ux[chord] * m_y[i] - uy[chord] * m_x[i];
-        largest[chord] = std::max(largest[chord], cross < 0 ? -cross : cross);
+  // max |ux * y - uy * x| over every point added, for several directions u in
+  // one pass; 0 when there is no point.
+  template <std::size_t kChords>
+  std::array<Number, kChords> LargestCrosses(const std::array<Number, kChords>& ux,
+                                             const std::array<Number, kChords>& uy) const {
+    std::array<Number, kChords> largest{};
+    if constexpr (std::is_same_v<Number, double>) {
+      // Two points at a time (the padding point completes the last pair): for each
+      // direction the largest and the smallest cross product, whose magnitudes
+      // give the largest magnitude.
+      DoublePair most[kChords] = {};
+      DoublePair least[kChords] = {};
+      for (std::size_t i = 0; i < m_count; i += 2) {
+        DoublePair x;
+        DoublePair y;
+        std::memcpy(&x, &m_x[i], sizeof x);
+        std::memcpy(&y, &m_y[i], sizeof y);
+        for (std::size_t chord = 0; chord < kChords; ++chord) {
+          const DoublePair cross = ux[chord] * y - uy[chord] * x;
+          most[chord] = most[chord] > cross ? most[chord] : cross;
+          least[chord] = least[chord] < cross ? least[chord] : cross;
+        }
+      }
+      for (std::size_t chord = 0; chord < kChords; ++chord) {
+        const DoublePair magnitude = most[chord] > -least[chord] ? most[chord] : -least[chord];
+        largest[chord] = std::max(magnitude[0], magnitude[1]);
+      }
+    } else {
+      for (std::size_t i = 0; i < m_count; ++i) {
+        for (std::size_t chord = 0; chord < kChords; ++chord) {
+          const Number cross = ux[chord] * m_y[i] - uy[chord] * m_x[i];
+          largest[chord] = std::max(largest[chord], cross < 0 ? -cross : cross);
+        }
       }
     }
     return largest;
@@ -85,37 +113,5 @@ class HullCandidates {
   std::vector<Vertex> m_sorted;  // scratch of TakeHull
   std::vector<Vertex> m_chain;   // scratch of TakeHull
 };
-
-// Two doubles that GCC keeps in one SSE2 register and computes with at once.
-using DoublePair = double __attribute__((vector_size(16)));
-
-inline DoublePair MaxPair(DoublePair a, DoublePair b) { return a > b ? a : b; }
-
-// The scan in doubles, two points at a time (the padding point completes the
-// last pair): for each direction the largest and the smallest cross product,
-// whose magnitudes give the largest magnitude.
-template <>
-inline std::array<double, 2> HullCandidates<double>::LargestCrosses(
-    const std::array<double, 2>& ux, const std::array<double, 2>& uy) const {
-  DoublePair largest[2] = {};
-  DoublePair smallest[2] = {};
-  for (std::size_t i = 0; i < m_count; i += 2) {
-    DoublePair x;
-    DoublePair y;
-    std::memcpy(&x, &m_x[i], sizeof x);
-    std::memcpy(&y, &m_y[i], sizeof y);
-    for (std::size_t chord = 0; chord < 2; ++chord) {
-      const DoublePair cross = ux[chord] * y - uy[chord] * x;
-      largest[chord] = largest[chord] > cross ? largest[chord] : cross;
-      smallest[chord] = smallest[chord] < cross ? smallest[chord] : cross;
-    }
-  }
-  // Each chord's largest magnitude over its two lanes, both chords at once.
-  const DoublePair first = MaxPair(largest[0], -smallest[0]);
-  const DoublePair second = MaxPair(largest[1], -smallest[1]);
-  const DoublePair most = MaxPair(__builtin_shufflevector(first, second, 0, 2),
-                                  __builtin_shufflevector(first, second, 1, 3));
-  return {most[0], most[1]};
-}
 
 }  // namespace kep
