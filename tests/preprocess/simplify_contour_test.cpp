@@ -56,6 +56,13 @@ TEST(SimplifyContour, LastSegmentGetsACornerAtTheLooserFinalTest) {
   EXPECT_THAT(Corners({{0, 0}, {3, 1}, {6, 4}}, 1.2), ElementsAre(SeriesPoint{0, 0}, SeriesPoint{6, 4}));
 }
 
+TEST(SimplifyContour, EqualDistancesGoToTheLaterPointAlsoOffTheHullsCorners) {
+  // From the chord (0,0)-(5,0) the points at y = 3 lie 3 pixels away alike; the
+  // last of them, (2,3), lies between the other two, on the edge of their hull.
+  EXPECT_THAT(Corners({{0, 0}, {1, 3}, {3, 3}, {2, 3}, {5, 0}}, 2.0),
+              ElementsAre(SeriesPoint{0, 0}, SeriesPoint{2, 3}, SeriesPoint{5, 0}));
+}
+
 TEST(SimplifyContour, SplitTestsAreExactOnWideImages) {
   // The squared cross product times 256 exceeds 64 bits here.
   EXPECT_THAT(Corners({{0, 0}, {100000, 3000}, {200000, 0}}, 1.0),
