@@ -201,7 +201,7 @@ TEST(DifferentialTest, MassRadiusBothForms) {
 
 TEST(DifferentialTest, CornerMethodBothMeasures) {
   ForEachCase(6000000, [](const FractalEngine& engine, std::mt19937& random) {
-    // Tolerances from a tenth of a pixel to 30 pixels, a few or many of them.
+    // Tolerances from a tenth of a pixel to 40 pixels, a few or many of them.
     const std::int32_t from = Between(random, -1, 100);
     const std::int32_t to = from + Between(random, -5, 300);
     const std::int32_t step = Between(random, 0, 40);
