@@ -38,6 +38,8 @@ void RegisterComparison(const Comparison& comparison, BenchmarkBody body, Benchm
   Register(comparison.yardstick, std::move(yardstick), 5);
 }
 
+void CompareTimed(const Comparison& comparison) { ComparisonList().push_back(comparison); }
+
 const std::vector<Comparison>& Comparisons() { return ComparisonList(); }
 
 }  // namespace kep::bench

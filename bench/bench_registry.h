@@ -30,6 +30,8 @@ struct Comparison {
   double target;
 };
 void RegisterComparison(const Comparison& comparison, BenchmarkBody body, BenchmarkBody yardstick);
+// The same for two benchmarks registered with RegisterTimed already.
+void CompareTimed(const Comparison& comparison);
 const std::vector<Comparison>& Comparisons();
 
 void RegisterMethodBenchmarks();

@@ -1,18 +1,25 @@
 // Each of the eleven methods with its default parameters on every picture, and the
 // plain reference form of each method that has a faster one, where it finishes
-// in reasonable time.
+// in reasonable time; the corner count over a thousand tolerances on the sample
+// Koch island; and the slowest methods on the 4096-pixel island against box
+// counting on it.
 
 #include <benchmark/benchmark.h>
 
+#include <map>
+#include <memory>
 #include <set>
+#include <stdexcept>
 #include <string>
 
 #include "bench_pictures.h"
 #include "bench_registry.h"
 #include "fractal/box_counting.h"
+#include "fractal/corner_method.h"
 #include "fractal/dilation_method.h"
 #include "fractal/distance_map_method.h"
 #include "fractal/method_table.h"
+#include "image/image_file.h"
 #include "reference/method_reference.h"
 
 namespace kep::bench {
@@ -44,10 +51,16 @@ bool HasPlainForm(std::uint32_t method) {
     case kCumulativeIntersectionIndex:
     case kMassRadiusLongIndex:
     case kMassRadiusShortIndex:
+    case kCornerCountIndex:
+    case kCornerPerimeterIndex:
       return true;
     default:
       return false;
   }
+}
+
+CornerMeasure CornerMeasureOf(std::uint32_t method) {
+  return method == kCornerCountIndex ? CornerMeasure::kCount : CornerMeasure::kPerimeter;
 }
 
 void RunPlain(FractalEngine& engine, std::uint32_t method, PointSeries& points) {
@@ -72,6 +85,11 @@ void RunPlain(FractalEngine& engine, std::uint32_t method, PointSeries& points) 
     case kMassRadiusShortIndex:
       points = reference::MassRadiusPoints(engine.outlines, MassRadiusForm::kShort, Range(engine));
       break;
+    case kCornerCountIndex:
+    case kCornerPerimeterIndex:
+      points = reference::CornerMethodPoints(engine.outlines, CornerMeasureOf(method),
+                                             engine.param1, engine.param2, engine.param3);
+      break;
   }
 }
 
@@ -84,6 +102,44 @@ bool PlainTooSlow(std::uint32_t method, const PictureSpec& picture) {
     pairs += static_cast<double>(outline.Count()) * outline.Count();
   }
   return pairs > 5e8;
+}
+
+// The outlines of the bright particles of a sample image.
+const FractalEngine& SampleEngine(const std::string& name) {
+  static std::map<std::string, std::unique_ptr<FractalEngine>> engines;
+  std::unique_ptr<FractalEngine>& engine = engines[name];
+  if (!engine) {
+    static std::map<std::string, ImageBuffer> images;
+    ImageBuffer& image = images[name];
+    if (LoadImageFile(std::string(KEP_SAMPLES_DIR) + "/" + name, image) !=
+        ImageLoadResult::kLoaded) {
+      throw std::runtime_error("cannot load the sample " + name);
+    }
+    engine = std::make_unique<FractalEngine>();
+    engine->PrepareImage(image, 255, 0);
+  }
+  return *engine;
+}
+
+// Tolerances 0.1, 0.2, ... 999.9 pixels, the widest range the input form admits.
+void RegisterManyTolerances() {
+  RegisterTimed("fast/corner-count-1-10000-1/koch-island-8bit", [](benchmark::State& state) {
+    const FractalEngine& engine = SampleEngine("koch-island-8bit.bmp");
+    for (auto _ : state) {
+      const PointSeries points =
+          CornerMethodPoints(engine.outlines, CornerMeasure::kCount, 1, 10000, 1);
+      benchmark::DoNotOptimize(points.Data());
+    }
+  });
+}
+
+// The methods that once took far longer than box counting, against it in the same run.
+void CompareWithBoxCounting() {
+  const std::string yardstick = "fast/box-counting/island-4096";
+  CompareTimed({"fast/corner-count/island-4096", yardstick, 5.0});
+  CompareTimed({"fast/corner-perimeter/island-4096", yardstick, 5.0});
+  CompareTimed({"fast/mass-radius-long/island-4096", yardstick, 3.0});
+  CompareTimed({"fast/dilation/island-4096", yardstick, 3.0});
 }
 
 }  // namespace
@@ -118,6 +174,8 @@ void RegisterMethodBenchmarks() {
           /*repetitions=*/1);
     }
   }
+  RegisterManyTolerances();
+  CompareWithBoxCounting();
 }
 
 }  // namespace kep::bench

@@ -84,12 +84,15 @@ fi
   echo "form (tests/reference) ran in the same process, the plain mass-radius forms only where"
   echo "an outline has at most about 5e8 pixel pairs per radius (up to the 2048-pixel snowflake)."
   echo "Each time is the fastest of five repetitions, interleaved in random order with those of"
-  echo "every other benchmark; the plain forms ran once."
+  echo "every other benchmark; the plain forms ran once. corner-count-1-10000-1 is the corner"
+  echo "count with the parameters (1, 10000, 1), 9999 tolerances from 0.1 to 999.9 pixels, on"
+  echo "samples/koch-island-8bit.bmp (256 x 256); it should stay within 2 s."
   echo
-  echo "The last table times loading 4096 x 4096 image files as kep-cli loads them against a"
-  echo "yardstick timed in the same run: reading the file's bytes into memory for the uncompressed"
-  echo "8-bit bitmap and TIFF files, libtiff decoding the strips of a 16-bit LZW TIFF file on its"
-  echo "own; the ratio should stay within the target."
+  echo "The last table times operations against a yardstick timed in the same run: the corner,"
+  echo "mass-radius (long) and dilation methods on the 4096-pixel island against box counting on"
+  echo "it, and loading 4096 x 4096 image files as kep-cli loads them against reading the file's"
+  echo "bytes into memory for the uncompressed 8-bit bitmap and TIFF files, libtiff decoding the"
+  echo "strips of a 16-bit LZW TIFF file on its own; the ratio should stay within the target."
   echo
   cat "$work/table.md"
   echo

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "fractal/method_run.h"
@@ -35,9 +36,11 @@ struct CornerTotals {
   double perimeter = 0.0;
 };
 
-// Simplifies every outline with the tolerance and sums the corners and the
-// perimeters of the corner polygons (each closed back to its first corner).
-CornerTotals SumCorners(const std::vector<PointSeries>& outlines, double tolerance);
+// For each tolerance: simplifies every outline with it and sums the corners and,
+// for the perimeter measure, the perimeters of the corner polygons (each closed
+// back to its first corner), side after side and outline after outline.
+std::vector<CornerTotals> SumCorners(const std::vector<PointSeries>& outlines,
+                                     std::span<const double> tolerances, CornerMeasure measure);
 
 // (trunc(tolerance × 10), the corner count or the truncated perimeter, at least 1)
 // for each tolerance of the parameters.

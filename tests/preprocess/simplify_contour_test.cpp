@@ -36,6 +36,9 @@ TEST(SimplifyContour, KeepsTheCornersOfRunsBendsAndClosedSegments) {
       // split search, over the final check's 1/sqrt(2).
       {{{0, 0}, {3, 1}, {6, 4}}, 1.0, {{0, 0}, {3, 1}, {6, 4}}},
       {{{0, 0}, {3, 1}, {6, 4}}, 1.2, {{0, 0}, {6, 4}}},
+      // From the chord (0,0)-(5,0) the points at y = 3 lie 3 pixels away alike; the
+      // last of them, (2,3), lies between the other two, on the edge of their hull.
+      {{{0, 0}, {1, 3}, {3, 3}, {2, 3}, {5, 0}}, 2.0, {{0, 0}, {2, 3}, {5, 0}}},
       // The squared cross product times 256 exceeds 64 bits here.
       {{{0, 0}, {100000, 3000}, {200000, 0}}, 1.0, {{0, 0}, {100000, 3000}, {200000, 0}}},
   };

@@ -9,6 +9,7 @@
 #include "fractal/distance_map_method.h"
 #include "fractal/outline_path.h"
 #include "preprocess/dilate.h"
+#include "reference/simplify_contour_reference.h"
 
 namespace kep::reference {
 
@@ -141,6 +142,26 @@ PointSeries CumulativeIntersectionPoints(const std::vector<PointSeries>& outline
       }
     }
     points.Append(radius, std::max(ClampToInt32(count), 1));
+  });
+  return points;
+}
+
+PointSeries CornerMethodPoints(const std::vector<PointSeries>& outlines, CornerMeasure measure,
+                               std::int32_t fromTenths, std::int32_t toTenths,
+                               std::int32_t stepTenths) {
+  PointSeries points;
+  ForEachTolerance(fromTenths, toTenths, stepTenths, [&](double tolerance) {
+    std::int64_t corners = 0;
+    double perimeter = 0.0;
+    for (const PointSeries& outline : outlines) {
+      const std::vector<SeriesPoint> polygon =
+          SimplifyContour(outline.Data(), outline.Count(), tolerance);
+      corners += static_cast<std::int64_t>(polygon.size());
+      AddClosedPathLength(polygon.data(), polygon.size(), perimeter);
+    }
+    const std::int32_t value =
+        measure == CornerMeasure::kCount ? ClampToInt32(corners) : TruncateToInt32(perimeter);
+    points.Append(TruncateToInt32(tolerance * 10.0), std::max(value, 1));
   });
   return points;
 }

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "fractal/corner_method.h"
 #include "fractal/fractal_engine.h"
 #include "fractal/mass_radius_method.h"
 #include "fractal/scale_range.h"
@@ -33,5 +34,10 @@ PointSeries MassRadiusPoints(const std::vector<PointSeries>& outlines, MassRadiu
 // Every outline pixel tested against its outline's centre at every radius.
 PointSeries CumulativeIntersectionPoints(const std::vector<PointSeries>& outlines,
                                          const ScaleRange& range, SeriesPoint origin = {0, 0});
+
+// Every outline simplified anew for every tolerance.
+PointSeries CornerMethodPoints(const std::vector<PointSeries>& outlines, CornerMeasure measure,
+                               std::int32_t fromTenths, std::int32_t toTenths,
+                               std::int32_t stepTenths);
 
 }  // namespace kep::reference
