@@ -32,6 +32,10 @@ bool ReportFile::Open(const std::string& path) {
   Discard();
   m_path = path;
   m_error.clear();
+  if (path.empty()) {
+    m_error = "no file name given";
+    return false;
+  }
   struct stat info {};
   if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
     m_error = "not a regular file";
