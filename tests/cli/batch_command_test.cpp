@@ -7,7 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "kep_cli.h"
-#include "support/disc_images.h"
+#include "support/shape_images.h"
 #include "support/temp_dir.h"
 
 namespace kep::test {
@@ -21,13 +21,14 @@ std::string ReadText(const std::string& path) {
 class BatchCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_first = m_dir.Write("first.bmp", DiscBitmap(96, 30, 200, 20));
-    m_second = m_dir.Write("second.Bmp", DiscBitmap(96, 30, 200, 20));
-    m_third = m_dir.Write("third.tif", DiscTiff(96, 20, 180, 30));
+    const Bytes disc = ShapeBitmap(96, 96, Disc(48, 48, 30), 200, 20);
+    m_first = m_dir.Write("first.bmp", disc);
+    m_second = m_dir.Write("second.Bmp", disc);
+    m_third = m_dir.Write("third.tif", ShapeTiff(96, 96, Disc(48, 48, 20), 180, 30));
     m_broken = m_dir.Write("broken.bmp", {'B', 'M', 0});
-    m_blank = m_dir.Write("blank.bmp", DiscBitmap(64, 0, 20, 20));
+    m_blank = m_dir.Write("blank.bmp", ShapeBitmap(64, 64, Disc(32, 32, 20), 20, 20));  // all 20
     std::filesystem::create_directory(m_dir.Path() / "x.tif");
-    m_noExtension = m_dir.Write("x.tif/img", DiscBitmap(64, 20, 200, 20));
+    m_noExtension = m_dir.Write("x.tif/img", disc);
   }
 
   std::vector<std::string> Args(const std::string& report, const std::string& jobs) const {
