@@ -10,7 +10,6 @@
 #include <climits>
 #include <filesystem>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,9 +17,9 @@
 
 #include "fractal/method_table.h"
 #include "fractal/parameter_range.h"
+#include "kep_cli.h"
 #include "support/image_file_bytes.h"
 #include "support/libtiff_writer.h"
-#include "support/run_program.h"
 #include "support/shape_images.h"
 #include "support/temp_dir.h"
 
@@ -35,13 +34,6 @@ ProgramResult RunGuarded(const std::vector<std::string>& args) {
   std::vector<std::string> guarded = {"--kill-after=10", kHangLimitSeconds, KEP_CLI_PATH};
   guarded.insert(guarded.end(), args.begin(), args.end());
   return RunProgram("/usr/bin/timeout", guarded);
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
 }
 
 // A file the command must refuse: status 2, nothing on standard output, and one
@@ -60,8 +52,8 @@ void ExpectInfoAndMeasureRefuse(const std::string& path) {
 }
 
 // A 4 x 4 picture of grey level 200 in an 8-bit bitmap.
-Bytes Grey200Bitmap(std::int32_t width = 4, std::int32_t height = 4) {
-  return BmpBuilder(width, height).Palette(GreyPalette()).Rows(Bytes(16, 200)).Build();
+Bytes Grey200Bitmap() {
+  return BmpBuilder(4, 4).Palette(GreyPalette()).Rows(Bytes(16, 200)).Build();
 }
 
 Bytes Grey200Tiff(bool littleEndian) {
@@ -186,16 +178,12 @@ TEST(HostileInputTest, BitFlippedFilesLoadOrAreRefusedWithOneLine) {
       }
       const std::string path = dir.Write(name, bytes);
       const ProgramResult result = RunGuarded({"info", path});
+      SCOPED_TRACE(::testing::Message() << "variant " << variant);
       if (result.exitStatus == 0) {
         EXPECT_EQ(result.err, "") << path;
-        continue;
+      } else {
+        ExpectRefused(result, path);
       }
-      EXPECT_EQ(result.exitStatus, 2) << name << " variant " << variant << "\n" << result.err;
-      EXPECT_EQ(result.out, "");
-      const std::vector<std::string> lines = Lines(result.err);
-      ASSERT_FALSE(lines.empty());
-      EXPECT_EQ(lines.back().rfind(path + ": ", 0), 0u) << result.err;
-      EXPECT_EQ(lines.size(), 1u) << result.err;
     }
   }
 }

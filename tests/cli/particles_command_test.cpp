@@ -17,21 +17,6 @@ bool Dot(int x, int y) { return x >= 45 && x <= 46 && y >= 5 && y <= 6; }
 // A bar along the bottom edge of the image.
 bool Bar(int x, int y) { return x >= 36 && x <= 60 && y >= 58; }
 
-std::string ReadText(const std::string& path) {
-  const Bytes bytes = ReadFileBytes(path);
-  return std::string(bytes.begin(), bytes.end());
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find('\n', start);
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-  return lines;
-}
-
 TEST(ParticlesCommandTest, ListsEveryParticleMeasuredAsAloneInTheImage) {
   TempDir dir;
   const std::string all = dir.Write("all.bmp", ShapeBitmap(64, 64, [](int x, int y) {

@@ -18,16 +18,6 @@ bool Scene(int x, int y) {
   return block || (x == 7 && y == 7) || (x == 0 && y == 0);
 }
 
-// The expected PGM file of a 10 x 10 picture: '#' is `bright`, '.' is `dark`.
-Bytes Pgm(const std::vector<std::string>& rows, std::uint8_t bright, std::uint8_t dark) {
-  const std::string header = "P5\n10 10\n255\n";
-  Bytes bytes(header.begin(), header.end());
-  for (const std::string& row : rows) {
-    for (const char c : row) bytes.push_back(c == '#' ? bright : dark);
-  }
-  return bytes;
-}
-
 TEST(PrepCommandTest, CleansBrightAndDarkParticlesFromBitmapsAndTiffs) {
   TempDir dir;
   const std::string out = dir.File("out.pgm");
