@@ -72,14 +72,6 @@ Bytes Prefix(const Bytes& bytes, std::size_t count) {
   return Bytes(bytes.begin(), bytes.begin() + count);
 }
 
-// The histogram that `info --json` reports.
-nlohmann::json Histogram(const std::string& path) {
-  const ProgramResult result = RunGuarded({"info", "--json", path});
-  EXPECT_EQ(result.exitStatus, 0) << path << "\n" << result.err;
-  EXPECT_EQ(result.err, "");
-  return nlohmann::json::parse(result.out)["histogram"];
-}
-
 TEST(HostileInputTest, DamagedBitmapsAndTiffsAreRefusedWithOneLine) {
   TempDir dir;
   const Bytes good = Grey200Bitmap();
@@ -114,31 +106,16 @@ TEST(HostileInputTest, DamagedBitmapsAndTiffsAreRefusedWithOneLine) {
   for (const auto& [name, bytes] : files) ExpectInfoAndMeasureRefuse(dir.Write(name, bytes));
 }
 
-TEST(HostileInputTest, PixelsMissingFromAShortFileAreZero) {
+// The readers' own tests show that pixels missing from a short or damaged file
+// are 0; here a directory claims 65535 entries: the real ones come first, the
+// rest lie over the pixels and beyond the end of the file, which still loads.
+TEST(HostileInputTest, ADirectoryClaimingEntriesBeyondTheFileStillLoads) {
   TempDir dir;
-  const Bytes bitmap = Grey200Bitmap();
-  const Bytes tiff = Grey200Tiff(false);
-  const Bytes tiffCut = Prefix(tiff, tiff.size() - 6);
-  // A directory that claims 65535 entries: the real ones come first, the rest
-  // lie over the pixels and beyond the end of the file.
   Bytes manyEntries = Grey200Tiff(true);
   manyEntries[8] = manyEntries[9] = 0xFF;
-
-  nlohmann::json counts = Histogram(dir.Write("two-rows.bmp", Prefix(bitmap, bitmap.size() - 8)));
-  EXPECT_EQ(counts[0], 8);
-  EXPECT_EQ(counts[200], 8);
-  counts = Histogram(dir.Write("cut-palette.bmp", Prefix(bitmap, 54 + 4 * 100)));
-  EXPECT_EQ(counts[0], 16);
-  counts = Histogram(dir.Write("pixels-beyond-end.bmp", WithU32(bitmap, 10, 0xFFFFFFF0u)));
-  EXPECT_EQ(counts[0], 16);
-  counts = Histogram(dir.Write("cut.tif", tiffCut));
-  EXPECT_EQ(counts[0], 6);
-  EXPECT_EQ(counts[200], 10);
-  counts =
-      Histogram(dir.Write("strip-beyond-end.tif", WithU32(Grey200Tiff(true), 70 + 8, 0xFFFFFFF0u)));
-  EXPECT_EQ(counts[0], 16);
-  counts = Histogram(dir.Write("many-entries.tif", manyEntries));
-  EXPECT_EQ(counts[200], 16);
+  const ProgramResult result = RunGuarded({"info", "--json", dir.Write("many.tif", manyEntries)});
+  ASSERT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(nlohmann::json::parse(result.out)["histogram"][200], 16);
 }
 
 // A 16-bit LZW picture as libtiff writes it: compressed strips first, the
@@ -216,7 +193,7 @@ TEST(HostileInputTest, EveryMethodRefusesParametersOutsideOneToTenThousand) {
   const std::string image = MeasuredPicture(dir);
   for (int method = 0; method < kMethodCount; ++method) {
     for (std::size_t position = 0; position < 3; ++position) {
-      for (const char* value : {"0", "-1", "2147483647"}) {
+      for (const char* value : {"0", "10001", "2147483647"}) {
         std::array<std::string, 3> params;
         for (std::size_t i = 0; i < 3; ++i) {
           params[i] =
