@@ -10,7 +10,7 @@ namespace {
 std::size_t ByteCount(const Workspace& workspace) {
   const MeasureWorkspace& measure = workspace.measure;
   std::size_t bytes = workspace.input.ByteCount() + measure.loaded.ByteCount() +
-                      measure.prepared.ByteCount() + measure.cut.ByteCount() +
+                      measure.prepared.ByteCount() +
                       measure.engine.sourceImage.ByteCount() +
                       measure.engine.outlineImage.ByteCount();
   for (const PointSeries& outline : measure.engine.outlines) {
