@@ -19,7 +19,7 @@ void AddResultProperties(py::class_<Result>& cls) {
          "method", [](R r) { return r.settings.method; }, "The method's index, 0 to 10.")
       .def_property_readonly(
           "method_name", [](R r) { return MethodName(r.settings); },
-          "The method's name, as kep-cli and kep.methods() give it.")
+          "The method's name, as kep-cli measure --json and kep.methods()' label give it.")
       .def_property_readonly(
           "params", [](R r) { return py::make_tuple(r.settings.params[0], r.settings.params[1],
                                                     r.settings.params[2]); },
@@ -72,9 +72,10 @@ void AddResultProperties(py::class_<Result>& cls) {
 
 std::string Repr(py::handle value) { return py::repr(value).cast<std::string>(); }
 
-// "method='dilation', dimension=1.5085..., fit_points=20" or "..., reason='no-particles'".
+// "method_name='Dilation', dimension=1.5085..., ci95=(...), fit_points=19" or
+// "..., reason='no-particles'".
 std::string ResultText(const MeasureSettings& settings, const MeasureResult& result) {
-  std::string text = "method=" + Repr(MethodName(settings)) +
+  std::string text = "method_name=" + Repr(MethodName(settings)) +
                      ", dimension=" + Repr(DimensionValue(result));
   if (result.failure) return text + ", reason=" + Repr(py::str(FailureCodeName(result.failure->code)));
   return text + ", ci95=" + Repr(Ci95Value(result)) + ", fit_points=" +

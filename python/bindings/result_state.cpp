@@ -1,5 +1,7 @@
 #include "result_state.h"
 
+#include <pybind11/stl.h>
+
 #include <cstring>
 #include <string>
 #include <vector>

@@ -97,7 +97,7 @@ py::array_t<double> LocalDimensionsArray(const MeasureResult& result) {
 }
 
 py::str MethodName(const MeasureSettings& settings) {
-  return kMethods[settings.method].cliName;
+  return kMethods[settings.method].listText;
 }
 
 py::dict ResultDict(const MeasureSettings& settings, const MeasureResult& result) {

@@ -41,7 +41,7 @@ py::object FitPointsValue(const MeasureResult& result);
 py::object Ci95Value(const MeasureResult& result);
 py::array_t<double> LocalDimensionsArray(const MeasureResult& result);
 
-// The method's name as kep-cli and kep.methods() give it.
+// The method's name as kep-cli measure --json gives it (kep.methods()' label).
 py::str MethodName(const MeasureSettings& settings);
 
 // The settings and the result as one flat dict of plain values, the names those
