@@ -5,7 +5,7 @@ from __future__ import annotations
 from typing import Any, Iterable, Optional
 
 from . import _kep
-from ._frames import results_or_frame
+from ._frames import results_as
 from ._keywords import public
 from ._types import FitRange, Method, Params, Path, Progress
 
@@ -51,4 +51,5 @@ def batch(
     values = dict(percent=percent, lower=lower, higher=higher, min_particle=min_particle,
                   min_hole=min_hole)
     settings = _kep.settings(method, params, particle, values, fit_range, grid_offsets)
-    return results_or_frame(_kep.batch(files, report, settings, jobs, progress), as_frame)
+    returned = results_as(as_frame)
+    return returned(_kep.batch(files, report, settings, jobs, progress))

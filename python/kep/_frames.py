@@ -2,19 +2,22 @@
 
 from __future__ import annotations
 
-from typing import Any, List
+from typing import Any, Callable, List
 
 import numpy
 
+Results = Callable[[List[Any]], Any]
 
-def results_or_frame(results: List[Any], as_frame: Any) -> Any:
-    """The results, or with as_frame a DataFrame of their as_dict() rows."""
+
+def results_as(as_frame: Any) -> Results:
+    """What a batch returns of its results: the list, or with as_frame a DataFrame
+    of their as_dict() rows. Checked, pandas too, before any file is measured."""
     if not isinstance(as_frame, (bool, numpy.bool_)):
         raise TypeError(f"as_frame must be True or False, not {as_frame!r}")
     if not as_frame:
-        return results
+        return lambda results: results
     try:
         import pandas
     except ImportError as missing:
         raise ImportError("as_frame=True needs pandas (Debian: python3-pandas)") from missing
-    return pandas.DataFrame([result.as_dict() for result in results])
+    return lambda results: pandas.DataFrame([result.as_dict() for result in results])

@@ -44,9 +44,12 @@ def _misplaced(name: str, keyword: str, parameters: Any) -> str:
     message = f"{name}() got an unexpected keyword argument {keyword!r}"
     if keyword in PREPROCESS_VALUES and "prep" in parameters:
         return f"{message}: pre-processing values go into prep, as prep={{{keyword!r}: ...}}"
+    if keyword == "prep" and "percent" in parameters:
+        return (f"{message}: a batch always pre-processes, as kep-cli batch does; its values are "
+                f"keywords, as {', '.join(value + '=...' for value in PREPROCESS_VALUES)}")
     owners = [owner for owner in _TAKEN_BY.get(keyword, []) if owner != name]
     if owners:
-        message += f": it is a keyword of {' and '.join(owners)}"
+        message += f": it is a keyword of {', '.join(sorted(owners))}"
         if keyword in _WHY:
             message += f" ({_WHY[keyword]})"
     return message

@@ -14,7 +14,7 @@ from typing import Any, Iterable, Iterator, List, Optional, Union
 from distributed import Client, LocalCluster, as_completed
 
 from . import _kep
-from ._frames import results_or_frame
+from ._frames import results_as
 from ._keywords import public
 from ._types import FitRange, Method, Params, Path, Progress
 
@@ -65,7 +65,7 @@ def measure_files(
     settings = _kep.settings(method, params, particle, values, fit_range, grid_offsets)
     if progress is not None and not callable(progress):
         raise TypeError(f"progress must be None or a callable taking (done, total), not {progress!r}")
-    results_or_frame([], as_frame)  # as_frame checked before any work
+    returned = results_as(as_frame)
     job = _kep.BatchJob(files, report, settings)
     try:
         with _client_of(client) as running:
@@ -73,7 +73,7 @@ def measure_files(
         job.record(results)
     finally:
         job.discard()  # removes the temporary report unless record() renamed it
-    return results_or_frame(results, as_frame)
+    return returned(results)
 
 
 @contextlib.contextmanager
