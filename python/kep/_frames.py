@@ -17,7 +17,7 @@ def results_as(as_frame: Any) -> Results:
     if not as_frame:
         return lambda results: results
     try:
-        import pandas
+        import pandas  # type: ignore[import]  # (Debian packages no stubs of it)
     except ImportError as missing:
         raise ImportError("as_frame=True needs pandas (Debian: python3-pandas)") from missing
     return lambda results: pandas.DataFrame([result.as_dict() for result in results])
