@@ -18,6 +18,7 @@
 #include "project/batch_run.h"
 #include "result_classes.h"
 #include "scalar_arguments.h"
+#include "worker_memory.h"
 #include "workspace_pool.h"
 
 namespace kep::python {
@@ -104,6 +105,7 @@ FileResult MeasureOneFile(py::handle path, const MeasureSettings& settings) {
   FileResult file{PathArgument("path", path), settings, {}};
   py::gil_scoped_release release;
   // Off the main thread, where Dask runs its tasks, no signal is to be watched for.
+  KeepLargeBuffersInHeap();
   const WorkspaceLease workspace;
   file.result = MeasureFile(workspace->measure, file.path, settings);
   return file;
