@@ -34,6 +34,6 @@ class WorkspaceLease {
   std::unique_ptr<Workspace> m_workspace;
 };
 
-inline constexpr std::size_t kKeptIdleBytes = std::size_t{64} << 20;
+inline constexpr std::size_t kKeptIdleBytes = std::size_t{128} << 20;
 
 }  // namespace kep::python
