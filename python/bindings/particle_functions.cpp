@@ -72,7 +72,9 @@ py::dict Table(const Particles& particles) {
   // As pandas reads kep-cli's table: a count with gaps is a float column.
   table["fit_points"] = StatisticColumn(
       particles, [](R r) { return static_cast<double>(r.fit->pointCount); });
-  table["points"] = ObjectColumn(particles, [](P p) { return ArrayFromPoints(p.result.points); });
+  py::list points;
+  for (const ParticleMeasurement& p : particles) points.append(ArrayFromPoints(p.result.points));
+  table["points"] = points;
   return table;
 }
 

@@ -67,8 +67,8 @@ def particles(
     Returns a dict of equal-length numpy arrays, one per column of kep-cli
     particles (particle, left, top, right, bottom, area, centroid_x, centroid_y,
     outline_points, dimension, reason, r_squared, std_error, ci95_low, ci95_high,
-    fit_points), ready for pandas.DataFrame, and points: each particle's (n, 2)
-    array of the method's points. A particle without a dimension has NaN in the
+    fit_points), ready for pandas.DataFrame, and points: the list of each
+    particle's (n, 2) array of the method's points. A particle without a dimension has NaN in the
     float columns and its reason's code in reason (None for the others).
     """
     settings = _kep.settings(method, params, particle, prep, fit_range, grid_offsets)
