@@ -34,7 +34,8 @@ void RaiseFileError(const std::string& path, int errorNumber, const std::string&
 }
 
 void RaiseFailure(const Failure& failure) {
-  PyErr_SetString(PyExc_MemoryError, failure.text.c_str());
+  PyObject* type = failure.code == FailureCode::kOutOfMemory ? PyExc_MemoryError : PyExc_ValueError;
+  PyErr_SetString(type, failure.text.c_str());
   throw py::error_already_set();
 }
 

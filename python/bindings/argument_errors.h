@@ -23,8 +23,8 @@ namespace py = pybind11;
 [[noreturn]] void RaiseFileError(const std::string& path, int errorNumber,
                                  const std::string& reason);
 
-// A failure of the pipeline where the arguments' checks leave it nothing to
-// refuse but a lack of memory: a MemoryError with the failure's text.
+// A failure of the pipeline with its text: a MemoryError for a lack of memory,
+// the one failure the arguments' checks leave it; a ValueError for any other.
 [[noreturn]] void RaiseFailure(const Failure& failure);
 
 }  // namespace kep::python
