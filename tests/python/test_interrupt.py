@@ -42,7 +42,7 @@ def test_ctrl_c_interrupts_every_long_call_at_once(tmp_path):
     try:
         for name in ["measure", "particles", "prep", "outline", "batch"]:
             assert child.stdout.readline() == f"start {name}\n"
-            time.sleep(0.2)
+            time.sleep(0.1)
             child.send_signal(signal.SIGINT)
             sent = time.monotonic()
             assert child.stdout.readline() == f"interrupted {name}\n"
