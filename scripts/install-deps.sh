@@ -19,9 +19,10 @@ PACKAGES=(
   # desktop program and its headless tests and screenshots
   libwxgtk3.2-dev libgtk-3-dev libx11-dev xvfb xauth x11-apps xdotool imagemagick
   # the Python module, its tests, its Dask batches, the README's plots, and
-  # `pip install .` into a virtual environment
+  # `pip install .` into a virtual environment, results as data frames, and the
+  # type check of its stubs
   pybind11-dev python3-dev python3-numpy python3-pytest python3-distributed python3-matplotlib
-  python3-venv python3-pip python3-setuptools python3-wheel
+  python3-venv python3-pip python3-setuptools python3-wheel python3-pandas mypy
   # the Debian package: its icons, its dependencies, and its checks
   librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream bash-completion man-db
 )

@@ -29,7 +29,8 @@ for path in ./usr/bin/kep ./usr/bin/kep-cli ./usr/share/applications/kep.desktop
   ./usr/share/man/man1/kep.1.gz ./usr/share/man/man1/kep-cli.1.gz \
   ./usr/share/bash-completion/completions/kep-cli ./usr/share/metainfo/org.example.kep.metainfo.xml \
   ./usr/share/doc/kep/copyright ./usr/share/doc/kep/changelog.gz ./usr/share/doc/kep/README.md.gz \
-  ./usr/lib/python3/dist-packages/kep/__init__.py ./usr/lib/python3/dist-packages/kep/dask.py; do
+  ./usr/lib/python3/dist-packages/kep/__init__.py ./usr/lib/python3/dist-packages/kep/dask.py \
+  ./usr/lib/python3/dist-packages/kep/_kep.pyi ./usr/lib/python3/dist-packages/kep/py.typed; do
   check "the package holds $path" grep -qxF "$path" <<<"$contents"
 done
 

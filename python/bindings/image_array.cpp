@@ -15,18 +15,16 @@ std::string SizeText(py::ssize_t width, py::ssize_t height) {
   return "(" + std::to_string(width) + " x " + std::to_string(height) + ")";
 }
 
-// The array if it is one the system can measure.
-py::array CheckedImageArray(py::handle object) {
+}  // namespace
+
+py::array ImageShapedArray(py::handle object) {
   if (!py::isinstance<py::array>(object)) {
-    RefuseArgument("image", "a 2-D numpy.uint8 array", py::type::handle_of(object));
+    RefuseType("image", "a 2-D numpy array", py::type::handle_of(object));
   }
   const py::array array = py::reinterpret_borrow<py::array>(object);
   if (array.ndim() != 2) {
     throw py::value_error("image must be a 2-D array (height, width), not " +
                           std::to_string(array.ndim()) + "-D");
-  }
-  if (array.dtype().kind() != 'u' || array.itemsize() != 1) {
-    RefuseArgument("image's dtype", "uint8", array.dtype());
   }
   const py::ssize_t height = array.shape(0);
   const py::ssize_t width = array.shape(1);
@@ -40,8 +38,6 @@ py::array CheckedImageArray(py::handle object) {
   return array;
 }
 
-}  // namespace
-
 ImageBuffer ImageFromArray(py::handle object) {
   ImageBuffer image;
   CopyArrayInto(object, image);
@@ -49,7 +45,14 @@ ImageBuffer ImageFromArray(py::handle object) {
 }
 
 void CopyArrayInto(py::handle object, ImageBuffer& image) {
-  const py::array array = CheckedImageArray(object);
+  const py::array array = ImageShapedArray(object);
+  const char kind = array.dtype().kind();
+  if (!(kind == 'u' || kind == 'b') || array.itemsize() != 1) {
+    RefuseType("image's dtype",
+               "uint8 or bool (kep.to_grey makes a grey image of other arrays, as load does)",
+               array.dtype());
+  }
+  const bool mask = kind == 'b';
   const auto height = static_cast<std::int32_t>(array.shape(0));
   const auto width = static_cast<std::int32_t>(array.shape(1));
   const py::ssize_t rowStep = array.strides(0);
@@ -60,7 +63,9 @@ void CopyArrayInto(py::handle object, ImageBuffer& image) {
   for (std::int32_t y = 0; y < height; ++y) {
     const std::uint8_t* row = first + y * rowStep;
     std::uint8_t* target = image.PixelAddress(0, y);
-    if (columnStep == 1) {
+    if (mask) {
+      for (std::int32_t x = 0; x < width; ++x) target[x] = row[x * columnStep] ? 255 : 0;
+    } else if (columnStep == 1) {
       std::memcpy(target, row, static_cast<std::size_t>(width));
     } else {
       for (std::int32_t x = 0; x < width; ++x) target[x] = row[x * columnStep];

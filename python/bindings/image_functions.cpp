@@ -1,16 +1,19 @@
-// kep.load, kep.prep and kep.outline: the image as the system loads it, after the
-// batch pre-processing, and as the outline image the engine measures.
+// kep.load, kep.to_grey, kep.prep and kep.outline: the image as the system loads
+// it, the grey image of any array, and the image after the batch pre-processing
+// and as the outline image the engine measures.
 
-#include <new>
 #include <string>
 
 #include "argument_errors.h"
 #include "bindings.h"
+#include "grey_array.h"
 #include "image_array.h"
+#include "interruptible_work.h"
 #include "measure_arguments.h"
 #include "project/image_reading.h"
 #include "project/measurement.h"
 #include "scalar_arguments.h"
+#include "workspace_pool.h"
 
 namespace kep::python {
 
@@ -25,62 +28,50 @@ py::array Load(py::handle pathArgument) {
     read = ReadImage(path, image);
   }
   // An image without pixels counts as a failure, as it does for every command.
-  if (!read.Loaded()) RaiseOSError(read.Message(path));
+  if (!read.Loaded()) RaiseFileError(path, read.systemError, read.reason);
   return ArrayFromImage(std::move(image));
 }
 
-// The argument checks leave the pipeline nothing to refuse but a lack of memory,
-// which becomes a MemoryError.
-void RaiseFailure(const std::optional<Failure>& failure) {
-  if (failure) throw std::bad_alloc();
-}
-
-py::array Prep(py::handle array, py::handle particleArgument, const py::kwargs& values) {
-  const PreprocessSettings settings = PreprocessArgument(values);
+py::array Prep(py::handle array, py::handle particleArgument, py::handle values) {
   const std::int32_t particle = ParticleArgument(particleArgument);
-  const ImageBuffer image = ImageFromArray(array);
-  MeasureWorkspace workspace;
+  const PreprocessSettings settings = PreprocessArgument(values.cast<py::dict>());
+  const WorkspaceLease workspace;
+  CopyArrayInto(array, workspace->input);
   std::optional<Failure> failure;
-  {
-    py::gil_scoped_release release;
-    failure = PreprocessImage(workspace, image, settings, particle);
-  }
-  RaiseFailure(failure);
-  return ArrayFromImage(std::move(workspace.prepared));
+  RunInterruptibly([&](const std::atomic<bool>* stop) {
+    failure = PreprocessImage(workspace->measure, workspace->input, settings, particle, stop);
+  });
+  if (failure) RaiseFailure(*failure);
+  return ArrayFromImage(std::move(workspace->measure.prepared));
 }
 
 py::array Outline(py::handle array, py::handle particleArgument, py::handle prep) {
   const std::int32_t particle = ParticleArgument(particleArgument);
   const std::optional<PreprocessSettings> settings = OptionalPreprocessArgument(prep);
-  const ImageBuffer image = ImageFromArray(array);
-  MeasureWorkspace workspace;
+  const WorkspaceLease workspace;
+  CopyArrayInto(array, workspace->input);
   std::optional<Failure> failure;
-  {
-    py::gil_scoped_release release;
-    failure = PrepareOutlines(workspace, image, particle, settings);
-  }
-  RaiseFailure(failure);
-  return ArrayFromImage(std::move(workspace.engine.outlineImage));
+  RunInterruptibly([&](const std::atomic<bool>* stop) {
+    failure = PrepareOutlines(workspace->measure, workspace->input, particle, settings, stop);
+  });
+  if (failure) RaiseFailure(*failure);
+  return ArrayFromImage(std::move(workspace->measure.engine.outlineImage));
 }
 
 }  // namespace
 
 void AddImageFunctions(py::module_& module) {
-  module.def("load", &Load, py::arg("path"),
-             "The grey image of a BMP or TIFF file as the system loads it: a 2-D uint8 array.\n\n"
-             "A file that cannot be read raises OSError with kep-cli's one-line message.");
-  const std::string prepDoc =
-      "The image after the batch pre-processing: the brightest percentage kept within\n"
-      "the brightness window, a two-pixel frame, small particles removed, small holes\n"
-      "filled. particle is the particles' grey value, 0 or 255; the keyword values, with\n"
-      "their defaults: " +
-      PreprocessValuesText() + ".";
-  module.def("prep", &Prep, py::arg("image"), py::arg("particle") = 255, prepDoc.c_str());
-  module.def("outline", &Outline, py::arg("image"), py::arg("particle") = 255,
-             py::arg("prep") = py::none(),
-             "The outline image the engine measures: every particle replaced by its outline.\n"
-             "prep: None to use the image as given, True for the batch pre-processing with\n"
-             "its defaults, or a dict of its values (see prep).");
+  module.def("load", &Load, py::arg("path"), "The grey image of a file (see kep.load).");
+  module.def(
+      "to_grey", [](py::handle array) { return ArrayFromImage(GreyFromArray(array)); },
+      py::arg("array"), "The grey image of an array (see kep.to_grey).");
+  module.def("prep", &Prep, py::arg("image"), py::arg("particle"), py::arg("values"),
+             "The image after the batch pre-processing (see kep.prep).");
+  module.def("outline", &Outline, py::arg("image"), py::arg("particle"), py::arg("prep"),
+             "The outline image the engine measures (see kep.outline).");
+  module.def(
+      "preprocess_defaults", [] { return PreprocessValues(PreprocessSettings{}); },
+      "The pre-processing values' defaults, by name.");
 }
 
 }  // namespace kep::python

@@ -23,9 +23,6 @@ std::array<std::int32_t, 3> ParamsArgument(py::handle params, std::uint32_t meth
 // The grey value of the particles, 0 or 255.
 std::int32_t ParticleArgument(py::handle particle);
 
-// "percent (10), lower (50), ...": the pre-processing values' names and defaults.
-std::string PreprocessValuesText();
-
 // The pre-processing values named in `values` (percent, lower, higher,
 // min_particle, min_hole), the others at their defaults.
 PreprocessSettings PreprocessArgument(const py::dict& values);
@@ -33,8 +30,15 @@ PreprocessSettings PreprocessArgument(const py::dict& values);
 // None or False: no pre-processing; True: the default values; a dict: those values.
 std::optional<PreprocessSettings> OptionalPreprocessArgument(py::handle prep);
 
-// Method, parameters, particle value and pre-processing values of a batch.
-MeasureSettings BatchSettingsArgument(py::handle method, py::handle params, py::handle particle,
-                                      const py::dict& prep);
+// The pre-processing values by their names: the inverse of PreprocessArgument.
+py::dict PreprocessValues(const PreprocessSettings& settings);
+
+// None for every point, else (xmin, xmax): the points with xmin <= x <= xmax.
+FitRange FitRangeArgument(py::handle range);
+
+// Everything a measurement is made with, from the arguments of kep.measure,
+// kep.particles, kep.batch and kep.dask.measure_files.
+MeasureSettings SettingsArgument(py::handle method, py::handle params, py::handle particle,
+                                 py::handle prep, py::handle fitRange, py::handle gridOffsets);
 
 }  // namespace kep::python

@@ -18,9 +18,18 @@ namespace {
 
 using Pixels = std::vector<SeriesPoint>;
 
+// The first steps of a large picture grow from millions of pixels: a stop point
+// after every so many keeps a request to stop from waiting for a whole step.
+constexpr std::size_t kPixelsBetweenStops = 1 << 16;
+
+void StopPointEvery(std::size_t index) {
+  if (index % kPixelsBetweenStops == 0) StopPoint();
+}
+
 Pixels ObjectPixels(const ImageBuffer& image, std::uint8_t object) {
   Pixels pixels;
   for (std::int32_t y = 0; y < image.Height(); ++y) {
+    StopPoint();
     const std::uint8_t* row = image.PixelAddress(0, y);
     for (std::int32_t x = 0; x < image.Width(); ++x) {
       if (row[x] == object) pixels.push_back({x, y});
@@ -46,7 +55,9 @@ Pixels GrowCross(ImageBuffer& image, std::uint8_t object, const Pixels& frontier
                  std::int64_t& count) {
   constexpr SeriesPoint kStraight[] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
   Pixels added;
-  for (const SeriesPoint& pixel : frontier) {
+  for (std::size_t i = 0; i < frontier.size(); ++i) {
+    StopPointEvery(i);
+    const SeriesPoint& pixel = frontier[i];
     for (const SeriesPoint& d : kStraight) {
       const std::int32_t x = pixel.x + d.x;
       const std::int32_t y = pixel.y + d.y;
@@ -72,7 +83,9 @@ Pixels GrowDiscs(ImageBuffer& image, std::uint8_t object, std::int32_t radius,
   const std::int32_t width = image.Width();
   const std::int32_t height = image.Height();
   Pixels centres;
-  for (const SeriesPoint& pixel : frontier) {
+  for (std::size_t i = 0; i < frontier.size(); ++i) {
+    StopPointEvery(i);
+    const SeriesPoint& pixel = frontier[i];
     if (pixel.x < 1 || pixel.y < 1 || pixel.x > width - 2 || pixel.y > height - 2) continue;
     if (IsDiscCentre(image.PixelAddress(0, pixel.y - 1), image.PixelAddress(0, pixel.y),
                      image.PixelAddress(0, pixel.y + 1), pixel.x, object)) {
@@ -82,7 +95,9 @@ Pixels GrowDiscs(ImageBuffer& image, std::uint8_t object, std::int32_t radius,
   const std::vector<std::int32_t> halfWidths = DiscHalfWidths(radius, height);
   const auto reach = static_cast<std::int32_t>(halfWidths.size()) - 1;
   Pixels added;
-  for (const SeriesPoint& centre : centres) {
+  for (std::size_t i = 0; i < centres.size(); ++i) {
+    StopPointEvery(i);
+    const SeriesPoint& centre = centres[i];
     for (std::int32_t dy = std::max(-reach, -centre.y);
          dy <= std::min(reach, height - 1 - centre.y); ++dy) {
       const std::int64_t w = halfWidths[static_cast<std::size_t>(dy < 0 ? -dy : dy)];

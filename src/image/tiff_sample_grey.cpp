@@ -1,14 +1,12 @@
 #include "image/tiff_sample_grey.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstring>
-#include <limits>
 #include <new>
 #include <type_traits>
 
 #include "image/grey.h"
 #include "image/pixel_allocator.h"
+#include "image/sample_stretch.h"
 #include "image/tiff_blocks.h"
 #include "image/zeroed_array.h"
 
@@ -25,22 +23,14 @@ struct SampleGrid {
   std::uint64_t height = 0;
   std::uint64_t channels = 1;
   MallocArray<T> values;
-  T min = std::numeric_limits<T>::max();
-  T max = std::numeric_limits<T>::lowest();
+  SampleRange<T> range;
 
   std::uint64_t Count() const { return width * height * channels; }
 
   // Takes in every step-th of the count values from `first` on, while they are
   // still in the cache after being written.
   void Extend(const T* first, std::uint64_t count, std::uint64_t step) {
-    for (std::uint64_t i = 0; i < count; ++i) {
-      const T value = first[i * step];
-      if constexpr (std::is_floating_point_v<T>) {
-        if (!std::isfinite(value)) continue;
-      }
-      min = std::min(min, value);
-      max = std::max(max, value);
-    }
+    for (std::uint64_t i = 0; i < count; ++i) range.Take(first[i * step]);
   }
 };
 
@@ -83,27 +73,6 @@ void TakeBlock(const DecodedBlock& block, const SampleLayout& layout, SampleGrid
       if (deep) grid.Extend(out, block.columns, grid.channels);
     }
   }
-}
-
-// Deep samples onto 0..255 between the picture's own extremes.
-struct Stretch {
-  double min = 0.0;
-  double range = 0.0;
-
-  template <typename T>
-  std::uint8_t operator()(T value) const {
-    if (range == 0.0) return 0;
-    const double level = (static_cast<double>(value) - min) * 255.0 / range;
-    if (!(level > 0.0)) return 0;  // below the range, or not a number
-    return level >= 255.0 ? 255 : static_cast<std::uint8_t>(level);
-  }
-};
-
-template <typename T>
-Stretch StretchOf(const SampleGrid<T>& grid) {
-  if (grid.min > grid.max) return {};  // no finite sample at all
-  return {static_cast<double>(grid.min),
-          static_cast<double>(grid.max) - static_cast<double>(grid.min)};
 }
 
 template <typename T, typename Level>
@@ -155,13 +124,13 @@ void ToGrey(const SampleGrid<T>& grid, const SampleLayout& layout, ImageBuffer& 
     WriteGrey(
         grid, [](T value) { return static_cast<std::uint8_t>(value); }, image);
   } else {
-    WriteGrey(grid, StretchOf(grid), image);
+    WriteGrey(grid, Stretch::Over(grid.range), image);
   }
 }
 
 template <typename T>
 std::string Read(const LibtiffFile& file, const SampleLayout& layout, ImageBuffer& image) {
-  SampleGrid<T> grid{layout.width, layout.height, layout.used.size(), {}};
+  SampleGrid<T> grid{layout.width, layout.height, layout.used.size(), {}, {}};
   const std::uint64_t bytes = grid.Count() * sizeof(T) + BlockBytes(file.Handle());
   if (bytes > kMaxDecodedBytes) {
     return "too large to decode: " + std::to_string(bytes >> 20) + " MiB of samples, at most " +

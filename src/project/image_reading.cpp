@@ -10,17 +10,23 @@ namespace kep {
 
 namespace {
 
-// Why the system cannot read the file at all; empty when it can, and the
-// reader's own reason for refusing it then counts.
-std::string SystemReason(const std::string& path) {
+// Why the system cannot read the file at all, with its error number where it has
+// one; an empty reason when it can, and the reader's own reason then counts.
+void SetSystemReason(const std::string& path, ImageRead& read) {
+  const auto refused = [&read](int error) {
+    read.systemError = error;
+    read.reason = std::strerror(error);
+  };
   struct stat status {};
-  if (::stat(path.c_str(), &status) != 0) return std::strerror(errno);
-  if (S_ISDIR(status.st_mode)) return std::strerror(EISDIR);
-  if (!S_ISREG(status.st_mode)) return "not a regular file";
+  if (::stat(path.c_str(), &status) != 0) return refused(errno);
+  if (S_ISDIR(status.st_mode)) return refused(EISDIR);
+  if (!S_ISREG(status.st_mode)) {
+    read.reason = "not a regular file";
+    return;
+  }
   std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return std::strerror(errno);
+  if (file == nullptr) return refused(errno);
   std::fclose(file);
-  return "";
 }
 
 }  // namespace
@@ -39,7 +45,7 @@ ImageRead ReadImage(const std::string& path, ImageBuffer& image) {
       return read;
     case ImageLoadResult::kUnreadable:
       read.status = ImageReadStatus::kUnreadable;
-      read.reason = SystemReason(path);
+      SetSystemReason(path, read);
       if (read.reason.empty()) read.reason = read.details.refusal;
       return read;
     case ImageLoadResult::kLoaded:

@@ -20,6 +20,9 @@ struct ImageRead {
   ImageFileDetails details;
   // Why the image is not usable; empty when it was loaded.
   std::string reason;
+  // The system's error number (errno) when the system itself refused the file:
+  // missing, a directory, no permission; 0 otherwise.
+  int systemError = 0;
 
   bool Loaded() const { return status == ImageReadStatus::kLoaded; }
   // The one line a front end shows for a file that did not load: the system's

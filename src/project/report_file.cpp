@@ -12,7 +12,8 @@ namespace kep {
 ReportFile::~ReportFile() { Discard(); }
 
 bool ReportFile::Fail(const std::string& what) {
-  m_error = what + ": " + std::strerror(errno);
+  m_errorNumber = errno;
+  m_error = what + ": " + std::strerror(m_errorNumber);
   Discard();
   return false;
 }
@@ -32,13 +33,16 @@ bool ReportFile::Open(const std::string& path) {
   Discard();
   m_path = path;
   m_error.clear();
+  m_errorNumber = 0;
   if (path.empty()) {
     m_error = "no file name given";
+    m_errorNumber = ENOENT;
     return false;
   }
   struct stat info {};
   if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
     m_error = "not a regular file";
+    if (S_ISDIR(info.st_mode)) m_errorNumber = EISDIR;
     return false;
   }
   std::string pattern = path + ".XXXXXX";

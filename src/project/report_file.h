@@ -25,6 +25,8 @@ class ReportFile {
   // Flushes the text and renames it over the destination.
   bool Commit();
   const std::string& Error() const { return m_error; }
+  // The system's error number (errno) behind Error(); 0 where the system gave none.
+  int ErrorNumber() const { return m_errorNumber; }
 
  private:
   bool Fail(const std::string& what);
@@ -35,6 +37,7 @@ class ReportFile {
   std::string m_tempPath;
   std::FILE* m_file = nullptr;
   std::string m_error;
+  int m_errorNumber = 0;
 };
 
 }  // namespace kep
