@@ -51,8 +51,8 @@ print(kep.__version__, kep.measure(kep.load(sys.argv[2])).dimension)' "$root" "$
 # Every option of every command is in the manual page.
 page=$(zcat "$root/usr/share/man/man1/kep-cli.1.gz" | sed 's/\\-/-/g')
 commands=$("$bin/kep-cli" --help | sed -n '/^Subcommands:/,$ s/^  \([a-z]\+\) .*/\1/p')
-check "kep-cli --help lists the eight commands" equal "$(echo $commands)" \
-  "info convert prep measure outline methods batch plot"
+check "kep-cli --help lists the nine commands" equal "$(echo $commands)" \
+  "info convert prep measure outline methods batch plot particles"
 for command in $commands; do
   for option in $("$bin/kep-cli" "$command" --help | grep -o -- '--[a-z-]\+' | sort -u); do
     check "the manual page names $command $option" grep -qF -- "$option" <<<"$page"
@@ -72,7 +72,7 @@ complete_line() {
     echo $(printf "%s\n" "${COMPREPLY[@]}" | LC_ALL=C sort)' _ "$root/usr/share/bash-completion/completions/kep-cli" "$1"
 }
 samples=$root/usr/share/kep/samples
-check "completion: commands" equal "$(complete_line 'kep-cli p')" "plot prep"
+check "completion: commands" equal "$(complete_line 'kep-cli p')" "particles plot prep"
 check "completion: options" equal "$(complete_line 'kep-cli batch --re')" "--report"
 check "completion: methods" equal "$(complete_line 'kep-cli measure x.bmp --method mass')" \
   "mass-radius-long mass-radius-short"
