@@ -133,6 +133,23 @@ void RegisterManyTolerances() {
   });
 }
 
+// Box counting over 4 x 4 grid positions against one grid.
+void RegisterGridOffsets() {
+  RegisterTimed("fast/box-counting-grid-offsets-4/snowflake-4096", [](benchmark::State& state) {
+    FractalEngine& engine = PreparedEngine(PictureNamed("snowflake-4096"));
+    SetDefaults(engine, kBoxCountingIndex);
+    engine.gridOffsets = 4;
+    for (auto _ : state) {
+      PointSeries points;
+      RunFast(engine, kBoxCountingIndex, points);
+      benchmark::DoNotOptimize(points.Data());
+    }
+    engine.gridOffsets = 1;
+  });
+  CompareTimed({"fast/box-counting-grid-offsets-4/snowflake-4096", "fast/box-counting/snowflake-4096",
+                4.0});
+}
+
 // The methods that once took far longer than box counting, against it in the same run.
 void CompareWithBoxCounting() {
   const std::string yardstick = "fast/box-counting/island-4096";
@@ -175,6 +192,7 @@ void RegisterMethodBenchmarks() {
     }
   }
   RegisterManyTolerances();
+  RegisterGridOffsets();
   CompareWithBoxCounting();
 }
 

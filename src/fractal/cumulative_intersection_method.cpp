@@ -71,7 +71,7 @@ void CumulativeIntersectionMethod(const FractalEngine& engine, MethodRun& run) {
   }
   AppendPoints(run.points, CumulativeIntersectionPoints(
                                engine.outlines, {engine.param1, engine.param2, engine.param3},
-                               rings.GrowHook()));
+                               rings.GrowHook(), engine.origin));
 }
 
 }  // namespace kep

@@ -38,6 +38,11 @@ MeasureResult FractalEngine::ComputeFD(std::uint32_t methodIndex, const ImageBuf
   }
   result.failure = PrepareImage(image, objectValue, backgroundValue);
   if (result.failure) return result;
+  return MeasurePrepared(methodIndex, animation);
+}
+
+MeasureResult FractalEngine::MeasurePrepared(std::uint32_t methodIndex, DrawContext* animation) {
+  MeasureResult result;
   result.particles = outlines.size();
   result.outlinePoints = OutlinePointCount();
   if (outlines.empty()) {

@@ -10,6 +10,7 @@
 #include "fractal/measure_result.h"
 #include "image/image_buffer.h"
 #include "image/point_series.h"
+#include "preprocess/particle_regions.h"
 
 namespace kep {
 
@@ -28,8 +29,13 @@ class FractalEngine {
   MeasureResult ComputeFD(std::uint32_t methodIndex, const ImageBuffer& image,
                           std::uint32_t objectValue, std::uint32_t backgroundValue,
                           DrawContext* animation);
+  // The steps of ComputeFD after the preparation: runs the method on the outline
+  // image, the outlines and the grey values as they stand (a particle on its own
+  // is measured by setting them), and fits its points.
+  MeasureResult MeasurePrepared(std::uint32_t methodIndex, DrawContext* animation);
   // Copies the image into sourceImage and outlineImage and replaces every particle
-  // of outlineImage by its outline; the outlines are kept in tracing order.
+  // of outlineImage by its outline; the outlines and the particles' regions are
+  // kept in the order of their first pixels in a row-by-row scan.
   std::optional<Failure> PrepareImage(const ImageBuffer& image, std::uint32_t objectValue,
                                       std::uint32_t backgroundValue);
   // The bounding box of the object pixels of outlineImage; an empty box
@@ -47,6 +53,8 @@ class FractalEngine {
   std::uint32_t objectValue = 255;
   std::uint32_t backgroundValue = 0;
   std::vector<PointSeries> outlines;
+  // The particle each outline bounds: its pixel count, centroid and bounding box.
+  std::vector<ParticleRegion> regions;
   std::int32_t left = 0;
   std::int32_t top = 0;
   std::int32_t right = 0;

@@ -108,7 +108,7 @@ void CountPairsByRadius(const PointSeries& outline, MassRadiusForm form, const R
   const auto reachSquared = static_cast<std::uint64_t>(reach) * static_cast<std::uint64_t>(reach);
   const CellGrid grid(outline, reach);
   for (std::int64_t i = 0; i < outline.Count(); i += CentreSpacing(form)) {
-    if (i % 1024 == 0) StopPoint();
+    if (i % 64 == 0) StopPoint();
     const SeriesPoint centre = outline[static_cast<std::int32_t>(i)];
     grid.ForEachNear(centre, [&](const SeriesPoint& p) {
       const std::uint64_t squared = SquaredDistance(p, centre);

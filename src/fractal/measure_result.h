@@ -43,11 +43,8 @@ struct MeasureResult {
   // result share it.
   std::shared_ptr<ImageBuffer> outline;
 
-  static MeasureResult Failed(Failure why) {
-    MeasureResult result;
-    result.failure = std::move(why);
-    return result;
-  }
+  // Defined below, where the particle type is complete.
+  static MeasureResult Failed(Failure why);
 
   bool HasDimension() const { return !failure.has_value(); }
   // The 95 % confidence interval of the dimension: dimension -/+ t * standard
@@ -63,5 +60,11 @@ struct ParticleMeasurement {
   ParticleRegion region;
   MeasureResult result;
 };
+
+inline MeasureResult MeasureResult::Failed(Failure why) {
+  MeasureResult result;
+  result.failure = std::move(why);
+  return result;
+}
 
 }  // namespace kep

@@ -13,6 +13,7 @@ std::optional<Failure> FractalEngine::PrepareImage(const ImageBuffer& image,
                                                    std::uint32_t objectValue,
                                                    std::uint32_t backgroundValue) {
   outlines = {};
+  regions = {};
   this->objectValue = objectValue;
   this->backgroundValue = backgroundValue;
   const auto object = static_cast<std::uint8_t>(objectValue);
@@ -44,7 +45,7 @@ std::optional<Failure> FractalEngine::PrepareImage(const ImageBuffer& image,
       outlines.push_back(std::move(outline));
       // The trace follows 8-connected pixels, so the erasing fill must too, or the
       // parts that touch only at a corner would be traced once more each.
-      FloodFill8(outlineImage, x, y, background);
+      FloodFill8(outlineImage, x, y, background, &regions.emplace_back());
     }
   }
   for (const PointSeries& outline : outlines) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "image/image_buffer.h"
+#include "preprocess/particle_regions.h"
 
 namespace kep {
 
@@ -26,8 +27,10 @@ std::int32_t LastFillArea();
 
 // Paints the 8-connected region of the seed pixel's value with fillValue (the
 // engine erases traced particles with it); nothing for a seed outside the image or
-// already of fillValue. Does not touch the fill state. Throws std::bad_alloc when
-// its list of pending spans cannot grow.
-void FloodFill8(ImageBuffer& image, std::int32_t x, std::int32_t y, std::uint8_t fillValue);
+// already of fillValue. Does not touch the fill state. When `region` is given it
+// receives the region's pixel count, centroid and bounding box. Throws
+// std::bad_alloc when its list of pending spans cannot grow.
+void FloodFill8(ImageBuffer& image, std::int32_t x, std::int32_t y, std::uint8_t fillValue,
+                ParticleRegion* region = nullptr);
 
 }  // namespace kep

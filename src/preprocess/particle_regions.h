@@ -1,9 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
-#include "image/image_buffer.h"
 #include "image/point_series.h"
 
 namespace kep {
@@ -21,15 +19,5 @@ struct ParticleRegion {
   double centroidX = 0.0;
   double centroidY = 0.0;
 };
-
-// The particles of the value, in the order of their first pixels in a
-// row-by-row scan. Throws std::bad_alloc when its working memory cannot be made.
-std::vector<ParticleRegion> FindParticleRegions(const ImageBuffer& image, std::uint8_t value);
-
-// Copies the part of `image` from (x0, y0) that `cut` has room for (its size is
-// the part's), with every pixel of the value that does not belong to the particle
-// of `region` painted `background`.
-void CutOutParticle(const ImageBuffer& image, const ParticleRegion& region, std::uint8_t value,
-                    std::uint8_t background, std::int32_t x0, std::int32_t y0, ImageBuffer& cut);
 
 }  // namespace kep

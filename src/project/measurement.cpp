@@ -46,9 +46,7 @@ MeasureResult MeasureUnguarded(MeasureWorkspace& workspace, const ImageBuffer& i
   if (options.keepOutline && prepared) {
     result.outline = std::make_shared<ImageBuffer>(std::move(engine.outlineImage));
   }
-  if (options.eachParticle) {
-    result.eachParticle = MeasureEachParticle(engine, workspace.cut, *measured.Value(), settings);
-  }
+  if (options.eachParticle && prepared) result.eachParticle = MeasureEachParticle(engine, settings);
   return result;
 }
 

@@ -51,8 +51,6 @@ struct MeasureWorkspace {
   FractalEngine engine;
   ImageBuffer loaded;
   ImageBuffer prepared;
-  // A particle cut out of its picture.
-  ImageBuffer cut;
 };
 
 // The one measuring pipeline of every front end: optional pre-processing,

@@ -1,6 +1,8 @@
 #include "project/particle_measurement.h"
 
 #include <algorithm>
+#include <cstring>
+#include <utility>
 
 #include "fractal/method_table.h"
 #include "project/guarded_work.h"
@@ -14,13 +16,47 @@ namespace {
 // dilation paints the outermost frame of its image.
 constexpr std::int32_t kCutMargin = 2;
 
+// The part of the picture a particle is measured in: its bounding box with the
+// margin, within the picture.
+struct Cut {
+  std::int32_t x0;
+  std::int32_t y0;
+  std::int32_t x1;
+  std::int32_t y1;
+};
+
+Cut CutAround(const ParticleRegion& region, std::int32_t margin, std::int32_t width,
+              std::int32_t height) {
+  return {std::max(region.left - margin, 0), std::max(region.top - margin, 0),
+          std::min(region.right + margin, width - 1), std::min(region.bottom + margin, height - 1)};
+}
+
+// Gives the engine, as its preparation of the cut would, the one outline and an
+// outline image of the cut's size holding only that outline's pixels.
+void PrepareCut(FractalEngine& engine, const PointSeries& outline, const Cut& cut) {
+  ImageBuffer& image = engine.outlineImage;
+  image.Create(cut.x1 - cut.x0 + 1, cut.y1 - cut.y0 + 1, 0);
+  std::memset(image.Data(), static_cast<std::uint8_t>(engine.backgroundValue), image.ByteCount());
+  PointSeries shifted(outline);
+  for (std::int32_t i = 0; i < shifted.Count(); ++i) {
+    SeriesPoint& point = shifted[i];
+    point = {point.x - cut.x0, point.y - cut.y0};
+    image.SetPixel(point.x, point.y, static_cast<std::uint8_t>(engine.objectValue));
+  }
+  engine.outlines.assign(1, std::move(shifted));
+  engine.origin = {cut.x0, cut.y0};
+}
+
 }  // namespace
 
-std::vector<ParticleMeasurement> MeasureEachParticle(FractalEngine& engine, ImageBuffer& cut,
-                                                     const ImageBuffer& image,
+// A particle measured on its own in the whole picture has the same outline as in
+// the picture (the trace follows only its own 8-connected pixels), and an outline
+// image that holds nothing else of the particle value. The methods read their
+// outline image only within their reach of the outline, and count only pixels of
+// the particle value, so the cut gives the same points; the centres that
+// depend on where the picture's (0, 0) lies are taken at the cut's origin.
+std::vector<ParticleMeasurement> MeasureEachParticle(FractalEngine& engine,
                                                      const MeasureSettings& settings) {
-  const auto particle = static_cast<std::uint8_t>(settings.particle);
-  const std::uint8_t background = BackgroundValueFor(settings.particle);
   engine.param1 = settings.params[0];
   engine.param2 = settings.params[1];
   engine.param3 = settings.params[2];
@@ -28,20 +64,17 @@ std::vector<ParticleMeasurement> MeasureEachParticle(FractalEngine& engine, Imag
   engine.gridOffsets = settings.gridOffsets;
   const std::int32_t margin =
       kCutMargin + (settings.method < kMethodCount ? kMethods[settings.method].reach(engine) : 0);
+  const std::int32_t width = engine.sourceImage.Width();
+  const std::int32_t height = engine.sourceImage.Height();
+  const std::vector<PointSeries> outlines = std::move(engine.outlines);
+  const std::vector<ParticleRegion> regions = std::move(engine.regions);
 
   std::vector<ParticleMeasurement> measured;
-  std::int32_t number = 0;
-  for (const ParticleRegion& region : FindParticleRegions(image, particle)) {
+  for (std::size_t k = 0; k < outlines.size(); ++k) {
     StopPoint();
-    const std::int32_t x0 = std::max(region.left - margin, 0);
-    const std::int32_t y0 = std::max(region.top - margin, 0);
-    const std::int32_t x1 = std::min(region.right + margin, image.Width() - 1);
-    const std::int32_t y1 = std::min(region.bottom + margin, image.Height() - 1);
-    cut.Create(x1 - x0 + 1, y1 - y0 + 1, 0);
-    CutOutParticle(image, region, particle, background, x0, y0, cut);
-    engine.origin = {x0, y0};
-    measured.push_back(
-        {++number, region, engine.ComputeFD(settings.method, cut, particle, background, nullptr)});
+    PrepareCut(engine, outlines[k], CutAround(regions[k], margin, width, height));
+    measured.push_back({static_cast<std::int32_t>(k + 1), regions[k],
+                        engine.MeasurePrepared(settings.method, nullptr)});
   }
   engine.origin = {0, 0};
   return measured;
@@ -63,7 +96,13 @@ Outcome<std::vector<ParticleMeasurement>> MeasureParticles(MeasureWorkspace& wor
     } else if (auto failure = CheckParticleValue(settings.particle)) {
       return *failure;
     }
-    return MeasureEachParticle(workspace.engine, workspace.cut, *measured, settings);
+    if (!measured->IsLoaded()) return std::vector<ParticleMeasurement>{};
+    if (auto failure =
+            workspace.engine.PrepareImage(*measured, static_cast<std::uint32_t>(settings.particle),
+                                          BackgroundValueFor(settings.particle))) {
+      return *failure;
+    }
+    return MeasureEachParticle(workspace.engine, settings);
   });
 }
 

@@ -11,13 +11,13 @@
 
 namespace kep {
 
-// Every particle of the image (already pre-processed) measured on its own, with
-// exactly the numbers the engine gives for an image of the same size in which
-// every other particle's pixels are background. Each particle is cut out with a
-// margin beyond the method's reach, the image's own edges kept, so that it costs
-// about its own size. `cut` is the working image.
-std::vector<ParticleMeasurement> MeasureEachParticle(FractalEngine& engine, ImageBuffer& cut,
-                                                     const ImageBuffer& image,
+// Every particle of the image the engine has prepared (PrepareImage) measured on
+// its own, with exactly the numbers the engine gives for an image of the same
+// size in which every other particle's pixels are background. Each particle is
+// measured in a cut of its bounding box with a margin beyond the method's reach,
+// the image's own edges kept, so that it costs about its own size. Leaves the
+// engine's prepared state used up.
+std::vector<ParticleMeasurement> MeasureEachParticle(FractalEngine& engine,
                                                      const MeasureSettings& settings);
 
 // The pipeline for particles: the settings' pre-processing, then every particle

@@ -155,6 +155,10 @@ TEST(MeasureCommandTest, UsageErrorsExitWithTwo) {
                                              {"measure", input, "--method", "boxes"},
                                              {"measure", input, "--params", "1", "2"},
                                              {"measure", input, "--percent", "5"},
+                                             {"measure", input, "--fit-range", "5", "2"},
+                                             {"measure", input, "--fit-range", "nan", "2"},
+                                             {"measure", input, "--grid-offsets", "17"},
+                                             {"batch", input, "--report", ""},
                                              {"measure", dir.File("missing.bmp")},
                                              {"measure", dir.File("square.png")}}) {
     EXPECT_EQ(RunKepCli(args).exitStatus, 2) << args[2];

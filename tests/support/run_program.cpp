@@ -5,7 +5,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <csignal>
 #include <stdexcept>
 
 extern char** environ;
@@ -27,14 +29,27 @@ bool IsReplaced(const std::string& nameAndEquals, const std::vector<std::string>
   return false;
 }
 
+using Clock = std::chrono::steady_clock;
+
 // Reads both pipes until the program has closed them, so that neither can fill
-// up and stall it.
-void Drain(int outFd, int errFd, ProgramResult& result) {
+// up and stall it; interrupts the program at the moment given.
+void Drain(int outFd, int errFd, pid_t pid, std::optional<Clock::time_point> interruptAt,
+           std::optional<Clock::time_point>& interrupted, ProgramResult& result) {
   std::array<pollfd, 2> fds = {{{outFd, POLLIN, 0}, {errFd, POLLIN, 0}}};
   std::array<std::string*, 2> sinks = {&result.out, &result.err};
   int open = 2;
   while (open > 0) {
-    if (::poll(fds.data(), fds.size(), -1) < 0) throw std::runtime_error("poll failed");
+    int timeout = -1;
+    if (interruptAt && !interrupted) {
+      const auto left = std::chrono::ceil<std::chrono::milliseconds>(*interruptAt - Clock::now());
+      timeout = static_cast<int>(std::max<std::int64_t>(left.count(), 0));
+      if (timeout == 0) {
+        ::kill(pid, SIGINT);
+        interrupted = Clock::now();
+        timeout = -1;
+      }
+    }
+    if (::poll(fds.data(), fds.size(), timeout) < 0) throw std::runtime_error("poll failed");
     for (std::size_t i = 0; i < fds.size(); ++i) {
       if (fds[i].fd < 0 || fds[i].revents == 0) continue;
       char buffer[4096];
@@ -53,7 +68,8 @@ void Drain(int outFd, int errFd, ProgramResult& result) {
 }  // namespace
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::vector<std::string>& extraEnvironment) {
+                         const std::vector<std::string>& extraEnvironment,
+                         std::optional<std::chrono::milliseconds> interruptAfter) {
   std::vector<std::string> argv = {program};
   argv.insert(argv.end(), args.begin(), args.end());
   std::vector<std::string> envp = extraEnvironment;
@@ -76,8 +92,8 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
     posix_spawn_file_actions_addclose(&actions, fd);
   }
   pid_t pid = 0;
-  const int spawned =
-      ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argvPointers.data(), envpPointers.data());
+  const int spawned = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argvPointers.data(),
+                                    envpPointers.data());
   posix_spawn_file_actions_destroy(&actions);
   ::close(outPipe[1]);
   ::close(errPipe[1]);
@@ -87,9 +103,16 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
     ::close(errPipe[0]);
     throw std::runtime_error("cannot start " + program);
   }
-  Drain(outPipe[0], errPipe[0], result);
+  std::optional<Clock::time_point> interruptAt;
+  if (interruptAfter) interruptAt = Clock::now() + *interruptAfter;
+  std::optional<Clock::time_point> interrupted;
+  Drain(outPipe[0], errPipe[0], pid, interruptAt, interrupted, result);
   int status = 0;
   ::waitpid(pid, &status, 0);
+  if (interrupted) {
+    result.secondsAfterInterrupt =
+        std::chrono::duration<double>(Clock::now() - *interrupted).count();
+  }
   result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   return result;
 }

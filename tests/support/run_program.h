@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,11 +11,15 @@ struct ProgramResult {
   int exitStatus = -1;  // 128 + the signal number when the program was killed
   std::string out;
   std::string err;
+  // From the interrupt (SIGINT) to the program's end, when it was interrupted.
+  double secondsAfterInterrupt = -1.0;
 };
 
 // Runs a program with the arguments, extra environment entries ("NAME=value")
-// added to this process's own, and captures what it writes and its exit status.
+// added to this process's own, and captures what it writes and its exit status;
+// sends it SIGINT after `interruptAfter` when that is given.
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::vector<std::string>& extraEnvironment = {});
+                         const std::vector<std::string>& extraEnvironment = {},
+                         std::optional<std::chrono::milliseconds> interruptAfter = std::nullopt);
 
 }  // namespace kep::test
