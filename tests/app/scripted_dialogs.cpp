@@ -1,6 +1,9 @@
 #include "scripted_dialogs.h"
 
 #include <gtest/gtest.h>
+#include <wx/window.h>
+
+#include "app/progress_window.h"
 
 namespace kep::test {
 
@@ -33,6 +36,19 @@ wxString ScriptedDialogs::AskOpenPath(wxWindow*, const wxString&) {
 
 wxString ScriptedDialogs::AskSavePath(wxWindow*, const wxString&, const wxString&) {
   return Next(savePaths, "save-file", wxString());
+}
+
+void ScriptedDialogs::ShowProgress(ProgressWindow& window) {
+  window.Show();
+  progressSteps.push_back(window.StepText());
+  if (!cancelProgress) return;
+  // The key as the window's own key handling receives it.
+  window.CallAfter([&window] {
+    wxKeyEvent esc(wxEVT_CHAR_HOOK);
+    esc.m_keyCode = WXK_ESCAPE;
+    esc.SetEventObject(&window);
+    window.GetEventHandler()->ProcessEvent(esc);
+  });
 }
 
 void ScriptedDialogs::Clear() { *this = ScriptedDialogs(); }

@@ -16,8 +16,12 @@ class ScriptedDialogs final : public DialogService {
   wxString AskOpenPath(wxWindow* parent, const wxString& filter) override;
   wxString AskSavePath(wxWindow* parent, const wxString& defaultName,
                        const wxString& filter) override;
+  // Shows the window, notes its step and, when the script says so, presses Esc
+  // in it once it is on the screen.
+  void ShowProgress(ProgressWindow& window) override;
 
   std::deque<int> choices;
+  bool cancelProgress = false;
   std::deque<wxString> openPaths;
   std::deque<wxString> savePaths;
 
@@ -25,6 +29,8 @@ class ScriptedDialogs final : public DialogService {
   std::vector<wxString> messages;
   std::vector<wxString> choiceTitles;
   std::vector<wxArrayString> choicesOffered;
+  // The first step each progress window showed.
+  std::vector<wxString> progressSteps;
 
   // Forgets the script and the record.
   void Clear();
