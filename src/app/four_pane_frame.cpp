@@ -95,6 +95,12 @@ void FourPaneFrame::OnCloseWindow(wxCloseEvent& event) {
     event.Veto();
     return;
   }
+  // The document goes with its last view, and the active view loses its frame
+  // below, so the views to delete are known first.
+  std::vector<wxView*> ownViews;
+  for (wxView* view : GetDocument()->GetViewsVector()) {
+    if (Shows(*view)) ownViews.push_back(view);
+  }
   // Detached first, so that deleting the active view does not destroy the frame
   // underneath this handler.
   if (wxView* view = GetView()) {
@@ -102,11 +108,6 @@ void FourPaneFrame::OnCloseWindow(wxCloseEvent& event) {
     view->SetDocChildFrame(nullptr);
   }
   SetView(nullptr);
-  // The document goes with its last view, so the views to delete are known first.
-  std::vector<wxView*> ownViews;
-  for (wxView* view : GetDocument()->GetViewsVector()) {
-    if (Shows(*view)) ownViews.push_back(view);
-  }
   for (wxView* view : ownViews) delete view;
   Destroy();
 }

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/four_pane_frame.h"
+#include "app/progress_window.h"
 #include "app/table_pane.h"
 #include "app/table_window.h"
 #include "fractal/three_decimal.h"
@@ -150,6 +151,11 @@ TEST_F(InteractiveResultsTest, TheResultTellsItsIntervalItsReasonAndItsTablesAsT
   ChooseMethod(3);
   PumpEvents();
   EXPECT_EQ(StatusText(), "");
+
+  // The tables close with their document's window, and the document with them.
+  FrameOf(m_document)->Close();
+  PumpEvents();
+  EXPECT_TRUE(App().DocManager().GetDocumentsVector().empty());
 }
 
 TEST_F(InteractiveResultsTest, ACancelledCalculationLeavesTheWindowAsItWas) {
@@ -158,7 +164,7 @@ TEST_F(InteractiveResultsTest, ACancelledCalculationLeavesTheWindowAsItWas) {
   ChooseMethod(0);
   const Bytes right(Doc().m_rightImage.Data(),
                     Doc().m_rightImage.Data() + Doc().m_rightImage.ByteCount());
-  Dialogs().cancelProgress = true;
+  Dialogs().whileInProgress = PressEscape;
   Click(kIdCalculateFD);
   EXPECT_EQ(Dialogs().progressSteps, std::vector<wxString>{"Measuring noise.bmp with Dilation"});
   EXPECT_EQ(Output().m_fdText, "No fractal dimension yet!");

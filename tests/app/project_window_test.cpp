@@ -15,6 +15,7 @@
 #include "app/export_commands.h"
 #include "app/file_path.h"
 #include "app/four_pane_frame.h"
+#include "app/progress_window.h"
 #include "app/table_pane.h"
 #include "app/table_window.h"
 #include "app/update_hint.h"
@@ -263,18 +264,11 @@ TEST_F(ProjectWindowTest, TheBatchRunWritesTheReportOfTheCommandLineAndShowsTheR
   EXPECT_EQ(TakeMessages(), std::vector<wxString>{"Please enter an integer between 1 and 10000."});
   dynamic_cast<wxTextCtrl*>(Form().FindWindow(kIdProjectParam1))->ChangeValue("8");
 
-  // A request to close the window, made while the run lasts, is refused.
-  FourPaneFrame* frame = FrameOf(m_document);
-  auto* close = new wxCloseEvent(wxEVT_CLOSE_WINDOW, frame->GetId());
-  close->SetCanVeto(true);
-  frame->GetEventHandler()->QueueEvent(close);
   const std::string report = HomeFile("report.txt");
   RunTo(report);
 
-  EXPECT_EQ(TakeMessages(),
-            (std::vector<wxString>{kBusyCloseMessage, "Please Select Bitmap or TIFF",
-                                   "Please Select Bitmap or TIFF"}));
-  ASSERT_EQ(FrameOf(m_document), frame);
+  EXPECT_EQ(TakeMessages(), (std::vector<wxString>{"Please Select Bitmap or TIFF",
+                                                   "Please Select Bitmap or TIFF"}));
   std::vector<std::string> args = {
       "batch", "--report", HomeFile("cli.txt"), "--method", "2", "--params", "8", "25",
       "1",     "--plot",   HomeFile("cli.png")};
@@ -352,7 +346,7 @@ TEST_F(ProjectWindowTest, TheBatchRunWritesTheReportOfTheCommandLineAndShowsTheR
 }
 
 // Cancelled from its progress window, a run leaves the results of the run
-// before and writes no report.
+// before and writes no report; meanwhile the window stays open.
 TEST_F(ProjectWindowTest, ACancelledRunKeepsThePreviousResultsAndWritesNoReport) {
   CopySample("koch-island-8bit.bmp", HomeFile("koch.bmp"));
   SetFiles({HomeFile("koch.bmp")});
@@ -371,8 +365,17 @@ TEST_F(ProjectWindowTest, ACancelledRunKeepsThePreviousResultsAndWritesNoReport)
   m_document->m_files.insert(m_document->m_files.begin(),
                              {WriteLargeNoise(big, "one.bmp"), WriteLargeNoise(big, "two.bmp")});
   NotifyPanes(*m_document, Change::kFileList);
-  Dialogs().cancelProgress = true;
+  // A request to close the window while the run lasts is refused; Esc cancels.
+  FourPaneFrame* frame = FrameOf(m_document);
+  Dialogs().whileInProgress = [frame](ProgressWindow& progress) {
+    wxCloseEvent close(wxEVT_CLOSE_WINDOW, frame->GetId());
+    close.SetCanVeto(true);
+    frame->ProcessWindowEvent(close);
+    PressEscape(progress);
+  };
   RunTo(HomeFile("second.txt"));
+  EXPECT_EQ(TakeMessages(), std::vector<wxString>{kBusyCloseMessage});
+  ASSERT_EQ(FrameOf(m_document), frame);
   EXPECT_EQ(Dialogs().progressSteps, std::vector<wxString>{"file 1 of 3: one.bmp"});
   EXPECT_FALSE(fs::exists(HomeFile("second.txt")));
   EXPECT_EQ(m_document->m_dimensions, dimensions);

@@ -41,16 +41,16 @@ wxString ScriptedDialogs::AskSavePath(wxWindow*, const wxString&, const wxString
 void ScriptedDialogs::ShowProgress(ProgressWindow& window) {
   window.Show();
   progressSteps.push_back(window.StepText());
-  if (!cancelProgress) return;
-  // The key as the window's own key handling receives it.
-  window.CallAfter([&window] {
-    wxKeyEvent esc(wxEVT_CHAR_HOOK);
-    esc.m_keyCode = WXK_ESCAPE;
-    esc.SetEventObject(&window);
-    window.GetEventHandler()->ProcessEvent(esc);
-  });
+  if (whileInProgress) window.CallAfter([this, &window] { whileInProgress(window); });
 }
 
 void ScriptedDialogs::Clear() { *this = ScriptedDialogs(); }
+
+void PressEscape(wxWindow& window) {
+  wxKeyEvent esc(wxEVT_CHAR_HOOK);
+  esc.m_keyCode = WXK_ESCAPE;
+  esc.SetEventObject(&window);
+  window.GetEventHandler()->ProcessEvent(esc);
+}
 
 }  // namespace kep::test

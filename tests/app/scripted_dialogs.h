@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "app/dialog_service.h"
@@ -16,12 +17,12 @@ class ScriptedDialogs final : public DialogService {
   wxString AskOpenPath(wxWindow* parent, const wxString& filter) override;
   wxString AskSavePath(wxWindow* parent, const wxString& defaultName,
                        const wxString& filter) override;
-  // Shows the window, notes its step and, when the script says so, presses Esc
-  // in it once it is on the screen.
+  // Shows the window, notes its step and, once it is on the screen, does what
+  // the script says while the work goes on.
   void ShowProgress(ProgressWindow& window) override;
 
   std::deque<int> choices;
-  bool cancelProgress = false;
+  std::function<void(ProgressWindow&)> whileInProgress;
   std::deque<wxString> openPaths;
   std::deque<wxString> savePaths;
 
@@ -35,5 +36,8 @@ class ScriptedDialogs final : public DialogService {
   // Forgets the script and the record.
   void Clear();
 };
+
+// Presses Esc in the window, as its own key handling receives the key.
+void PressEscape(wxWindow& window);
 
 }  // namespace kep::test
