@@ -22,7 +22,7 @@ constexpr int kUnknownRange = 100;
 
 ProgressWindow::ProgressWindow(wxWindow* parent, const wxString& title,
                                std::function<void()> cancel)
-    : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
+    : wxDialog(wxGetTopLevelParent(parent), wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU),
       m_cancel(std::move(cancel)) {
   m_step = new wxStaticText(this, wxID_ANY, wxString(), wxDefaultPosition,

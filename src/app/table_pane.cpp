@@ -19,6 +19,8 @@ namespace {
 // Room around a cell's text, and the most rows measured for a column's width.
 constexpr int kCellPadding = 16;
 constexpr std::size_t kRowsMeasured = 500;
+constexpr int kListMinWidth = 200;
+constexpr int kListMinHeight = 120;
 
 }  // namespace
 
@@ -53,6 +55,9 @@ bool TablePane::Create(wxWindow* parent, wxDocument& document, wxWindow& frame) 
   if (!DocumentPane::Create(parent, document, frame)) return false;
   m_caption = new wxStaticText(this, wxID_ANY, wxString());
   m_list = new TableList(this);
+  // The pane is a scrolled window: a list that asked for the room of all its
+  // rows would push the buttons out of sight instead of scrolling itself.
+  m_list->SetMinSize(FromDIP(wxSize(kListMinWidth, kListMinHeight)));
   auto* copy = new wxButton(this, wxID_COPY, "&Copy");
   copy->SetToolTip(
       "Puts the selected rows, or every row when none is selected, on the clipboard as "

@@ -39,14 +39,19 @@ TableWindow& TableWindow::Show(wxWindow& documentWindow, wxDocument& document,
   window->m_pane = new TablePane(std::move(contents), name);
   window->m_pane->Create(window, document, *window);
   window->m_pane->OnInitialUpdate();
+  auto* fill = new wxBoxSizer(wxVERTICAL);
+  fill->Add(window->m_pane, 1, wxEXPAND);
+  window->SetSizer(fill);
 
-  // As wide as the columns, within the screen.
+  // As wide as the columns and the caption, within the screen.
   const wxListCtrl& list = window->m_pane->List();
   int width = 0;
   for (int column = 0; column < list.GetColumnCount(); ++column) width += list.GetColumnWidth(column);
+  width = std::max(width + window->FromDIP(kListMargin), window->m_pane->GetBestSize().x);
   const wxRect screen = wxDisplay(wxDisplay::GetFromWindow(&documentWindow)).GetClientArea();
-  window->SetClientSize(std::min(width + window->FromDIP(kListMargin), screen.width * 9 / 10),
+  window->SetClientSize(std::min(width, screen.width * 9 / 10),
                         std::min(window->FromDIP(kWindowHeight), screen.height * 9 / 10));
+  window->Layout();
   window->CentreOnParent();
   window->wxFrame::Show();
   window->m_pane->List().SetFocus();

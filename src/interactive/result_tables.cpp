@@ -31,7 +31,8 @@ constexpr const char* kNoLocalDimensions = "No result: Calculate FD first.";
 // What the result was measured with: "koch.bmp, Box-Counting (8, 30, 1),
 // particle brightness 255".
 wxString SourceText(const ResultSource& source) {
-  const wxString file = source.file.empty() ? wxString("the left image") : source.file;
+  const wxString file = source.file.empty() ? wxString("the left image")
+                                             : PathText(FileNameOf(PathBytes(source.file)));
   return wxString::Format("%s, %s (%d, %d, %d), particle brightness %d", file,
                           kMethods[static_cast<std::size_t>(source.method)].listText,
                           source.params[0], source.params[1], source.params[2],
