@@ -29,7 +29,6 @@ class ProgressWindow final : public wxDialog {
   ProgressWindow(wxWindow* parent, const wxString& title, std::function<void()> cancel);
 
   void ShowStep(const ProgressStep& step);
-  bool IsCancelled() const { return m_cancelled; }
   // The step shown, as the person reads it.
   wxString StepText() const;
 

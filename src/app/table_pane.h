@@ -26,14 +26,14 @@ class TablePane final : public DocumentPane {
   const TableContents& Table() const { return m_table; }
   const std::vector<std::size_t>& ShownOrder() const { return m_order; }
   wxListCtrl& List() const;
-  // Sorts by the column, as a click on its title does.
-  void SortBy(int column);
-  // What Copy puts on the clipboard: the selected rows, or every row when none
-  // is selected, in the order shown.
-  wxString ClipboardText() const;
+  // Puts the selected rows, or every row when none is selected, on the
+  // clipboard in the order shown.
   void Copy() const;
 
  private:
+  // Sorts by the column, the other way round when it is sorted by it already.
+  void SortBy(int column);
+  wxString ClipboardText() const;
   void ShowTable();
 
   TableWindow::Contents m_contents;
