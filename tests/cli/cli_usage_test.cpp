@@ -10,7 +10,8 @@ namespace {
 
 TEST(CliUsageTest, EveryUsageErrorExitsWithTwo) {
   TempDir dir;
-  const std::string image = dir.Write("in.bmp", BmpBuilder(1, 1).Palette(GreyPalette()).Rows({7, 0, 0, 0}).Build());
+  const std::string image =
+      dir.Write("in.bmp", BmpBuilder(1, 1).Palette(GreyPalette()).Rows({7, 0, 0, 0}).Build());
   const std::vector<std::vector<std::string>> misuses = {
       {},
       {"no-such-command"},

@@ -10,7 +10,6 @@
 #include <climits>
 #include <filesystem>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,9 +17,10 @@
 
 #include "fractal/method_table.h"
 #include "fractal/parameter_range.h"
+#include "kep_cli.h"
 #include "support/image_file_bytes.h"
 #include "support/libtiff_writer.h"
-#include "support/run_program.h"
+#include "support/shape_images.h"
 #include "support/temp_dir.h"
 
 namespace kep::test {
@@ -34,13 +34,6 @@ ProgramResult RunGuarded(const std::vector<std::string>& args) {
   std::vector<std::string> guarded = {"--kill-after=10", kHangLimitSeconds, KEP_CLI_PATH};
   guarded.insert(guarded.end(), args.begin(), args.end());
   return RunProgram("/usr/bin/timeout", guarded);
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
 }
 
 // A file the command must refuse: status 2, nothing on standard output, and one
@@ -59,8 +52,8 @@ void ExpectInfoAndMeasureRefuse(const std::string& path) {
 }
 
 // A 4 x 4 picture of grey level 200 in an 8-bit bitmap.
-Bytes Grey200Bitmap(std::int32_t width = 4, std::int32_t height = 4) {
-  return BmpBuilder(width, height).Palette(GreyPalette()).Rows(Bytes(16, 200)).Build();
+Bytes Grey200Bitmap() {
+  return BmpBuilder(4, 4).Palette(GreyPalette()).Rows(Bytes(16, 200)).Build();
 }
 
 Bytes Grey200Tiff(bool littleEndian) {
@@ -79,17 +72,10 @@ Bytes Prefix(const Bytes& bytes, std::size_t count) {
   return Bytes(bytes.begin(), bytes.begin() + count);
 }
 
-// The histogram that `info --json` reports.
-nlohmann::json Histogram(const std::string& path) {
-  const ProgramResult result = RunGuarded({"info", "--json", path});
-  EXPECT_EQ(result.exitStatus, 0) << path << "\n" << result.err;
-  EXPECT_EQ(result.err, "");
-  return nlohmann::json::parse(result.out)["histogram"];
-}
-
-TEST(HostileInputTest, DamagedBitmapsAreRefusedWithOneLine) {
+TEST(HostileInputTest, DamagedBitmapsAndTiffsAreRefusedWithOneLine) {
   TempDir dir;
   const Bytes good = Grey200Bitmap();
+  const Bytes tiff = Grey200Tiff(true);
   const std::vector<std::pair<std::string, Bytes>> files = {
       {"empty.bmp", {}},
       {"cut-in-header.bmp", Prefix(good, 30)},
@@ -106,53 +92,30 @@ TEST(HostileInputTest, DamagedBitmapsAreRefusedWithOneLine) {
       {"widest-int.bmp", WithU32(good, 18, INT_MAX)},
       {"lowest-height.bmp", WithU32(good, 22, static_cast<std::uint32_t>(INT_MIN))},
       {"compressed.bmp", WithU32(good, 30, 1)},
-  };
-  for (const auto& [name, bytes] : files) ExpectInfoAndMeasureRefuse(dir.Write(name, bytes));
-}
-
-TEST(HostileInputTest, DamagedTiffsAreRefusedWithOneLine) {
-  TempDir dir;
-  const Bytes good = Grey200Tiff(true);
-  // Entry i of the one directory at offset 8 starts at 10 + 12 i; its value field at + 8.
-  const std::vector<std::pair<std::string, Bytes>> files = {
-      {"header-only.tif", Prefix(good, 8)},
-      {"directory-outside.tif", WithU32(good, 4, 0xFFFFFFF0u)},
+      // Entry i of the TIFF directory at offset 8 starts at 10 + 12 i; its value at + 8.
+      {"header-only.tif", Prefix(tiff, 8)},
+      {"directory-outside.tif", WithU32(tiff, 4, 0xFFFFFFF0u)},
       {"directory-beyond-sign.tif", WithU32(Grey200Tiff(false), 4, 0x80000008u, false)},
-      {"zero-width.tif", WithU32(good, 10 + 8, 0)},
-      {"negative-width.tif", WithU32(good, 10 + 8, 0xFFFFFFFFu)},
-      {"too-high.tif", WithU32(good, 22 + 8, 16385)},
-      {"bits-list-outside.tif", WithU32(WithU32(good, 34 + 4, 3), 34 + 8, 0x7FFFFFF0u)},
+      {"zero-width.tif", WithU32(tiff, 10 + 8, 0)},
+      {"negative-width.tif", WithU32(tiff, 10 + 8, 0xFFFFFFFFu)},
+      {"too-high.tif", WithU32(tiff, 22 + 8, 16385)},
+      {"bits-list-outside.tif", WithU32(WithU32(tiff, 34 + 4, 3), 34 + 8, 0x7FFFFFF0u)},
       {"empty.tif", {}},
       {"bitmap.tif", Grey200Bitmap()},
   };
   for (const auto& [name, bytes] : files) ExpectInfoAndMeasureRefuse(dir.Write(name, bytes));
 }
 
-TEST(HostileInputTest, PixelsMissingFromAShortFileAreZero) {
+// The readers' own tests show that pixels missing from a short or damaged file
+// are 0; here a directory claims 65535 entries: the real ones come first, the
+// rest lie over the pixels and beyond the end of the file, which still loads.
+TEST(HostileInputTest, ADirectoryClaimingEntriesBeyondTheFileStillLoads) {
   TempDir dir;
-  const Bytes bitmap = Grey200Bitmap();
-  const Bytes tiff = Grey200Tiff(false);
-  const Bytes tiffCut = Prefix(tiff, tiff.size() - 6);
-  // A directory that claims 65535 entries: the real ones come first, the rest
-  // lie over the pixels and beyond the end of the file.
   Bytes manyEntries = Grey200Tiff(true);
   manyEntries[8] = manyEntries[9] = 0xFF;
-
-  nlohmann::json counts = Histogram(dir.Write("two-rows.bmp", Prefix(bitmap, bitmap.size() - 8)));
-  EXPECT_EQ(counts[0], 8);
-  EXPECT_EQ(counts[200], 8);
-  counts = Histogram(dir.Write("cut-palette.bmp", Prefix(bitmap, 54 + 4 * 100)));
-  EXPECT_EQ(counts[0], 16);
-  counts = Histogram(dir.Write("pixels-beyond-end.bmp", WithU32(bitmap, 10, 0xFFFFFFF0u)));
-  EXPECT_EQ(counts[0], 16);
-  counts = Histogram(dir.Write("cut.tif", tiffCut));
-  EXPECT_EQ(counts[0], 6);
-  EXPECT_EQ(counts[200], 10);
-  counts =
-      Histogram(dir.Write("strip-beyond-end.tif", WithU32(Grey200Tiff(true), 70 + 8, 0xFFFFFFF0u)));
-  EXPECT_EQ(counts[0], 16);
-  counts = Histogram(dir.Write("many-entries.tif", manyEntries));
-  EXPECT_EQ(counts[200], 16);
+  const ProgramResult result = RunGuarded({"info", "--json", dir.Write("many.tif", manyEntries)});
+  ASSERT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(nlohmann::json::parse(result.out)["histogram"][200], 16);
 }
 
 // A 16-bit LZW picture as libtiff writes it: compressed strips first, the
@@ -192,16 +155,12 @@ TEST(HostileInputTest, BitFlippedFilesLoadOrAreRefusedWithOneLine) {
       }
       const std::string path = dir.Write(name, bytes);
       const ProgramResult result = RunGuarded({"info", path});
+      SCOPED_TRACE(::testing::Message() << "variant " << variant);
       if (result.exitStatus == 0) {
         EXPECT_EQ(result.err, "") << path;
-        continue;
+      } else {
+        ExpectRefused(result, path);
       }
-      EXPECT_EQ(result.exitStatus, 2) << name << " variant " << variant << "\n" << result.err;
-      EXPECT_EQ(result.out, "");
-      const std::vector<std::string> lines = Lines(result.err);
-      ASSERT_FALSE(lines.empty());
-      EXPECT_EQ(lines.back().rfind(path + ": ", 0), 0u) << result.err;
-      EXPECT_EQ(lines.size(), 1u) << result.err;
     }
   }
 }
@@ -218,20 +177,9 @@ TEST(HostileInputTest, ADirectoryAPipeOrAMissingFileIsNotAnImage) {
   EXPECT_EQ(result.err, dir.File("folder.bmp") + ": Is a directory\n");
 }
 
-// A 256 x 256 bitmap of a bright disc with a notch, large enough for every method.
+// A 256 x 256 bitmap of a bright disc, large enough for every method.
 std::string MeasuredPicture(const TempDir& dir) {
-  constexpr int kSide = 256;
-  Bytes rows(kSide * kSide, 0);
-  for (int y = 0; y < kSide; ++y) {
-    for (int x = 0; x < kSide; ++x) {
-      const int dx = x - 128;
-      const int dy = y - 128;
-      const bool notch = dx > 40 && dy > -15 && dy < 15;
-      if (dx * dx + dy * dy <= 90 * 90 && !notch)
-        rows[static_cast<std::size_t>(y * kSide + x)] = 255;
-    }
-  }
-  return dir.Write("disc.bmp", BmpBuilder(kSide, kSide).Palette(GreyPalette()).Rows(rows).Build());
+  return dir.Write("disc.bmp", ShapeBitmap(256, 256, Disc(128, 128, 90)));
 }
 
 std::vector<std::string> MeasureArgs(const std::string& image, int method,
@@ -245,7 +193,7 @@ TEST(HostileInputTest, EveryMethodRefusesParametersOutsideOneToTenThousand) {
   const std::string image = MeasuredPicture(dir);
   for (int method = 0; method < kMethodCount; ++method) {
     for (std::size_t position = 0; position < 3; ++position) {
-      for (const char* value : {"0", "-1", "2147483647"}) {
+      for (const char* value : {"0", "10001", "2147483647"}) {
         std::array<std::string, 3> params;
         for (std::size_t i = 0; i < 3; ++i) {
           params[i] =
@@ -284,17 +232,6 @@ TEST(HostileInputTest, EveryMethodFinishesWithParametersOfTenThousand) {
     EXPECT_NE(result.err.find("no dimension: the method gave"), std::string::npos) << result.err;
     EXPECT_EQ(Lines(result.out).front() + "\n", kNoDimensionLine) << "method " << method;
     EXPECT_LE(Lines(result.out).size(), 4u) << "method " << method;
-  }
-}
-
-TEST(HostileInputTest, AParameterBeyondThirtyTwoBitsIsAUsageError) {
-  TempDir dir;
-  const std::string image = dir.Write("small.bmp", Grey200Bitmap());
-  for (const char* value : {"2147483648", "-2147483649", "ten"}) {
-    const ProgramResult result = RunGuarded(MeasureArgs(image, 0, {"1", value, "1"}));
-    EXPECT_EQ(result.exitStatus, 2) << value;
-    EXPECT_EQ(result.out, "") << value;
-    EXPECT_NE(result.err, "") << value;
   }
 }
 

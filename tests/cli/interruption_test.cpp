@@ -32,7 +32,7 @@ TEST(InterruptionTest, CtrlCStopsMeasuringSoonAndLeavesNoFile) {
   };
   for (std::vector<std::string> args : commands) {
     args.insert(args.end(), slow.begin(), slow.end());
-    const ProgramResult result = RunProgram(KEP_CLI_PATH, args, {}, milliseconds(300));
+    const ProgramResult result = RunProgram(KEP_CLI_PATH, args, milliseconds(300));
     EXPECT_EQ(result.exitStatus, 130) << args[0] << ": " << result.err;
     // The stop itself takes a few milliseconds; the bound leaves room for a busy machine.
     EXPECT_LT(result.secondsAfterInterrupt, 1.0) << args[0];

@@ -1,65 +1,41 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-
 #include <nlohmann/json.hpp>
-
 #include <string>
 #include <vector>
 
-#include "fractal/fit_log_log.h"
-#include "fractal/three_decimal.h"
 #include "kep_cli.h"
-#include "support/image_file_bytes.h"
+#include "support/shape_images.h"
 #include "support/temp_dir.h"
 
 namespace kep::test {
 namespace {
 
-constexpr std::int32_t kSide = 40;
-
-// A 40 x 40 top-down 8-bit bitmap: a filled 21 x 21 square at (10, 10)..(30, 30)
-// in `particle` on `background`. Its outline is a ring of 80 pixels.
+// A 40 x 40 picture with a filled 21 x 21 square at (10, 10)..(30, 30) in
+// `particle` on `background`. Its outline is a ring of 80 pixels.
 Bytes SquareBmp(std::uint8_t particle, std::uint8_t background) {
-  Bytes rows;
-  for (std::int32_t y = 0; y < kSide; ++y) {
-    for (std::int32_t x = 0; x < kSide; ++x) {
-      const bool inside = x >= 10 && x <= 30 && y >= 10 && y <= 30;
-      rows.push_back(inside ? particle : background);
-    }
-  }
-  return BmpBuilder(kSide, -kSide).Palette(GreyPalette()).Rows(rows).Build();
+  const Shape square = [](int x, int y) { return x >= 10 && x <= 30 && y >= 10 && y <= 30; };
+  return ShapeBitmap(40, 40, square, particle, background);
 }
 
 // Box sizes 2 to 5 on the ring, bounding box 10..30: the boxes tile 21 columns
-// and rows, 4 ceil(21 / s) - 4 of them on the ring.
-const std::vector<SeriesPoint> kBoxPoints = {{2, 40}, {3, 24}, {4, 20}, {5, 16}};
-
-std::string ExpectedText(const std::vector<SeriesPoint>& points, double fd) {
-  std::string text = ThreeDecimal(fd) + "\n";
-  for (const SeriesPoint& p : points)
-    text += std::to_string(p.x) + "\t" + std::to_string(p.y) + "\n";
-  return text;
-}
-
-double BoxSlope() {
-  PointSeries series;
-  for (const SeriesPoint& p : kBoxPoints) series.Append(p);
-  return FitLogLog(series).Value().slope;
-}
+// and rows, 4 ceil(21 / s) - 4 of them on the ring. The least-squares slope of
+// their logarithms, worked out separately, is -0.9779486253526469.
+constexpr double kBoxDimension = 0.9779486253526469;
+const char* const kBoxText = "0.977\n2\t40\n3\t24\n4\t20\n5\t16\n";
 
 TEST(MeasureCommandTest, PrintsTheDimensionAndThePointsForBothParticleValues) {
   TempDir dir;
   const std::string bright = dir.Write("bright.bmp", SquareBmp(255, 0));
   const std::string dark = dir.Write("dark.bmp", SquareBmp(0, 255));
-  const std::string expected = ExpectedText(kBoxPoints, -BoxSlope());
   for (const auto& args : std::vector<std::vector<std::string>>{
            {"measure", bright, "--method", "2", "--params", "2", "5", "1"},
            {"measure", bright, "--method", "box-counting", "--params", "2", "5", "1"},
            {"measure", dark, "--method", "2", "--params", "2", "5", "1", "--particle", "0"}}) {
     const ProgramResult result = RunKepCli(args);
     EXPECT_EQ(result.exitStatus, 0) << result.err;
-    EXPECT_EQ(result.out, expected);
+    EXPECT_EQ(result.out, kBoxText);
     EXPECT_EQ(result.err, "");
   }
 }
@@ -83,21 +59,23 @@ TEST(MeasureCommandTest, JsonHoldsTheFitAndTheOutlines) {
   EXPECT_EQ(json["params"], nlohmann::ordered_json::array({2, 5, 1}));
   EXPECT_EQ(json["particle"], 255);
   EXPECT_TRUE(json["reason"].is_null());
-  EXPECT_EQ(json["slope"].get<double>(), BoxSlope());
-  EXPECT_EQ(json["fd"].get<double>(), -BoxSlope());
+  EXPECT_NEAR(json["slope"].get<double>(), -kBoxDimension, 1e-14);
+  EXPECT_NEAR(json["fd"].get<double>(), kBoxDimension, 1e-14);
   EXPECT_GT(json["r_squared"].get<double>(), 0.0);
   EXPECT_LT(json["r_squared"].get<double>(), 1.0);
   EXPECT_EQ(json["points"], nlohmann::ordered_json::parse("[[2,40],[3,24],[4,20],[5,16]]"));
   EXPECT_EQ(json["fit_points"], 4);
   const double low = json["ci95"][0].get<double>();
   const double high = json["ci95"][1].get<double>();
-  EXPECT_NEAR((low + high) / 2, -BoxSlope(), 1e-12);
+  EXPECT_NEAR((low + high) / 2, kBoxDimension, 1e-12);
   // t(0.975, 2 degrees of freedom) = 4.302652729749464 standard errors each way.
   EXPECT_NEAR((high - low) / 2, 4.302652729749464 * json["std_error"].get<double>(), 1e-12);
   // Local dimensions: -ln(24 / 40) / ln(3 / 2) between the first two points, and so on.
   EXPECT_NEAR(json["local_dimensions"][0].get<double>(), -std::log(24.0 / 40) / std::log(3.0 / 2),
               1e-12);
   EXPECT_EQ(json["local_dimensions"].size(), 3u);
+  EXPECT_EQ(json["outline_points"], 80);
+  EXPECT_EQ(json["particles"], 1);
 
   // A fit range leaves the other points in the series but out of the fit.
   const nlohmann::json ranged =
@@ -107,8 +85,6 @@ TEST(MeasureCommandTest, JsonHoldsTheFitAndTheOutlines) {
   EXPECT_EQ(ranged["points"].size(), 5u);
   EXPECT_EQ(ranged["fit_points"], 4);
   EXPECT_EQ(ranged["fd"].get<double>(), json["fd"].get<double>());
-  EXPECT_EQ(json["outline_points"], 80);
-  EXPECT_EQ(json["particles"], 1);
 }
 
 TEST(MeasureCommandTest, NoDimensionIsSaidAndExitsWithOne) {
@@ -147,34 +123,43 @@ TEST(MeasureCommandTest, PrepMeasuresTheCleanedImage) {
   EXPECT_EQ(prepared.out, RunKepCli({"measure", binary}).out);
 }
 
-TEST(MeasureCommandTest, UsageErrorsExitWithTwo) {
+TEST(MeasureCommandTest, UsageErrorsExitWithTwoAndWriteNothing) {
   TempDir dir;
   const std::string input = dir.Write("square.bmp", SquareBmp(255, 0));
-  for (const auto& args :
-       std::vector<std::vector<std::string>>{{"measure", input, "--method", "11"},
-                                             {"measure", input, "--method", "boxes"},
-                                             {"measure", input, "--params", "1", "2"},
-                                             {"measure", input, "--percent", "5"},
-                                             {"measure", input, "--fit-range", "5", "2"},
-                                             {"measure", input, "--fit-range", "nan", "2"},
-                                             {"measure", input, "--grid-offsets", "17"},
-                                             {"batch", input, "--report", ""},
-                                             {"measure", dir.File("missing.bmp")},
-                                             {"measure", dir.File("square.png")}}) {
-    EXPECT_EQ(RunKepCli(args).exitStatus, 2) << args[2];
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"measure", input, "--method", "11"},
+           {"measure", input, "--method", "boxes"},
+           {"measure", input, "--params", "1", "2"},
+           {"measure", input, "--params", "1", "2147483648", "1"},
+           {"measure", input, "--params", "1", "-2147483649", "1"},
+           {"measure", input, "--params", "1", "ten", "1"},
+           {"measure", input, "--percent", "5"},
+           {"measure", input, "--fit-range", "5", "2"},
+           {"measure", input, "--fit-range", "nan", "2"},
+           {"measure", input, "--grid-offsets", "17"},
+           {"batch", input, "--report", ""},
+           {"measure", dir.File("missing.bmp")},
+           {"measure", dir.File("square.png")}}) {
+    const ProgramResult result = RunKepCli(args);
+    EXPECT_EQ(result.exitStatus, 2) << testing::PrintToString(args);
+    EXPECT_EQ(result.out, "") << testing::PrintToString(args);
+    EXPECT_NE(result.err, "") << testing::PrintToString(args);
   }
   const ProgramResult particle = RunKepCli({"measure", input, "--particle", "128"});
   EXPECT_EQ(particle.exitStatus, 2);
   EXPECT_NE(particle.err.find("Please input 0 or 255 for particle brightness!"), std::string::npos);
 }
 
-TEST(MeasureCommandTest, JsonReplacesBytesThatAreNotUtf8) {
+// Both kinds of JSON output, the measurement's and the file description's.
+TEST(MeasureCommandTest, JsonReplacesPathBytesThatAreNotUtf8) {
   TempDir dir;
   const std::string input = dir.Write("bad\xff.bmp", SquareBmp(255, 0));
-  const ProgramResult result = RunKepCli({"measure", input, "--json"});
-  ASSERT_EQ(result.exitStatus, 0) << result.err;
-  const nlohmann::json json = nlohmann::json::parse(result.out);
-  EXPECT_NE(json["file"].get<std::string>().find("bad\xef\xbf\xbd.bmp"), std::string::npos);
+  for (const char* command : {"measure", "info"}) {
+    const ProgramResult result = RunKepCli({command, input, "--json"});
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(nlohmann::json::parse(result.out)["file"], dir.File("bad\xef\xbf\xbd.bmp"))
+        << command;
+  }
 }
 
 }  // namespace

@@ -23,15 +23,6 @@ Bytes BlockBmp(std::uint8_t particle, std::uint8_t background) {
   return BmpBuilder(8, -6).Palette(GreyPalette()).Rows(rows).Build();
 }
 
-Bytes Pgm(const std::vector<std::string>& rows, std::uint8_t bright, std::uint8_t dark) {
-  const std::string header = "P5\n8 6\n255\n";
-  Bytes bytes(header.begin(), header.end());
-  for (const std::string& row : rows) {
-    for (const char c : row) bytes.push_back(c == '#' ? bright : c == '7' ? 7 : dark);
-  }
-  return bytes;
-}
-
 TEST(OutlineCommandTest, WritesTheOutlinesForBothParticleValues) {
   TempDir dir;
   const std::vector<std::string> ring = {"........", "..####..", "..#..#..",
@@ -51,16 +42,14 @@ TEST(OutlineCommandTest, WritesTheOutlinesForBothParticleValues) {
 TEST(MethodsCommandTest, ListsTheElevenMethodsWithTheirParameters) {
   const ProgramResult result = RunKepCli({"methods"});
   EXPECT_EQ(result.exitStatus, 0);
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = result.out.find('\n', start)) != std::string::npos; start = end + 1) {
-    lines.push_back(result.out.substr(start, end - start));
-  }
+  const std::vector<std::string> lines = Lines(result.out);
   ASSERT_EQ(lines.size(), 11u);
   EXPECT_EQ(lines[0], "0\tdilation\tDilation\tFrom Radius : 1\tTo Radius : 20\tStep Size : 1");
-  EXPECT_EQ(lines[1], "1\tedm\tEuclidean Distance Map (EDM)\tTo Radius : 15\tStep Size : 1\tReserved : 1");
+  EXPECT_EQ(lines[1],
+            "1\tedm\tEuclidean Distance Map (EDM)\tTo Radius : 15\tStep Size : 1\tReserved : 1");
   EXPECT_EQ(lines[10],
-            "10\tcorner-perimeter\tCorner (Perimeter)\tFrom Height*10: 10\tTo Height*10 : 80\tStep Size*10: 3");
+            "10\tcorner-perimeter\tCorner (Perimeter)\tFrom Height*10: 10\tTo Height*10 : 80\tStep "
+            "Size*10: 3");
 }
 
 }  // namespace

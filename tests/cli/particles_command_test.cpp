@@ -2,53 +2,27 @@
 
 #include <nlohmann/json.hpp>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "kep_cli.h"
-#include "support/image_file_bytes.h"
+#include "support/shape_images.h"
 #include "support/temp_dir.h"
 
 namespace kep::test {
 namespace {
 
-constexpr int kSide = 64;
-
-// A bitmap of the pixels the shape holds, 255 on 0.
-Bytes Picture(const std::function<bool(int, int)>& shape) {
-  Bytes rows;
-  for (int y = 0; y < kSide; ++y) {
-    for (int x = 0; x < kSide; ++x) rows.push_back(shape(x, y) ? 255 : 0);
-  }
-  return BmpBuilder(kSide, -kSide).Palette(GreyPalette()).Rows(rows).Build();
-}
-
-bool Disc(int x, int y) { return (x - 20) * (x - 20) + (y - 24) * (y - 24) <= 144; }
+bool Disc12(int x, int y) { return (x - 20) * (x - 20) + (y - 24) * (y - 24) <= 144; }
 bool Dot(int x, int y) { return x >= 45 && x <= 46 && y >= 5 && y <= 6; }
 // A bar along the bottom edge of the image.
 bool Bar(int x, int y) { return x >= 36 && x <= 60 && y >= 58; }
 
-std::string ReadText(const std::string& path) {
-  const Bytes bytes = ReadFileBytes(path);
-  return std::string(bytes.begin(), bytes.end());
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find('\n', start);
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-  return lines;
-}
-
 TEST(ParticlesCommandTest, ListsEveryParticleMeasuredAsAloneInTheImage) {
   TempDir dir;
-  const std::string all = dir.Write(
-      "all.bmp", Picture([](int x, int y) { return Disc(x, y) || Dot(x, y) || Bar(x, y); }));
-  const std::string discOnly = dir.Write("disc.bmp", Picture(Disc));
+  const std::string all = dir.Write("all.bmp", ShapeBitmap(64, 64, [](int x, int y) {
+                                      return Disc12(x, y) || Dot(x, y) || Bar(x, y);
+                                    }));
+  const std::string discOnly = dir.Write("disc.bmp", ShapeBitmap(64, 64, Disc12));
   const std::vector<std::string> method = {"--method", "dilation", "--params", "1", "8", "1"};
 
   std::vector<std::string> args = {"particles", all};
@@ -83,29 +57,15 @@ TEST(ParticlesCommandTest, ListsEveryParticleMeasuredAsAloneInTheImage) {
   args.push_back(dir.File("table.csv"));
   ASSERT_EQ(RunKepCli(args).exitStatus, 0);
   EXPECT_EQ(ReadText(dir.File("table.csv")), table.out);
-  const ProgramResult batch = RunKepCli({"batch",
-                                         all,
-                                         discOnly,
-                                         "--report",
-                                         dir.File("report.txt"),
-                                         "--method",
-                                         "dilation",
-                                         "--params",
-                                         "1",
-                                         "8",
-                                         "1",
-                                         "--percent",
-                                         "100",
-                                         "--lower",
-                                         "128",
-                                         "--min-particle",
-                                         "0",
-                                         "--min-hole",
-                                         "0",
-                                         "--particles",
-                                         dir.File("batch.csv")});
+  const std::string report = dir.File("report.txt");
+  const std::string csv = dir.File("batch.csv");
+  std::vector<std::string> batchArgs = {
+      "batch", all,       discOnly, "--report",       report, "--particles", csv, "--percent",
+      "100",   "--lower", "128",    "--min-particle", "0",    "--min-hole",  "0"};
+  batchArgs.insert(batchArgs.end(), method.begin(), method.end());
+  const ProgramResult batch = RunKepCli(batchArgs);
   ASSERT_EQ(batch.exitStatus, 0) << batch.err;
-  const std::vector<std::string> batchRows = Lines(ReadText(dir.File("batch.csv")));
+  const std::vector<std::string> batchRows = Lines(ReadText(csv));
   ASSERT_EQ(batchRows.size(), 5u);
   EXPECT_EQ(batchRows[0], "file," + rows[0]);
   EXPECT_TRUE(batchRows[4].starts_with(discOnly + ",1,")) << batchRows[4];

@@ -64,21 +64,9 @@ TEST(ComputeFDTest, EveryRefusalSaysWhyAndKeepsWhatTheMethodFound) {
     EXPECT_EQ(Rows(engine.outlineImage)[4], ".####..");
   }
 
+  // Too few points for a fit: the method's points stay. (Parameters out of range
+  // are refused, for every method, in kep-cli's hostile-input test.)
   FractalEngine engine;
-  for (const auto& [params, text] :
-       {std::pair{std::array{1, 20, 0}, "Step Size is 0, outside 1 to 10000"},
-        std::pair{std::array{0, 20, 1}, "From Radius is 0, outside 1 to 10000"},
-        std::pair{std::array{10001, 20, 1}, "From Radius is 10001, outside 1 to 10000"},
-        std::pair{std::array{1, -3, 1}, "To Radius is -3, outside 1 to 10000"}}) {
-    const MeasureResult refused = Measure(engine, kDilationIndex, eleven, params);
-    EXPECT_EQ(CodeOf(refused), FailureCode::kParameterOutOfRange);
-    EXPECT_EQ(refused.failure->text, text);
-    EXPECT_EQ(refused.points.Count(), 0);
-  }
-  // The distance map does not use its third parameter.
-  EXPECT_TRUE(Measure(engine, kDistanceMapIndex, eleven, {15, 1, 0}).HasDimension());
-
-  // Too few points for a fit: the method's points stay.
   const MeasureResult three = Measure(engine, kBoxCountingIndex, eleven, {8, 10, 1});
   EXPECT_EQ(CodeOf(three), FailureCode::kTooFewPoints);
   EXPECT_EQ(
@@ -108,34 +96,40 @@ ImageBuffer TwoParticles() {
 }
 
 TEST(ComputeFDTest, EveryMethodTurnsItsFittedSlopeIntoTheDimensionForEitherParticleValue) {
-  // The dimension from the slope s, by method index: offset + sign * s.
-  const std::array<std::pair<double, double>, kMethodCount> rules = {{
-      {2, -1},
-      {2, -1},
-      {0, -1},
-      {1, -1},
-      {1, -1},
-      {1, -1},
-      {0, 1},
-      {0, 1},
-      {0, 1},
-      {0, -1},
-      {1, -1},
-  }};
+  // By method index: the dimension from the slope s as offset + sign * s, and the
+  // first and last scale and the number of points that the defaults give.
+  struct Rule {
+    double offset, sign;
+    std::int32_t first, last, count;
+  };
+  const std::array<Rule, kMethodCount> rules = {{{2, -1, 1, 19, 19},
+                                                 {2, -1, 1, 14, 14},
+                                                 {0, -1, 8, 30, 23},
+                                                 {1, -1, 8, 29, 22},
+                                                 {1, -1, 1, 14, 14},
+                                                 {1, -1, 1, 29, 29},
+                                                 {0, 1, 4, 96, 24},
+                                                 {0, 1, 1, 19, 19},
+                                                 {0, 1, 1, 19, 19},
+                                                 {0, -1, 10, 78, 24},
+                                                 {1, -1, 10, 78, 24}}};
   const ImageBuffer bright = TwoParticles();
   const ImageBuffer dark = test::Inverted(bright);
   for (std::uint32_t method = 0; method < kMethodCount; ++method) {
+    SCOPED_TRACE(kMethods[method].listText);
+    const Rule& rule = rules[method];
     const MeasureResult result = RunDefaults(method, bright);
-    ASSERT_TRUE(result.HasDimension()) << kMethods[method].listText;
-    const Outcome<LogLogFit> fit = FitLogLog(result.points);
-    EXPECT_EQ(result.fit->slope, fit.Value().slope);
-    EXPECT_EQ(result.dimension, rules[method].first + rules[method].second * fit.Value().slope)
-        << kMethods[method].listText;
+    ASSERT_TRUE(result.HasDimension());
+    const double slope = FitLogLog(result.points).Value().slope;
+    EXPECT_EQ(result.fit->slope, slope);
+    EXPECT_EQ(result.dimension, rule.offset + rule.sign * slope);
     EXPECT_EQ(result.particles, 2u);
+    ASSERT_EQ(result.points.Count(), rule.count);
+    EXPECT_EQ(result.points[0].x, rule.first);
+    EXPECT_EQ(result.points[rule.count - 1].x, rule.last);
 
     const MeasureResult inverted = RunDefaults(method, dark, 0);
-    EXPECT_EQ(test::PointsOf(inverted.points), test::PointsOf(result.points))
-        << kMethods[method].listText;
+    EXPECT_EQ(test::PointsOf(inverted.points), test::PointsOf(result.points));
     EXPECT_EQ(inverted.dimension, result.dimension);
   }
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "walking_fixture.h"
 
 namespace kep {
@@ -27,7 +29,7 @@ TEST(CornerMethodTest, DefaultTolerancesAccumulateInDoubles) {
       (std::vector<std::int32_t>{10, 15}));
 }
 
-TEST(CornerMethodTest, CountsCornersAndMeasuresTheClosedCornerPolygons) {
+TEST(CornerMethodTest, CountsCornersAndMeasuresTheClosedCornerPolygonsTogether) {
   // The L (0,0)..(9,0), (9,1)..(9,10) keeps the corners (0,0) (9,0) (9,10) at tolerance
   // 1: 9 + 10 + √181 = 32.45. The straight run keeps its ends: 19 there and 19 back.
   const PointSeries straight = PixelRow(0, 0, 20);
@@ -37,20 +39,16 @@ TEST(CornerMethodTest, CountsCornersAndMeasuresTheClosedCornerPolygons) {
             (std::vector<SeriesPoint>{{10, 5}}));
   EXPECT_EQ(PointsOf(CornerMethodPoints({bent, straight}, CornerMeasure::kPerimeter, 10, 11, 1)),
             (std::vector<SeriesPoint>{{10, 70}}));
-}
-
-TEST(CornerMethodTest, ThePerimeterIsTruncatedOnlyAfterAllOutlinesAreSummed) {
-  // Each diagonal pair's polygon measures 2√2 = 2.83; two of them 5.66.
+  // The perimeter is truncated only after all outlines are summed: each diagonal
+  // pair's polygon measures 2√2 = 2.83; two of them 5.66.
   const PointSeries diagonal = Outline({{0, 0}, {1, 1}});
   EXPECT_EQ(
       PointsOf(CornerMethodPoints({diagonal, diagonal}, CornerMeasure::kPerimeter, 10, 11, 1)),
       (std::vector<SeriesPoint>{{10, 5}}));
-}
-
-TEST(CornerMethodTest, AStepOrStartBelowOneGivesNoPoint) {
-  EXPECT_EQ(CornerMethodPoints({PixelRow(0, 0, 20)}, CornerMeasure::kCount, 10, 80, 0).Count(), 0);
-  EXPECT_EQ(CornerMethodPoints({PixelRow(0, 0, 20)}, CornerMeasure::kCount, 0, 80, 3).Count(), 0);
-  EXPECT_EQ(CornerMethodPoints({PixelRow(0, 0, 20)}, CornerMeasure::kCount, 80, 10, 3).Count(), 0);
+  // A step or start below one, or an empty range, gives no point.
+  for (const auto& [from, to, step] : {std::array{10, 80, 0}, {0, 80, 3}, {80, 10, 3}}) {
+    EXPECT_EQ(CornerMethodPoints({straight}, CornerMeasure::kCount, from, to, step).Count(), 0);
+  }
 }
 
 TEST(CornerMethodTest, AnimationMarksTheCornersAndRemovesTheMarks) {

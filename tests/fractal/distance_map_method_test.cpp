@@ -2,8 +2,6 @@
 
 #include "draw/recording_canvas.h"
 #include "fractal/distance_map_method.h"
-#include "fractal/fractal_engine.h"
-#include "fractal/method_table.h"
 #include "picture_engine.h"
 
 namespace kep {
@@ -28,26 +26,24 @@ std::int64_t DiscArea(std::int64_t r) {
   return area;
 }
 
-TEST(DistanceMapMethodTest, LabelsBrightOutlinesDownwardFrom254) {
-  PictureEngine calc(CentreDot());
-  calc.Params(4, 1, 1).Run(DistanceMapMethod);
-  EXPECT_EQ(calc.Points(), (std::vector<SeriesPoint>{{1, 4}, {2, 12}, {3, 28}}));
-  EXPECT_EQ(calc.engine.outlineImage.GetPixel(4, 4), 0);  // the outline is never reached
-  EXPECT_EQ(calc.engine.outlineImage.GetPixel(5, 4), 254);
-  EXPECT_EQ(calc.engine.outlineImage.GetPixel(5, 5), 253);
-  EXPECT_EQ(calc.engine.outlineImage.GetPixel(7, 4), 252);
-  EXPECT_EQ(calc.engine.outlineImage.GetPixel(8, 4), 0);
-}
+TEST(DistanceMapMethodTest, LabelsBrightOutlinesDownwardFrom254AndDarkOnesUpwardFromOne) {
+  const std::vector<SeriesPoint> points = {{1, 4}, {2, 12}, {3, 28}};
+  PictureEngine bright(CentreDot());
+  bright.Params(4, 1, 1).Run(DistanceMapMethod);
+  EXPECT_EQ(bright.Points(), points);
+  EXPECT_EQ(bright.engine.outlineImage.GetPixel(4, 4), 0);  // the outline is never reached
+  EXPECT_EQ(bright.engine.outlineImage.GetPixel(5, 4), 254);
+  EXPECT_EQ(bright.engine.outlineImage.GetPixel(5, 5), 253);
+  EXPECT_EQ(bright.engine.outlineImage.GetPixel(7, 4), 252);
+  EXPECT_EQ(bright.engine.outlineImage.GetPixel(8, 4), 0);
 
-TEST(DistanceMapMethodTest, LabelsDarkOutlinesUpwardFromOne) {
-  PictureEngine calc(test::Inverted(CentreDot()), 0);
-  calc.Params(4, 1, 1).Run(DistanceMapMethod);
-  EXPECT_EQ(calc.Points(), (std::vector<SeriesPoint>{{1, 4}, {2, 12}, {3, 28}}));
-  const std::vector<std::string> expected = {
-      "#########", "####3####", "##33233##", "##32123##", "#321#123#",
-      "##32123##", "##33233##", "####3####", "#########",
-  };
-  EXPECT_EQ(Rows(calc.engine.outlineImage), expected);
+  PictureEngine dark(test::Inverted(CentreDot()), 0);
+  dark.Params(4, 1, 1).Run(DistanceMapMethod);
+  EXPECT_EQ(dark.Points(), points);
+  EXPECT_EQ(
+      Rows(dark.engine.outlineImage),
+      (std::vector<std::string>{"#########", "####3####", "##33233##", "##32123##", "#321#123#",
+                                "##32123##", "##33233##", "####3####", "#########"}));
 }
 
 TEST(DistanceMapMethodTest, PixelsCountOnceWhateverTheirWrappedLabel) {
@@ -78,27 +74,6 @@ TEST(DistanceMapMethodTest, NoRadiusLeavesAMapOfBackground) {
   grey.Params(4, 1, 1).Run(DistanceMapMethod);
   EXPECT_EQ(grey.result.Count(), 0);
   EXPECT_EQ(grey.engine.outlineImage.GetPixel(4, 4), 255);
-}
-
-TEST(DistanceMapMethodTest, DefaultsGiveFourteenRisingRadii) {
-  ImageBuffer square = test::Filled(40, 40, 0);
-  for (std::int32_t y = 15; y < 25; ++y) {
-    for (std::int32_t x = 15; x < 25; ++x) square.SetPixel(x, y, 255);
-  }
-  FractalEngine engine;
-  engine.param1 = 15;
-  engine.param2 = 1;
-  engine.param3 = 1;
-  const MeasureResult result = engine.ComputeFD(kDistanceMapIndex, square, 255, 0, nullptr);
-  EXPECT_GT(result.dimension, 0.0);
-  const PointSeries& series = result.points;
-  ASSERT_EQ(series.Count(), 14);
-  for (std::int32_t i = 0; i < 14; ++i) {
-    EXPECT_EQ(series[i].x, i + 1);
-    if (i > 0) {
-      EXPECT_GE(series[i].y, series[i - 1].y);
-    }
-  }
 }
 
 TEST(DistanceMapMethodTest, AnimationShadesEachRadiusAndFlushes) {

@@ -20,16 +20,6 @@ TEST(FastMethodTest, SamplesEveryIntervalthPixelAndClosesThePolygon) {
             (std::vector<SeriesPoint>{{1, 12}, {2, 10}, {3, 12}, {4, 9}, {5, 8}}));
 }
 
-TEST(FastMethodTest, DefaultsGiveTheIntervals8To29) {
-  test::PreparedEngine prepared({test::PixelRow(0, 0, 100)});
-  prepared.Params(8, 30, 1).Run(FastMethod);
-  ASSERT_EQ(prepared.result.Count(), 22);
-  EXPECT_EQ(prepared.result[0].x, 8);
-  EXPECT_EQ(prepared.result[21].x, 29);
-  // Along a straight run and back: twice the last sampled pixel's position.
-  EXPECT_EQ(prepared.result[0].y, 2 * 96);
-}
-
 TEST(FastMethodTest, NeedsAnOutlineOfSixPixels) {
   const PointSeries five = test::PixelRow(0, 0, 5);
   EXPECT_EQ(FastPoints({five, five, Outline({{9, 9}})}, {1, 100, 1}).Count(), 0);
@@ -47,24 +37,13 @@ TEST(FastHybridMethodTest, TakesEachPixelAtLeastTheDistanceFromTheLastTaken) {
   // further, and back to (0,0): 2 + 3√5 + 1 = 9.71. d = 3 takes the corners (3,0) (3,3)
   // (0,3), each exactly 3 away. d = 4 takes only (3,3): 2 × √18 = 8.49. d = 5 takes
   // nothing, and the length 0 stays in the series.
-  const PointSeries points = FastHybridPoints({SquareRing(0, 0)}, {1, 6, 1});
+  // A one-pixel outline beside it adds nothing.
+  const PointSeries points = FastHybridPoints({SquareRing(0, 0), Outline({{20, 20}})}, {1, 6, 1});
   EXPECT_EQ(PointsOf(points), (std::vector<SeriesPoint>{{1, 12}, {2, 9}, {3, 12}, {4, 8}, {5, 0}}));
-}
 
-TEST(FastHybridMethodTest, APixelAtExactlyTheDistanceIsTaken) {
-  const PointSeries outline = Outline({{0, 0}, {3, 4}});
-  EXPECT_EQ(HybridPath(outline, 5), (OutlinePath{{0, 0}, {3, 4}}));
-  EXPECT_EQ(HybridPath(outline, 6), (OutlinePath{{0, 0}}));
-  EXPECT_EQ(PointsOf(FastHybridPoints({outline}, {5, 7, 1})),
+  // A pixel at exactly the distance is taken: 5 there and 5 back.
+  EXPECT_EQ(PointsOf(FastHybridPoints({Outline({{0, 0}, {3, 4}})}, {5, 7, 1})),
             (std::vector<SeriesPoint>{{5, 10}, {6, 0}}));
-}
-
-TEST(FastHybridMethodTest, DefaultsGiveTheDistances1To14AndAOnePixelOutlineAddsNothing) {
-  test::PreparedEngine prepared({SquareRing(0, 0), Outline({{20, 20}})});
-  prepared.Params(1, 15, 1).Run(FastHybridMethod);
-  ASSERT_EQ(prepared.result.Count(), 14);
-  EXPECT_EQ(prepared.result[0], (SeriesPoint{1, 12}));
-  EXPECT_EQ(prepared.result[13].x, 14);
 }
 
 TEST(FastMethodTest, AStepOrStartBelowOneGivesNoPoint) {

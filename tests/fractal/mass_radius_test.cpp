@@ -23,18 +23,22 @@ TEST(MassRadiusTest, LongFormPairsEveryPixelWithEveryPixelOfItsOutline) {
             (std::vector<SeriesPoint>{{1, 2}}));
 }
 
-TEST(MassRadiusTest, ShortFormCentresAreEveryFifthPixel) {
+TEST(MassRadiusTest, ShortFormCentresAreEveryFifthPixelAndTheDivisorCountsOneMore) {
+  // At a radius that reaches every pixel, each centre pairs with all n pixels of its
+  // outline and the divisor is (n div 5) + 1: 4 pixels give 1 centre, 4 / 1; 10 give
+  // 2 centres (positions 0 and 5) but the divisor 3, 20 / 3; 11 give 3 centres, 33 / 3.
   const PointSeries four = PixelRow(0, 0, 4);
   const PointSeries ten = PixelRow(0, 2, 10);
   const PointSeries eleven = PixelRow(0, 4, 11);
-  EXPECT_EQ(PointsOf(ShortFormCentres({four, ten, eleven})),
-            (std::vector<SeriesPoint>{{0, 0}, {0, 2}, {5, 2}, {0, 4}, {5, 4}, {10, 4}}));
-  // (4 div 5) + 1, (10 div 5) + 1 = 3 although ten gives 2 centres, (11 div 5) + 1.
-  EXPECT_EQ(MassDivisor({four}, MassRadiusForm::kShort), 1u);
-  EXPECT_EQ(MassDivisor({ten}, MassRadiusForm::kShort), 3u);
-  EXPECT_EQ(MassDivisor({eleven}, MassRadiusForm::kShort), 3u);
-  EXPECT_EQ(MassDivisor({four, ten, eleven}, MassRadiusForm::kLong), 25u);
-  EXPECT_EQ(MassDivisor({Outline({{1, 1}})}, MassRadiusForm::kShort), 1u);
+  const auto massAt20 = [](const std::vector<PointSeries>& outlines, MassRadiusForm form) {
+    return MassRadiusPoints(outlines, form, {20, 21, 1})[0].y;
+  };
+  EXPECT_EQ(massAt20({four}, MassRadiusForm::kShort), 4);
+  EXPECT_EQ(massAt20({ten}, MassRadiusForm::kShort), 6);
+  EXPECT_EQ(massAt20({eleven}, MassRadiusForm::kShort), 11);
+  // Together: (4 + 20 + 33) / (1 + 3 + 3); the Long form (16 + 100 + 121) / 25.
+  EXPECT_EQ(massAt20({four, ten, eleven}, MassRadiusForm::kShort), 8);
+  EXPECT_EQ(massAt20({four, ten, eleven}, MassRadiusForm::kLong), 9);
 }
 
 TEST(MassRadiusTest, ShortFormDividesTheCentresPairsByTheDivisor) {
@@ -62,17 +66,10 @@ TEST(MassRadiusTest, TwoFarApartIdenticalParticlesWeighAsOne) {
   }
 }
 
-TEST(MassRadiusTest, DefaultsGiveTheRadii1To19AndBadRangesNoPoint) {
-  test::PreparedEngine longForm({SquareRing(0, 0)});
-  longForm.Params(1, 20, 1).Run(MassRadiusLong);
-  ASSERT_EQ(longForm.result.Count(), 19);
-  EXPECT_EQ(longForm.result[0], (SeriesPoint{1, 3}));
-  EXPECT_EQ(longForm.result[18].x, 19);
-
+TEST(MassRadiusTest, TheRadiiStopBeforeTheToRadiusAndBadRangesGiveNoPoint) {
   test::PreparedEngine shortForm({SquareRing(0, 0)});
   shortForm.Params(4, 8, 2).Run(MassRadiusShort);
   EXPECT_EQ(test::XValues(shortForm.result), (std::vector<std::int32_t>{4, 6}));
-
   EXPECT_EQ(MassRadiusPoints({SquareRing(0, 0)}, MassRadiusForm::kLong, {1, 20, 0}).Count(), 0);
   EXPECT_EQ(MassRadiusPoints({PointSeries{}}, MassRadiusForm::kLong, {1, 20, 1}).Count(), 0);
 }
@@ -80,13 +77,6 @@ TEST(MassRadiusTest, DefaultsGiveTheRadii1To19AndBadRangesNoPoint) {
 TEST(MassRadiusTest, AnimationPaintsRedRingsAroundTheOutlineOrTheCentres) {
   // A single pixel at (10, 10): radii 1 and 2 paint the disc of radius 2 around it,
   // all but the pixel itself. In the Short form the pixel is its own centre.
-  std::vector<SeriesPoint> disc;
-  for (std::int32_t y = 8; y <= 12; ++y) {
-    for (std::int32_t x = 8; x <= 12; ++x) {
-      const std::int32_t d2 = (x - 10) * (x - 10) + (y - 10) * (y - 10);
-      if (d2 >= 1 && d2 <= 4) disc.push_back({x, y});
-    }
-  }
   for (const bool shortForm : {false, true}) {
     test::PreparedEngine prepared({Outline({{10, 10}})}, 20, 20);
     prepared.Params(1, 3, 1);
@@ -97,7 +87,7 @@ TEST(MassRadiusTest, AnimationPaintsRedRingsAroundTheOutlineOrTheCentres) {
       prepared.Run(MassRadiusLong, &window);
     }
     EXPECT_EQ(window.flushes.size(), 3u);  // one per radius, one at the end
-    EXPECT_EQ(window.PixelsOf(window.flushes.back(), kRed), disc);
+    EXPECT_EQ(window.PixelsOf(window.flushes.back(), kRed), test::DiscAround({10, 10}, 2));
     EXPECT_EQ(PointsOf(prepared.result), (std::vector<SeriesPoint>{{1, 1}, {2, 1}}));
   }
 }

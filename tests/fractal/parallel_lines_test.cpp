@@ -19,32 +19,22 @@ TEST(ParallelLinesTest, WalksThroughThePixelsOnTheLinesWithoutClosing) {
   EXPECT_EQ(PointsOf(points), (std::vector<SeriesPoint>{{1, 11}, {2, 8}, {3, 9}, {4, 3}}));
 }
 
-TEST(ParallelLinesTest, TheFirstPixelStartsThePathWhereverItLies) {
+TEST(ParallelLinesTest, TheFirstPixelStartsThePathAndPixelsOutsideTheBoxLieOnNoLine) {
   // Lines on rows 0 and 4. The first pixel (5,1) lies between them and still starts
-  // the path to (5,4); an outline wholly between the lines adds nothing.
+  // the path (5,1) (5,4) (6,4); an outline wholly between the lines adds nothing.
   const PointSeries first = Outline({{5, 1}, {5, 2}, {5, 3}, {5, 4}, {6, 4}});
   const PointSeries between = Outline({{10, 1}, {10, 2}, {11, 2}});
   EXPECT_EQ(PointsOf(ParallelLinesPoints({first, between}, 0, 4, {4, 5, 1})),
             (std::vector<SeriesPoint>{{4, 4}}));
-  EXPECT_EQ(LinePath(first, {0, 4, 4}), (OutlinePath{{5, 1}, {5, 4}, {6, 4}}));
-  EXPECT_EQ(LinePath(between, {0, 4, 4}), (OutlinePath{{10, 1}}));
-}
-
-TEST(ParallelLinesTest, DefaultsGiveTheSeparations1To29AndShortPathsStayZero) {
-  // A one-pixel outline, and a diagonal step of 1.41 that is kept at separation 1 only.
-  test::PreparedEngine prepared({Outline({{0, 0}}), Outline({{3, 0}, {4, 1}})});
-  prepared.engine.top = 0;
-  prepared.engine.bottom = 1;
-  prepared.Params(1, 30, 1).Run(ParallelLinesMethod);
-  ASSERT_EQ(prepared.result.Count(), 29);
-  EXPECT_EQ(prepared.result[0], (SeriesPoint{1, 1}));
-  EXPECT_EQ(prepared.result[1], (SeriesPoint{2, 0}));
-  EXPECT_EQ(prepared.result[28], (SeriesPoint{29, 0}));
-}
-
-TEST(ParallelLinesTest, PixelsOutsideTheBoxLieOnNoLineAndBadStepsGiveNoPoint) {
+  // Rows -4 and 8 lie outside the box from row 0 to 4: the path is (0,0) (0,2).
   const PointSeries outline = Outline({{0, 0}, {0, -4}, {0, 8}, {0, 2}});
-  EXPECT_EQ(LinePath(outline, {0, 4, 2}), (OutlinePath{{0, 0}, {0, 2}}));
+  EXPECT_EQ(PointsOf(ParallelLinesPoints({outline}, 0, 4, {2, 3, 1})),
+            (std::vector<SeriesPoint>{{2, 2}}));
+  // A one-pixel outline, and a diagonal step of 1.41 kept at separation 1 only:
+  // shorter paths give 0, which stays in the series.
+  EXPECT_EQ(PointsOf(ParallelLinesPoints({Outline({{0, 0}}), Outline({{3, 0}, {4, 1}})}, 0, 1,
+                                         {1, 4, 1})),
+            (std::vector<SeriesPoint>{{1, 1}, {2, 0}, {3, 0}}));
   EXPECT_EQ(ParallelLinesPoints({outline}, 0, 4, {1, 9, 0}).Count(), 0);
   EXPECT_EQ(ParallelLinesPoints({outline}, 0, 4, {-3, 9, 1}).Count(), 0);
 }

@@ -49,29 +49,32 @@ inline void RunMethod(MethodFunction method, FractalEngine& engine, PointSeries&
   if (run.picture) engine.outlineImage = std::move(*run.picture);
 }
 
-// The engine after PrepareImage and FindBoundingBox on the image, as ComputeFD
-// leaves it just before running a method.
-struct PictureEngine {
-  explicit PictureEngine(ImageBuffer picture, std::uint32_t objectValue = 255)
-      : image(std::move(picture)) {
-    engine.PrepareImage(image, objectValue, 255 - objectValue);
-    engine.FindBoundingBox();
-  }
-  PictureEngine& Params(std::int32_t p1, std::int32_t p2, std::int32_t p3) {
+// An engine ready to run a method: the parameters set, the method run, the
+// points it gave.
+struct EngineRun {
+  EngineRun& Params(std::int32_t p1, std::int32_t p2, std::int32_t p3) {
     engine.param1 = p1;
     engine.param2 = p2;
     engine.param3 = p3;
     return *this;
   }
-  PictureEngine& Run(MethodFunction method, DrawContext* window = nullptr) {
+  EngineRun& Run(MethodFunction method, DrawContext* window = nullptr) {
     RunMethod(method, engine, result, window);
     return *this;
   }
   std::vector<SeriesPoint> Points() const { return {result.begin(), result.end()}; }
 
-  ImageBuffer image;
   FractalEngine engine;
   PointSeries result;
+};
+
+// The engine after PrepareImage and FindBoundingBox on the image, as ComputeFD
+// leaves it just before running a method.
+struct PictureEngine : EngineRun {
+  explicit PictureEngine(const ImageBuffer& image, std::uint32_t objectValue = 255) {
+    engine.PrepareImage(image, objectValue, 255 - objectValue);
+    engine.FindBoundingBox();
+  }
 };
 
 // The kinds of the recorded calls in order, runs counted: "pixel x4, flush, pen".

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "fractal/fractal_engine.h"
-#include "picture_engine.h"
+#include "walking_fixture.h"
 
 namespace kep {
 namespace {
@@ -9,58 +11,38 @@ namespace {
 using test::Picture;
 using test::Rows;
 
-std::vector<SeriesPoint> PointsOf(const PointSeries& series) {
-  return {series.begin(), series.end()};
-}
-
-TEST(PrepareImageTest, AFilledSquareBecomesItsRing) {
-  const ImageBuffer image = Picture({
-      ".........",
-      ".........",
-      "..#####..",
-      "..#####..",
-      "..#####..",
-      "..#####..",
-      "..#####..",
-      ".........",
-      ".........",
-  });
+TEST(PrepareImageTest, AFilledSquareBecomesItsRingForEitherParticleValue) {
+  const ImageBuffer image =
+      Picture({".........", ".........", "..#####..", "..#####..", "..#####..", "..#####..",
+               "..#####..", ".........", "........."});
+  const std::vector<std::string> ring = {".........", ".........", "..#####..",
+                                         "..#...#..", "..#...#..", "..#...#..",
+                                         "..#####..", ".........", "........."};
   FractalEngine engine;
   ASSERT_EQ(engine.PrepareImage(image, 255, 0), std::nullopt);
   ASSERT_EQ(engine.outlines.size(), 1u);
   EXPECT_EQ(engine.outlines[0].Count(), 16);
   EXPECT_EQ(engine.outlines[0][0], (SeriesPoint{2, 2}));
-  const std::vector<std::string> ring = {
-      ".........", ".........", "..#####..", "..#...#..", "..#...#..",
-      "..#...#..", "..#####..", ".........", ".........",
-  };
   EXPECT_EQ(Rows(engine.outlineImage), ring);
   EXPECT_EQ(Rows(engine.sourceImage), Rows(image));
 
-  // Dark particles: the same ring in 0 with the interior in 255.
-  const ImageBuffer dark = test::Inverted(image);
-  ASSERT_EQ(engine.PrepareImage(dark, 0, 255), std::nullopt);
+  // Dark particles on the same engine: the ring in 0 with the interior in 255,
+  // and the outlines of the first preparation replaced.
+  ASSERT_EQ(engine.PrepareImage(test::Inverted(image), 0, 255), std::nullopt);
   ASSERT_EQ(engine.outlines.size(), 1u);
   EXPECT_EQ(engine.outlines[0].Count(), 16);
   EXPECT_EQ(Rows(test::Inverted(engine.outlineImage)), ring);
+
+  // Object and background must differ in their low 8 bits.
+  EXPECT_EQ(engine.PrepareImage(image, 255, 255)->code, FailureCode::kBadSettings);
+  EXPECT_EQ(engine.PrepareImage(image, 255, 511)->code, FailureCode::kBadSettings);
 }
 
 TEST(PrepareImageTest, ANestedParticleIsFoundAfterItsHost) {
-  const ImageBuffer image = Picture({
-      ".............",
-      ".###########.",
-      ".###########.",
-      ".##.......##.",
-      ".##.......##.",
-      ".##..###..##.",
-      ".##..###..##.",
-      ".##..###..##.",
-      ".##.......##.",
-      ".##.......##.",
-      ".###########.",
-      ".###########.",
-      ".............",
-  });
+  const ImageBuffer image =
+      Picture({".............", ".###########.", ".###########.", ".##.......##.", ".##.......##.",
+               ".##..###..##.", ".##..###..##.", ".##..###..##.", ".##.......##.", ".##.......##.",
+               ".###########.", ".###########.", "............."});
   FractalEngine engine;
   ASSERT_EQ(engine.PrepareImage(image, 255, 0), std::nullopt);
   ASSERT_EQ(engine.outlines.size(), 2u);
@@ -71,81 +53,52 @@ TEST(PrepareImageTest, ANestedParticleIsFoundAfterItsHost) {
   const std::vector<std::string> expected = {
       ".............", ".###########.", ".#.........#.", ".#.........#.", ".#.........#.",
       ".#...###...#.", ".#...#.#...#.", ".#...###...#.", ".#.........#.", ".#.........#.",
-      ".#.........#.", ".###########.", ".............",
-  };
+      ".#.........#.", ".###########.", "............."};
   EXPECT_EQ(Rows(engine.outlineImage), expected);
 }
 
-TEST(PrepareImageTest, OtherGreyValuesPassThrough) {
-  const ImageBuffer image =
-      Picture({".......", ".#####.", ".##3##.", ".#####.", ".......", "7......"});
+TEST(PrepareImageTest, OtherGreyValuesPassThroughAndPartsTouchingAtACornerAreOneParticle) {
   FractalEngine engine;
-  ASSERT_EQ(engine.PrepareImage(image, 255, 0), std::nullopt);
-  const std::vector<std::string> expected = {".......", ".#####.", ".#.3.#.",
-                                             ".#####.", ".......", "7......"};
-  EXPECT_EQ(Rows(engine.outlineImage), expected);
-}
+  ASSERT_EQ(
+      engine.PrepareImage(Picture({".......", ".#####.", ".##3##.", ".#####.", "7......"}), 255, 0),
+      std::nullopt);
+  EXPECT_EQ(Rows(engine.outlineImage),
+            (std::vector<std::string>{".......", ".#####.", ".#.3.#.", ".#####.", "7......"}));
 
-TEST(PrepareImageTest, PartsTouchingAtACornerAreOneParticle) {
-  const ImageBuffer image =
-      Picture({".......", ".##....", ".##....", "...##..", "...##..", "......."});
-  FractalEngine engine;
-  ASSERT_EQ(engine.PrepareImage(image, 255, 0), std::nullopt);
+  ASSERT_EQ(
+      engine.PrepareImage(
+          Picture({".......", ".##....", ".##....", "...##..", "...##..", "......."}), 255, 0),
+      std::nullopt);
   ASSERT_EQ(engine.outlines.size(), 1u);
   EXPECT_EQ(engine.outlines[0].Count(), 10);
 }
 
 TEST(PrepareImageTest, ParticlesTouchingTheEdgeHaveBackgroundOutside) {
-  const ImageBuffer corner = Picture({"###...", "###...", "###...", "......", "......"});
   FractalEngine engine;
-  ASSERT_EQ(engine.PrepareImage(corner, 255, 0), std::nullopt);
+  ASSERT_EQ(engine.PrepareImage(Picture({"###...", "###...", "###...", "......"}), 255, 0),
+            std::nullopt);
   ASSERT_EQ(engine.outlines.size(), 1u);
-  const std::vector<SeriesPoint> ring = {{0, 0}, {0, 1}, {0, 2}, {1, 2},
-                                         {2, 2}, {2, 1}, {2, 0}, {1, 0}};
-  EXPECT_EQ(PointsOf(engine.outlines[0]), ring);
+  EXPECT_EQ(
+      test::PointsOf(engine.outlines[0]),
+      (std::vector<SeriesPoint>{{0, 0}, {0, 1}, {0, 2}, {1, 2}, {2, 2}, {2, 1}, {2, 0}, {1, 0}}));
   EXPECT_EQ(engine.outlineImage.GetPixel(1, 1), 0);
 
-  const ImageBuffer whole = Picture({"####", "####", "####"});
-  ASSERT_EQ(engine.PrepareImage(whole, 255, 0), std::nullopt);
-  ASSERT_EQ(engine.outlines.size(), 1u);
+  ASSERT_EQ(engine.PrepareImage(Picture({"####", "####", "####"}), 255, 0), std::nullopt);
   EXPECT_EQ(engine.outlines[0].Count(), 10);
   EXPECT_EQ(Rows(engine.outlineImage), (std::vector<std::string>{"####", "#..#", "####"}));
 }
 
-TEST(PrepareImageTest, ReplacesTheOutlinesOfAnEarlierPreparation) {
-  const ImageBuffer image = Picture({".....", ".##..", ".##..", "....."});
-  FractalEngine engine;
-  ASSERT_EQ(engine.PrepareImage(image, 255, 0), std::nullopt);
-  ASSERT_EQ(engine.PrepareImage(image, 255, 0), std::nullopt);
-  EXPECT_EQ(engine.outlines.size(), 1u);
-}
-
-TEST(PrepareImageTest, RefusesEqualObjectAndBackground) {
-  FractalEngine engine;
-  const ImageBuffer image = Picture({"...", ".#.", "..."});
-  EXPECT_EQ(engine.PrepareImage(image, 255, 255)->code, FailureCode::kBadSettings);
-  EXPECT_EQ(engine.PrepareImage(image, 255, 511)->code,
-            FailureCode::kBadSettings);  // the same low 8 bits
+// left, top, right, bottom
+std::array<std::int32_t, 4> Box(const std::vector<std::string>& rows) {
+  const test::PictureEngine prepared(Picture(rows));
+  const FractalEngine& e = prepared.engine;
+  return {e.left, e.top, e.right, e.bottom};
 }
 
 TEST(FindBoundingBoxTest, SpansTheOutlinePixelsIncludingRowAndColumnZero) {
-  test::PictureEngine row(Picture({"..############..", "................", "................"}));
-  EXPECT_EQ(row.engine.top, 0);
-  EXPECT_EQ(row.engine.bottom, 0);
-  EXPECT_EQ(row.engine.left, 2);
-  EXPECT_EQ(row.engine.right, 13);
-
-  test::PictureEngine column(Picture({"...", "#..", "#..", "#..", "#..", "..."}));
-  EXPECT_EQ(column.engine.left, 0);
-  EXPECT_EQ(column.engine.right, 0);
-  EXPECT_EQ(column.engine.top, 1);
-  EXPECT_EQ(column.engine.bottom, 4);
-
-  test::PictureEngine two(Picture({"......", "...##.", "......", ".#....", "......"}));
-  EXPECT_EQ(two.engine.left, 1);
-  EXPECT_EQ(two.engine.top, 1);
-  EXPECT_EQ(two.engine.right, 4);
-  EXPECT_EQ(two.engine.bottom, 3);
+  EXPECT_EQ(Box({"..############..", "................"}), (std::array{2, 0, 13, 0}));
+  EXPECT_EQ(Box({"...", "#..", "#..", "#..", "#..", "..."}), (std::array{0, 1, 0, 4}));
+  EXPECT_EQ(Box({"......", "...##.", "......", ".#....", "......"}), (std::array{1, 1, 4, 3}));
 }
 
 }  // namespace

@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 namespace kep {
 namespace {
 
-TEST(ThreeDecimalTest, PadsAndTruncatesTheThousandths) {
+TEST(ThreeDecimalTest, PadsAndTruncatesTheThousandthsOfAnyValue) {
   EXPECT_EQ(ThreeDecimal(1.5), "1.500");
   EXPECT_EQ(ThreeDecimal(1.05), "1.050");
   EXPECT_EQ(ThreeDecimal(2.003), "2.003");
@@ -17,16 +16,12 @@ TEST(ThreeDecimalTest, PadsAndTruncatesTheThousandths) {
   // 12345.678 - 12345 is 0.67799999... in doubles.
   EXPECT_EQ(ThreeDecimal(12345.678), "12345.677");
   EXPECT_EQ(ThreeDecimal(3e20), "300000000000000000000.000");
-}
-
-TEST(ThreeDecimalTest, NegativeValuesAreASignAndTheAbsoluteValue) {
+  // Negative values are a sign and the absolute value; values that are not numbers
+  // are named.
   EXPECT_EQ(ThreeDecimal(-0.5), "-0.500");
   EXPECT_EQ(ThreeDecimal(-1.0), "-1.000");
   EXPECT_EQ(ThreeDecimal(-2.0451), "-2.045");
   EXPECT_EQ(ThreeDecimal(-0.0), "0.000");
-}
-
-TEST(ThreeDecimalTest, ValuesThatAreNotNumbersAreNamed) {
   EXPECT_EQ(ThreeDecimal(std::numeric_limits<double>::quiet_NaN()), "nan");
   EXPECT_EQ(ThreeDecimal(-std::numeric_limits<double>::infinity()), "-inf");
 }

@@ -40,6 +40,18 @@ inline PointSeries SquareRing(std::int32_t x0, std::int32_t y0) {
   return ring;
 }
 
+// The pixels within `radius` of the centre, the centre itself left out, row by row.
+inline std::vector<SeriesPoint> DiscAround(SeriesPoint centre, std::int32_t radius) {
+  std::vector<SeriesPoint> disc;
+  for (std::int32_t dy = -radius; dy <= radius; ++dy) {
+    for (std::int32_t dx = -radius; dx <= radius; ++dx) {
+      if ((dx != 0 || dy != 0) && dx * dx + dy * dy <= radius * radius)
+        disc.push_back({centre.x + dx, centre.y + dy});
+    }
+  }
+  return disc;
+}
+
 inline std::vector<SeriesPoint> PointsOf(const PointSeries& series) {
   return std::vector<SeriesPoint>(series.begin(), series.end());
 }
@@ -52,9 +64,9 @@ inline std::vector<std::int32_t> XValues(const PointSeries& series) {
 
 // The engine after a preparation that found these outlines: the outline image
 // (width x height, object value 255) holds their pixels.
-struct PreparedEngine {
-  PreparedEngine(std::vector<PointSeries> found, std::int32_t width = 32,
-                 std::int32_t height = 32) {
+struct PreparedEngine : EngineRun {
+  explicit PreparedEngine(std::vector<PointSeries> found, std::int32_t width = 32,
+                          std::int32_t height = 32) {
     engine.outlines = std::move(found);
     engine.objectValue = 255;
     engine.backgroundValue = 0;
@@ -63,19 +75,6 @@ struct PreparedEngine {
       for (const SeriesPoint& p : outline) engine.outlineImage.SetPixel(p.x, p.y, 255);
     }
   }
-  PreparedEngine& Params(std::int32_t p1, std::int32_t p2, std::int32_t p3) {
-    engine.param1 = p1;
-    engine.param2 = p2;
-    engine.param3 = p3;
-    return *this;
-  }
-  PreparedEngine& Run(MethodFunction method, DrawContext* window = nullptr) {
-    RunMethod(method, engine, result, window);
-    return *this;
-  }
-
-  FractalEngine engine;
-  PointSeries result;
 };
 
 // A window of the outline image's size (so image and window pixels coincide)
@@ -105,7 +104,6 @@ class FlushRecordingWindow final : public DrawContext {
   }
   void Flush() override { flushes.push_back(Snapshot()); }
 
-  const RasterCanvas& Canvas() const { return m_canvas; }
   bool IsBlank() const { return Snapshot() == m_blank; }
   // The pixels of a kept picture that have the colour.
   std::vector<SeriesPoint> PixelsOf(const Picture& picture, Rgb colour) const {

@@ -15,8 +15,9 @@ std::string ReadText(const std::string& path) {
 }
 
 TEST(ReportFormatTest, HeaderAndLinesAreFixedTexts) {
-  EXPECT_EQ(ReportHeader(),
-            "\n\nImage File Name            \t Fractal Dimension (-1 means the image is useless)\n");
+  EXPECT_EQ(
+      ReportHeader(),
+      "\n\nImage File Name            \t Fractal Dimension (-1 means the image is useless)\n");
   EXPECT_EQ(ReportLine("/data/a b.bmp", 1.2345678), "/data/a b.bmp\t1.23457\n");
   EXPECT_EQ(ReportLine("x.tif", -1.0), "x.tif\t-1.00000\n");
   EXPECT_EQ(ReportLine("x.tif", 12.5), "x.tif\t12.50000\n");
@@ -40,16 +41,6 @@ TEST(ReportFileTest, WritesCrLfAndReplacesTheOldReportOnlyWhenComplete) {
   ASSERT_TRUE(report.Commit());
   EXPECT_EQ(ReadText(path), "\r\n\r\nline\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
-}
-
-TEST(ReportFileTest, RefusesDirectoriesAndMissingFolders) {
-  test::TempDir dir;
-  ReportFile report;
-  EXPECT_FALSE(report.Open(dir.Path().string()));
-  EXPECT_EQ(report.Error(), "not a regular file");
-  EXPECT_FALSE(report.Open(dir.File("missing/report.txt")));
-  EXPECT_EQ(report.Error(), "cannot create the report: No such file or directory");
-  EXPECT_FALSE(report.Write("text"));
 }
 
 }  // namespace

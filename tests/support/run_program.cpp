@@ -15,20 +15,6 @@ extern char** environ;
 namespace kep::test {
 namespace {
 
-std::vector<char*> PointersTo(std::vector<std::string>& texts) {
-  std::vector<char*> pointers;
-  for (std::string& text : texts) pointers.push_back(text.data());
-  pointers.push_back(nullptr);
-  return pointers;
-}
-
-bool IsReplaced(const std::string& nameAndEquals, const std::vector<std::string>& entries) {
-  for (const std::string& entry : entries) {
-    if (entry.starts_with(nameAndEquals)) return true;
-  }
-  return false;
-}
-
 using Clock = std::chrono::steady_clock;
 
 // Reads both pipes until the program has closed them, so that neither can fill
@@ -68,18 +54,12 @@ void Drain(int outFd, int errFd, pid_t pid, std::optional<Clock::time_point> int
 }  // namespace
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::vector<std::string>& extraEnvironment,
                          std::optional<std::chrono::milliseconds> interruptAfter) {
-  std::vector<std::string> argv = {program};
-  argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<std::string> envp = extraEnvironment;
-  for (char** entry = environ; *entry != nullptr; ++entry) {
-    const std::string inherited = *entry;
-    const std::string name = inherited.substr(0, inherited.find('=') + 1);
-    if (!IsReplaced(name, extraEnvironment)) envp.push_back(inherited);
-  }
-  std::vector<char*> argvPointers = PointersTo(argv);
-  std::vector<char*> envpPointers = PointersTo(envp);
+  std::vector<std::string> texts = {program};
+  texts.insert(texts.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& text : texts) argv.push_back(text.data());
+  argv.push_back(nullptr);
 
   int outPipe[2];
   int errPipe[2];
@@ -92,8 +72,7 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
     posix_spawn_file_actions_addclose(&actions, fd);
   }
   pid_t pid = 0;
-  const int spawned = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argvPointers.data(),
-                                    envpPointers.data());
+  const int spawned = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   ::close(outPipe[1]);
   ::close(errPipe[1]);

@@ -15,11 +15,10 @@ struct ProgramResult {
   double secondsAfterInterrupt = -1.0;
 };
 
-// Runs a program with the arguments, extra environment entries ("NAME=value")
-// added to this process's own, and captures what it writes and its exit status;
-// sends it SIGINT after `interruptAfter` when that is given.
+// Runs a program with the arguments in this process's environment, and captures
+// what it writes and its exit status; sends it SIGINT after `interruptAfter` when
+// that is given.
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::vector<std::string>& extraEnvironment = {},
                          std::optional<std::chrono::milliseconds> interruptAfter = std::nullopt);
 
 }  // namespace kep::test

@@ -5,14 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "fractal/method_table.h"
 #include "project/batch_run.h"
-#include "support/image_file_bytes.h"
 #include "support/libtiff_writer.h"
+#include "support/shape_images.h"
 #include "support/temp_dir.h"
 
 namespace kep::test {
@@ -20,21 +19,10 @@ namespace {
 
 constexpr int kSide = 64;
 
-// The picture's grey rows, top row first: 255 where the shape holds, else 0.
-Bytes Rows(const std::function<bool(int, int)>& shape) {
-  Bytes rows;
-  for (int y = 0; y < kSide; ++y) {
-    for (int x = 0; x < kSide; ++x) rows.push_back(shape(x, y) ? 255 : 0);
-  }
-  return rows;
-}
-
 // Different particles in different files, bitmaps and TIFF files mixed, the
 // compressed ones read through libtiff; the last file is damaged.
 std::vector<std::string> WritePictures(const TempDir& dir) {
-  const auto disc = [](int r) {
-    return [r](int x, int y) { return (x - 32) * (x - 32) + (y - 30) * (y - 30) <= r * r; };
-  };
+  const auto disc = [](int r) { return Disc(32, 30, r); };
   const auto jagged = [](int x, int y) {
     return x > 8 && x < 56 && y > 8 && y < 56 && (x / 4 + y / 3) % 3 != 0;
   };
@@ -42,19 +30,17 @@ std::vector<std::string> WritePictures(const TempDir& dir) {
     return (x - 18) * (x - 18) + (y - 20) * (y - 20) < 100 ||
            (x > 30 && x < 55 && y > 25 && y < 50);
   };
-  const auto bmp = [&](const std::string& name, const std::function<bool(int, int)>& shape) {
-    return dir.Write(name,
-                     BmpBuilder(kSide, -kSide).Palette(GreyPalette()).Rows(Rows(shape)).Build());
+  const auto bmp = [&](const std::string& name, const Shape& shape) {
+    return dir.Write(name, ShapeBitmap(kSide, kSide, shape));
   };
-  const auto tif = [&](const std::string& name, bool littleEndian,
-                       const std::function<bool(int, int)>& shape) {
-    return dir.Write(name, BuildPictureTiff(littleEndian, kSide, kSide, 8, Rows(shape)));
+  const auto tif = [&](const std::string& name, bool littleEndian, const Shape& shape) {
+    return dir.Write(name, ShapeTiff(kSide, kSide, shape, 255, 0, littleEndian));
   };
-  const auto lzw = [&](const std::string& name, const std::function<bool(int, int)>& shape) {
+  const auto lzw = [&](const std::string& name, const Shape& shape) {
     LibtiffPage page;
     page.width = page.height = kSide;
     page.compression = COMPRESSION_LZW;
-    page.rows = Rows(shape);
+    page.rows = ShapeRows(kSide, kSide, shape);
     EXPECT_TRUE(WriteWithLibtiff(dir.File(name), {page}));
     return dir.File(name);
   };
