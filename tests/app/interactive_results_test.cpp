@@ -13,7 +13,7 @@
 #include "fractal/three_decimal.h"
 #include "interactive_window.h"
 #include "resources/command_ids.h"
-#include "support/image_file_bytes.h"
+#include "support/shape_images.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 
@@ -68,17 +68,13 @@ wxString Tabbed(std::string csv) {
 
 // Discs of four sizes, bright on dark, and a dot too small to measure.
 std::string WriteDiscs(const TempDir& dir) {
-  constexpr int kSide = 200;
-  const int discs[][3] = {{50, 50, 40}, {150, 50, 25}, {50, 150, 12}, {150, 150, 33}};
-  Bytes rows;
-  for (int y = 0; y < kSide; ++y) {
-    for (int x = 0; x < kSide; ++x) {
-      bool inside = x >= 98 && x <= 99 && y >= 98 && y <= 99;
-      for (const auto& [cx, cy, r] : discs) inside |= (x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r;
-      rows.push_back(inside ? 255 : 0);
-    }
-  }
-  return dir.Write("discs.bmp", BmpBuilder(kSide, -kSide).Palette(GreyPalette()).Rows(rows).Build());
+  const Shape shapes[] = {Disc(50, 50, 40), Disc(150, 50, 25), Disc(50, 150, 12),
+                          Disc(150, 150, 33), Disc(99, 99, 1)};
+  const auto inAny = [&](std::int32_t x, std::int32_t y) {
+    return std::any_of(std::begin(shapes), std::end(shapes),
+                       [&](const Shape& shape) { return shape(x, y); });
+  };
+  return dir.Write("discs.bmp", ShapeBitmap(200, 200, inAny));
 }
 
 TEST_F(InteractiveResultsTest, TheResultTellsItsIntervalItsReasonAndItsTablesAsTheCommandLine) {
