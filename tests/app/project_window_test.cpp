@@ -7,6 +7,7 @@
 #include <wx/choice.h>
 #include <wx/clipbrd.h>
 #include <wx/combobox.h>
+#include <wx/listctrl.h>
 #include <wx/textctrl.h>
 
 #include "app/app_settings.h"
@@ -282,6 +283,7 @@ TEST_F(ProjectWindowTest, TheBatchRunWritesTheReportOfTheCommandLineAndShowsTheR
   EXPECT_EQ(StatusText(), "Files: 2 measured, 0 gave no dimension, 3 skipped (View > Skipped Files)");
   Command(kIdSkippedFiles);
   ASSERT_TRUE(SkippedFiles() != nullptr);
+  EXPECT_EQ(AccessibleName(SkippedFiles()->Pane().List()), "Skipped Files");
   EXPECT_EQ(SkippedFiles()->Pane().Table().rows,
             (std::vector<std::vector<wxString>>{
                 {PathText(HomeFile("second.Bmp")), "Please Select Bitmap or TIFF"},
