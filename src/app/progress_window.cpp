@@ -25,9 +25,9 @@ ProgressWindow::ProgressWindow(wxWindow* parent, const wxString& title,
     : wxDialog(wxGetTopLevelParent(parent), wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU),
       m_cancel(std::move(cancel)) {
-  m_step = new wxStaticText(this, wxID_ANY, wxString(), wxDefaultPosition,
-                            wxSize(FromDIP(kStepWidth), -1),
-                            wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_MIDDLE);
+  m_step =
+      new wxStaticText(this, wxID_ANY, wxString(), wxDefaultPosition,
+                       wxSize(FromDIP(kStepWidth), -1), wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_MIDDLE);
   m_bar = new wxGauge(this, wxID_ANY, kUnknownRange);
   m_cancelButton = new wxButton(this, wxID_CANCEL, "Cancel");
   m_cancelButton->SetToolTip("Stops the work; nothing of it is kept.");
@@ -40,7 +40,8 @@ ProgressWindow::ProgressWindow(wxWindow* parent, const wxString& title,
   CentreOnParent();
 
   // The dialog turns Esc into a click on its Cancel button.
-  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Cancel(); }, wxID_CANCEL);
+  Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { Cancel(); }, wxID_CANCEL);
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
     if (event.CanVeto()) {
       event.Veto();

@@ -40,7 +40,8 @@ class TableList final : public wxListCtrl {
   }
 
   wxString OnGetItemText(long item, long column) const override {
-    return m_table->rows[(*m_order)[static_cast<std::size_t>(item)]][static_cast<std::size_t>(column)];
+    return m_table
+        ->rows[(*m_order)[static_cast<std::size_t>(item)]][static_cast<std::size_t>(column)];
   }
 
  private:
@@ -74,8 +75,10 @@ bool TablePane::Create(wxWindow* parent, wxDocument& document, wxWindow& frame) 
   SetSizer(rows);
 
   m_list->Bind(wxEVT_LIST_COL_CLICK, [this](wxListEvent& event) { SortBy(event.GetColumn()); });
-  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Copy(); }, wxID_COPY);
-  Bind(wxEVT_BUTTON, [&frame](wxCommandEvent&) { frame.Close(); }, wxID_CLOSE);
+  Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { Copy(); }, wxID_COPY);
+  Bind(
+      wxEVT_BUTTON, [&frame](wxCommandEvent&) { frame.Close(); }, wxID_CLOSE);
   return true;
 }
 
@@ -100,7 +103,8 @@ void TablePane::OnUpdate(DocumentPane*, wxObject*) {
     for (int column = 0; column < m_list->GetColumnCount(); ++column) {
       int width = m_list->GetTextExtent(m_table.columns[static_cast<std::size_t>(column)]).x;
       for (std::size_t row = 0; row < std::min(m_table.rows.size(), kRowsMeasured); ++row) {
-        width = std::max(width, m_list->GetTextExtent(m_table.rows[row][static_cast<std::size_t>(column)]).x);
+        width = std::max(
+            width, m_list->GetTextExtent(m_table.rows[row][static_cast<std::size_t>(column)]).x);
       }
       m_list->SetColumnWidth(column, width + FromDIP(kCellPadding));
     }

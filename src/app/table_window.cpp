@@ -26,8 +26,8 @@ TableWindow::TableWindow(wxWindow& documentWindow, const wxString& title)
   Bind(wxEVT_CHAR_HOOK, &TableWindow::OnKey, this);
 }
 
-TableWindow& TableWindow::Show(wxWindow& documentWindow, wxDocument& document,
-                               const wxString& name, Contents contents) {
+TableWindow& TableWindow::Show(wxWindow& documentWindow, wxDocument& document, const wxString& name,
+                               Contents contents) {
   for (wxWindow* child : documentWindow.GetChildren()) {
     auto* open = dynamic_cast<TableWindow*>(child);
     if (open && open->m_pane->Name() == name && !open->IsBeingDeleted()) {
@@ -46,7 +46,8 @@ TableWindow& TableWindow::Show(wxWindow& documentWindow, wxDocument& document,
   // As wide as the columns and the caption, within the screen.
   const wxListCtrl& list = window->m_pane->List();
   int width = 0;
-  for (int column = 0; column < list.GetColumnCount(); ++column) width += list.GetColumnWidth(column);
+  for (int column = 0; column < list.GetColumnCount(); ++column)
+    width += list.GetColumnWidth(column);
   width = std::max(width + window->FromDIP(kListMargin), window->m_pane->GetBestSize().x);
   const wxRect screen = wxDisplay(wxDisplay::GetFromWindow(&documentWindow)).GetClientArea();
   window->SetClientSize(std::min(width, screen.width * 9 / 10),

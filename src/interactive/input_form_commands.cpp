@@ -141,11 +141,10 @@ void CInputForm::OnCalculateFD() {
   } else {
     const std::string step =
         "Measuring " + ImageName() + " with " + kMethods[settings.method].listText;
-    RunLongWork(this, "Calculate FD", {step},
-                [&](const std::atomic<bool>& stop, ProgressReport&) {
-                  options.stop = &stop;
-                  result = MeasureImage(m_workspace, document->m_leftImage, settings, options);
-                });
+    RunLongWork(this, "Calculate FD", {step}, [&](const std::atomic<bool>& stop, ProgressReport&) {
+      options.stop = &stop;
+      result = MeasureImage(m_workspace, document->m_leftImage, settings, options);
+    });
     if (Cancelled(result.failure)) return;
   }
 
@@ -168,14 +167,12 @@ void CInputForm::OnCalculateFD() {
 // With "Animate" the method draws its steps into the right pane, on this thread.
 // The result shown before goes first, so that nothing of it stands beside the
 // steps.
-MeasureResult CInputForm::MeasureAnimated(const MeasureSettings& settings,
-                                          MeasureOptions options) {
+MeasureResult CInputForm::MeasureAnimated(const MeasureSettings& settings, MeasureOptions options) {
   CKEPDoc* document = GetDocument();
   document->ClearResult();
   NotifyOtherPanes();
   auto* frame = dynamic_cast<FourPaneFrame*>(GetView()->GetFrame());
-  auto* pane =
-      frame ? dynamic_cast<CanvasPane*>(frame->Pane(FourPaneFrame::kLowerRight)) : nullptr;
+  auto* pane = frame ? dynamic_cast<CanvasPane*>(frame->Pane(FourPaneFrame::kLowerRight)) : nullptr;
   BusyScope busy(pane ? BusyScope::Painting::kKept : BusyScope::Painting::kBlocked);
   options.animation = pane ? &pane->BeginLiveDrawing() : nullptr;
   return MeasureImage(m_workspace, document->m_leftImage, settings, options);

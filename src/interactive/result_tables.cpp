@@ -32,7 +32,7 @@ constexpr const char* kNoLocalDimensions = "No result: Calculate FD first.";
 // particle brightness 255".
 wxString SourceText(const ResultSource& source) {
   const wxString file = source.file.empty() ? wxString("the left image")
-                                             : PathText(FileNameOf(PathBytes(source.file)));
+                                            : PathText(FileNameOf(PathBytes(source.file)));
   return wxString::Format("%s, %s (%d, %d, %d), particle brightness %d", file,
                           kMethods[static_cast<std::size_t>(source.method)].listText,
                           source.params[0], source.params[1], source.params[2],
@@ -65,8 +65,7 @@ TableContents ParticleTable(const CKEPDoc& document) {
 TableContents LocalDimensionTable(const CKEPDoc& document) {
   const AxisHeadings headings = HeadingsOf(document.m_resultSource.method);
   TableContents table;
-  table.columns = {wxString("From ") + headings.x, wxString("To ") + headings.x,
-                   "Local Dimension"};
+  table.columns = {wxString("From ") + headings.x, wxString("To ") + headings.x, "Local Dimension"};
   if (document.ResultDimension() < 0.0) {
     table.caption = kNoLocalDimensions;
     return table;
@@ -86,10 +85,9 @@ TableContents LocalDimensionTable(const CKEPDoc& document) {
 void CKEPDoc::OnParticles() {
   if (!m_particles) {
     std::optional<Outcome<std::vector<ParticleMeasurement>>> measured;
-    const MeasureSettings settings{
-        .method = static_cast<std::uint32_t>(m_resultSource.method),
-        .params = m_resultSource.params,
-        .particle = m_resultSource.particleBrightness};
+    const MeasureSettings settings{.method = static_cast<std::uint32_t>(m_resultSource.method),
+                                   .params = m_resultSource.params,
+                                   .particle = m_resultSource.particleBrightness};
     const std::shared_ptr<const ImageBuffer> image = m_resultSource.image;
     RunLongWork(GetDocumentWindow(), "Particles",
                 {"Measuring each particle of " + FileNameOf(PathBytes(m_resultSource.file))},

@@ -12,9 +12,9 @@ namespace kep {
 // The columns of a particle table, as kep-cli particles writes them and the
 // windows show them.
 inline constexpr std::array<const char*, 16> kParticleColumns = {
-    "particle",   "left",           "top",       "right",     "bottom",    "area",
-    "centroid_x", "centroid_y",     "outline_points", "dimension", "reason", "r_squared",
-    "std_error",  "ci95_low",       "ci95_high", "fit_points"};
+    "particle",   "left",           "top",       "right",  "bottom",    "area",      "centroid_x",
+    "centroid_y", "outline_points", "dimension", "reason", "r_squared", "std_error", "ci95_low",
+    "ci95_high",  "fit_points"};
 
 // What a particle's fit says, set only when the particle has a dimension.
 struct ParticleStatistics {

@@ -13,8 +13,8 @@
 #include "fractal/three_decimal.h"
 #include "interactive_window.h"
 #include "resources/command_ids.h"
-#include "support/shape_images.h"
 #include "support/run_program.h"
+#include "support/shape_images.h"
 #include "support/temp_dir.h"
 
 namespace kep::test {
@@ -92,7 +92,8 @@ TEST_F(InteractiveResultsTest, TheResultTellsItsIntervalItsReasonAndItsTablesAsT
   Command(kIdLocalDimensions);
   ASSERT_TRUE(Table("Local Dimensions") != nullptr);
   const TableContents& local = Table("Local Dimensions")->Pane().Table();
-  EXPECT_EQ(local.columns, (std::vector<wxString>{"From Box Size", "To Box Size", "Local Dimension"}));
+  EXPECT_EQ(local.columns,
+            (std::vector<wxString>{"From Box Size", "To Box Size", "Local Dimension"}));
   ASSERT_EQ(local.rows.size(), cli["local_dimensions"].size());
   EXPECT_EQ(local.rows[0], (std::vector<wxString>{"8", "9", "1.3237287861684313"}));
   EXPECT_EQ(local.rows[16][2], "-0");
@@ -138,8 +139,9 @@ TEST_F(InteractiveResultsTest, TheResultTellsItsIntervalItsReasonAndItsTablesAsT
   Click(kIdCalculateFD);
   EXPECT_EQ(TakeMessages(), std::vector<wxString>{"Sorry! I can't Calculate Fractal Dimension!"});
   PumpEvents();
-  EXPECT_EQ(StatusText(), "no dimension: the method gave 2 points with x and y above 0 in the "
-                          "fit range; a fit needs at least 4");
+  EXPECT_EQ(StatusText(),
+            "no dimension: the method gave 2 points with x and y above 0 in the "
+            "fit range; a fit needs at least 4");
   EXPECT_EQ(Output().m_intervalText, "");
   // The open particle table was measured along with the calculation.
   EXPECT_EQ(TabSeparated(pane.Table(), pane.ShownOrder()),

@@ -280,7 +280,8 @@ TEST_F(ProjectWindowTest, TheBatchRunWritesTheReportOfTheCommandLineAndShowsTheR
   EXPECT_EQ(Files().SelectedIndices(), std::vector<int>{2}) << "the last measured file";
   EXPECT_EQ(Form().m_param2, 25) << "the parameters stay as typed";
   EXPECT_FALSE(m_document->IsModified());
-  EXPECT_EQ(StatusText(), "Files: 2 measured, 0 gave no dimension, 3 skipped (View > Skipped Files)");
+  EXPECT_EQ(StatusText(),
+            "Files: 2 measured, 0 gave no dimension, 3 skipped (View > Skipped Files)");
   Command(kIdSkippedFiles);
   ASSERT_TRUE(SkippedFiles() != nullptr);
   EXPECT_EQ(AccessibleName(SkippedFiles()->Pane().List()), "Skipped Files");
@@ -360,7 +361,8 @@ TEST_F(ProjectWindowTest, ACancelledRunKeepsThePreviousResultsAndWritesNoReport)
 
   // Noise measured without pre-processing takes seconds.
   for (const auto& [id, value] : {std::pair{kIdProjectBrightPercent, "100"},
-                                  {kIdProjectMinParticleSize, "0"}, {kIdProjectMinHoleSize, "0"}}) {
+                                  {kIdProjectMinParticleSize, "0"},
+                                  {kIdProjectMinHoleSize, "0"}}) {
     dynamic_cast<wxTextCtrl*>(Form().FindWindow(id))->ChangeValue(value);
   }
   TempDir big;

@@ -14,14 +14,13 @@ class wxStaticText;
 
 namespace kep {
 
-
 // The result pane above the images of an interactive window: the fractal
-// dimension with its 95 % interval, the data points it was fitted from under the column headings of
-// the method, and four places for a theoretical dimension and an error. It shows
-// what the document holds and nothing older: without a result, its texts for no
-// result. The rows are set in a font of fixed width, so that their numbers stand
-// in columns under the headings. A right click offers to copy or export the
-// result.
+// dimension with its 95 % interval, the data points it was fitted from under the
+// column headings of the method, and four places for a theoretical dimension and
+// an error. It shows what the document holds and nothing older: without a
+// result, its texts for no result. The rows are set in a font of fixed width, so
+// that their numbers stand in columns under the headings. A right click offers
+// to copy or export the result.
 class COutputForm final : public FormPane {
  public:
   bool Create(wxWindow* parent, wxDocument& document, wxWindow& frame) override;

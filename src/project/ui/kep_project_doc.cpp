@@ -4,9 +4,9 @@
 
 #include "app/export_commands.h"
 #include "app/file_path.h"
+#include "app/table_window.h"
 #include "plot/dimension_plot.h"
 #include "project/report_format.h"
-#include "app/table_window.h"
 #include "project/ui/directory_listing.h"
 #include "project/ui/skipped_file_table.h"
 #include "resources/command_ids.h"

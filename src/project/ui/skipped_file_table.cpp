@@ -14,9 +14,10 @@ TableContents SkippedFileTable(const CKepProjectDoc& document) {
   if (!document.m_runSummary) {
     table.caption = "No run yet.";
   } else {
-    table.caption = wxString::Format("The last run skipped %d of its files: they have no line in "
-                                     "its report.",
-                                     static_cast<int>(table.rows.size()));
+    table.caption = wxString::Format(
+        "The last run skipped %d of its files: they have no line in "
+        "its report.",
+        static_cast<int>(table.rows.size()));
   }
   return table;
 }
