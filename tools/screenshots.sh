@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the desktop program: `kep` on a virtual screen
 # of 1280 x 1024, driven with keys as a user would drive it, written to
-# docs/images/: an interactive window at each stage of an analysis, and a
-# project window after a run over the samples. $1 is the build directory (default: build); kep is built first.
+# docs/images/: an interactive window at each stage of an analysis with its
+# particle table, and a project window after a run over the samples with the
+# files it skipped. $1 is the build directory (default: build); kep is built first.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "${1:-$root/build}" && pwd)"
@@ -21,6 +22,8 @@ fi
 # samples, copied there.
 home="$(mktemp -d)"
 cp "$root"/samples/*.bmp "$root"/samples/*.tif "$home"
+# A TIFF file cut short, which the project run skips.
+printf 'II*\0' > "$home/damaged.tif"
 cd "$home"
 pid=
 trap 'kill $pid 2> /dev/null; rm -rf "$home"' EXIT
@@ -66,6 +69,10 @@ photograph interactive-edges.png
 press Tab 1 && xdotool key space
 press shift+Tab 7 && xdotool key space
 photograph interactive-result.png
+# Window > Particles: every particle of the measured image on its own.
+xdotool key alt+w p
+photograph interactive-particles.png
+xdotool key Escape
 
 # A project of the samples' TIFF files, by keys: the keyboard starts on the
 # method list; Tab walks on through the three parameters, Calculate FD, the
@@ -85,3 +92,6 @@ press shift+Tab 5 && xdotool key space && sleep 1.5
 xdotool type report.txt && sleep 0.7
 xdotool key Return && sleep 3
 photograph project-window.png
+# View > Skipped Files: the damaged file, with the reason.
+xdotool key alt+v k
+photograph project-skipped.png

@@ -27,6 +27,7 @@
 #include "app/kep_app.h"
 #include "app/kep_doc_manager.h"
 #include "app/main_frame.h"
+#include "app/progress_window.h"
 #include "app/update_hint.h"
 #include "shapes/fractal_shapes.h"
 #include "desktop/document_types.h"
@@ -52,6 +53,8 @@ class AnsweringDialogs final : public kep::DialogService {
   int ChooseOne(wxWindow*, const wxString&, const wxArrayString&) override { return documentType; }
   wxString AskOpenPath(wxWindow*, const wxString&) override { return openPath; }
   wxString AskSavePath(wxWindow*, const wxString&, const wxString&) override { return savePath; }
+  // Long work is timed to its end, with its progress window on the screen.
+  void ShowProgress(kep::ProgressWindow& window) override { window.Show(); }
 
   int documentType = 0;
   wxString openPath;

@@ -5,6 +5,8 @@
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
 
+#include "app/progress_window.h"
+
 namespace kep {
 
 namespace {
@@ -36,6 +38,11 @@ wxString ToolkitDialogs::AskSavePath(wxWindow* parent, const wxString& defaultNa
   wxFileDialog dialog(OwnerOr(parent), "Save As", wxString(), defaultName, filter,
                       wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
   return dialog.ShowModal() == wxID_OK ? dialog.GetPath() : wxString();
+}
+
+void ToolkitDialogs::ShowProgress(ProgressWindow& window) {
+  window.Show();
+  window.Raise();
 }
 
 DialogService& Dialogs() {

@@ -7,6 +7,8 @@ class wxWindow;
 
 namespace kep {
 
+class ProgressWindow;
+
 // Every message box, choice and file dialog of the program goes through here, so
 // that tests can answer them without a modal window. A null parent means the
 // main window.
@@ -26,6 +28,9 @@ class DialogService {
   // cancelled.
   virtual wxString AskSavePath(wxWindow* parent, const wxString& defaultName,
                                const wxString& filter) = 0;
+  // Shows the progress window of long work in front, with the keyboard. It is
+  // no modal dialog: the work goes on, and the window's owner destroys it.
+  virtual void ShowProgress(ProgressWindow& window) = 0;
 };
 
 // The toolkit's own modal dialogs.
@@ -36,6 +41,7 @@ class ToolkitDialogs final : public DialogService {
   wxString AskOpenPath(wxWindow* parent, const wxString& filter) override;
   wxString AskSavePath(wxWindow* parent, const wxString& defaultName,
                        const wxString& filter) override;
+  void ShowProgress(ProgressWindow& window) override;
 };
 
 // Any file at all, for dialogs without a filter of their own.

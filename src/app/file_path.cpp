@@ -35,6 +35,8 @@ std::string PathBytes(const wxString& text) {
   return bytes.data() ? std::string(bytes.data(), bytes.length()) : std::string();
 }
 
+std::string FileNameOf(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+
 wxString WriteFile(const wxString& path, const std::string& bytes) {
   std::FILE* file = std::fopen(PathBytes(path).c_str(), "wb");
   int error = file ? 0 : errno;

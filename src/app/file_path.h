@@ -13,6 +13,9 @@ namespace kep {
 wxString PathText(const std::string& path);
 std::string PathBytes(const wxString& text);
 
+// The last component of a path: "koch.bmp" for "/data/koch.bmp".
+std::string FileNameOf(const std::string& path);
+
 // Writes the bytes into the file, replacing it; "PATH: reason" when that fails,
 // else empty.
 wxString WriteFile(const wxString& path, const std::string& bytes);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 #include <wx/menu.h>
 #include <wx/splitter.h>
@@ -94,6 +95,12 @@ void FourPaneFrame::OnCloseWindow(wxCloseEvent& event) {
     event.Veto();
     return;
   }
+  // The document goes with its last view, and the active view loses its frame
+  // below, so the views to delete are known first.
+  std::vector<wxView*> ownViews;
+  for (wxView* view : GetDocument()->GetViewsVector()) {
+    if (Shows(*view)) ownViews.push_back(view);
+  }
   // Detached first, so that deleting the active view does not destroy the frame
   // underneath this handler.
   if (wxView* view = GetView()) {
@@ -101,15 +108,23 @@ void FourPaneFrame::OnCloseWindow(wxCloseEvent& event) {
     view->SetDocChildFrame(nullptr);
   }
   SetView(nullptr);
-  for (DocumentPane* pane : m_panes) delete pane->GetView();
+  for (wxView* view : ownViews) delete view;
   Destroy();
 }
 
 bool FourPaneFrame::IsOnlyWindowOfDocument() const {
   for (wxView* view : GetDocument()->GetViewsVector()) {
-    if (view->GetFrame() != this) return false;
+    if (!Shows(*view)) return false;
   }
   return true;
+}
+
+// The panes' views, and those of the windows the frame owns (its tables).
+bool FourPaneFrame::Shows(const wxView& view) const {
+  for (const wxWindow* window = view.GetFrame(); window != nullptr; window = window->GetParent()) {
+    if (window == this) return true;
+  }
+  return false;
 }
 
 DocumentPane* FourPaneFrame::CreatePane(FourPaneLayout::PaneFactory factory, wxWindow* parent) {

@@ -55,6 +55,8 @@ class FourPaneFrame : public wxDocMDIChildFrame {
   // goes with its last view.
   void OnCloseWindow(wxCloseEvent& event);
   bool IsOnlyWindowOfDocument() const;
+  // Whether the view is one of this frame's panes, or of a window it owns.
+  bool Shows(const wxView& view) const;
   DocumentPane* CreatePane(FourPaneLayout::PaneFactory factory, wxWindow* parent);
 
   std::array<DocumentPane*, 4> m_panes{};

@@ -7,6 +7,7 @@
 #include "app/kep_document.h"
 #include "app/pane_view.h"
 #include "app/recent_file_list.h"
+#include "resources/command_ids.h"
 
 namespace kep {
 
@@ -14,10 +15,11 @@ KepDocManager::KepDocManager() : wxDocManager(0, false) {
   // Initialised here rather than by the base class, whose constructor cannot
   // reach this class's file history.
   Initialize();
-  // Copy and the exports are the documents' own, while they have something to
-  // carry out; the other edit commands have nothing to work on.
+  // Copy, the exports and the tables are the documents' own, while they have
+  // something to carry out; the other edit commands have nothing to work on.
   for (int command : {int{wxID_UNDO}, int{wxID_CUT}, int{wxID_COPY}, int{wxID_PASTE},
-                      int{kIdExportPlot}, int{kIdExportPoints}}) {
+                      int{kIdExportPlot}, int{kIdExportPoints}, int{kIdSkippedFiles},
+                      int{kIdParticles}, int{kIdLocalDimensions}}) {
     Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, command);
   }
   Bind(wxEVT_UPDATE_UI, &KepDocManager::OnUpdatePrint, this, wxID_PRINT);

@@ -23,6 +23,10 @@ class KepDocument : public wxDocument {
   // Called once the document's first window is complete and its panes have had
   // their first update.
   virtual void OnWindowReady() {}
+
+  // What the main window's status bar says while one of the document's windows
+  // is in front: how its last command went, where the panes do not say.
+  virtual wxString StatusText() const { return {}; }
 };
 
 }  // namespace kep

@@ -8,6 +8,7 @@
 
 #include "app/busy_scope.h"
 #include "app/four_pane_frame.h"
+#include "app/kep_document.h"
 #include "app/lock_keys.h"
 #include "resources/accelerators.h"
 #include "resources/command_ids.h"
@@ -109,9 +110,18 @@ void CMainFrame::UpdateIdleState() {
     if (GetStatusBar()->GetStatusText(pane) != texts[i]) SetStatusText(texts[i], pane);
   }
 
+  const FourPaneFrame* child = ActiveDocumentFrame();
   wxString title = "KEP";
-  if (const FourPaneFrame* child = ActiveDocumentFrame()) title += " - " + child->GetTitle();
+  if (child) title += " - " + child->GetTitle();
   if (GetTitle() != title) SetTitle(title);
+
+  // Written only when it changes, so that a menu's help text stays while shown.
+  const auto* document = child ? dynamic_cast<const KepDocument*>(child->GetDocument()) : nullptr;
+  const wxString status = document ? document->StatusText() : wxString();
+  if (status != m_shownStatus) {
+    m_shownStatus = status;
+    SetStatusText(status, 0);
+  }
 }
 
 void CMainFrame::OnToggleToolBar(wxCommandEvent&) {

@@ -18,8 +18,9 @@ class CMainFrame final : public wxDocMDIParentFrame {
   // The document window in front, if any.
   FourPaneFrame* ActiveDocumentFrame() const;
 
-  // Shows "CAP", "NUM" and "SCRL" while the key is on, and the active document's
-  // name in the title; called whenever the program becomes idle.
+  // Shows "CAP", "NUM" and "SCRL" while the key is on, the active document's
+  // name in the title and its status text in the message pane; called whenever
+  // the program becomes idle.
   void UpdateIdleState();
 
  protected:
@@ -30,6 +31,10 @@ class CMainFrame final : public wxDocMDIParentFrame {
   void OnToggleStatusBar(wxCommandEvent& event);
   void OnWindowNew(wxCommandEvent& event);
   void OnNextPane(wxCommandEvent& event);
+
+  // The status text last put into the message pane, which the menus' help texts
+  // borrow while a menu is open.
+  wxString m_shownStatus;
 };
 
 }  // namespace kep

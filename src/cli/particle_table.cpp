@@ -1,24 +1,13 @@
 #include "cli/particle_table.h"
 
-#include <charconv>
 #include <optional>
 
 #include "cli/result_json.h"
+#include "project/particle_columns.h"
 
 namespace kep::cli {
 
 namespace {
-
-constexpr const char* kColumns =
-    "particle,left,top,right,bottom,area,centroid_x,centroid_y,outline_points,dimension,reason,"
-    "r_squared,std_error,ci95_low,ci95_high,fit_points";
-
-// The shortest text that reads back as the same double.
-std::string Number(double value) {
-  char text[32];
-  const auto [end, error] = std::to_chars(text, text + sizeof text, value);
-  return error == std::errc() ? std::string(text, end) : std::string();
-}
 
 // A cell as RFC 4180 has it: quoted, quotes doubled, when it holds a comma, a
 // quote or a line end.
@@ -29,28 +18,6 @@ std::string Cell(const std::string& text) {
   return quoted + "\"";
 }
 
-struct Statistics {
-  std::optional<double> dimension;
-  std::optional<double> rSquared;
-  std::optional<double> stdError;
-  std::optional<double> ci95Low;
-  std::optional<double> ci95High;
-  std::optional<std::int32_t> fitPoints;
-};
-
-Statistics StatisticsOf(const MeasureResult& result) {
-  if (!result.HasDimension()) return {};
-  return {result.dimension, result.fit->rSquared, result.fit->stdError,
-          result.Ci95Low(), result.Ci95High(),    result.fit->pointCount};
-}
-
-template <typename T>
-std::string Optional(const std::optional<T>& value) {
-  if (!value) return "";
-  if constexpr (std::is_floating_point_v<T>) return Number(*value);
-  return std::to_string(*value);
-}
-
 template <typename T>
 nlohmann::ordered_json OptionalJson(const std::optional<T>& value) {
   return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
@@ -59,31 +26,29 @@ nlohmann::ordered_json OptionalJson(const std::optional<T>& value) {
 }  // namespace
 
 std::string ParticleTableHeader(bool withFile) {
-  return std::string(withFile ? "file," : "") + kColumns + "\n";
+  std::string header = withFile ? "file" : "";
+  for (const char* column : kParticleColumns) {
+    if (!header.empty()) header += ",";
+    header += column;
+  }
+  return header + "\n";
 }
 
 std::string ParticleTableRows(const std::vector<ParticleMeasurement>& particles,
                               const std::string* file) {
   std::string rows;
-  for (const ParticleMeasurement& p : particles) {
-    const ParticleRegion& r = p.region;
-    const Statistics s = StatisticsOf(p.result);
-    const std::string reason =
-        p.result.failure ? std::string(FailureCodeName(p.result.failure->code)) : std::string();
-    if (file != nullptr) rows += Cell(*file) + ",";
-    rows += std::to_string(p.number) + "," + std::to_string(r.left) + "," + std::to_string(r.top) +
-            "," + std::to_string(r.right) + "," + std::to_string(r.bottom) + "," +
-            std::to_string(r.area) + "," + Number(r.centroidX) + "," + Number(r.centroidY) + "," +
-            std::to_string(p.result.outlinePoints) + "," + Optional(s.dimension) + "," + reason +
-            "," + Optional(s.rSquared) + "," + Optional(s.stdError) + "," + Optional(s.ci95Low) +
-            "," + Optional(s.ci95High) + "," + Optional(s.fitPoints) + "\n";
+  for (const ParticleMeasurement& particle : particles) {
+    std::string row = file != nullptr ? Cell(*file) + "," : std::string();
+    for (const std::string& cell : ParticleCells(particle)) row += cell + ",";
+    row.back() = '\n';
+    rows += row;
   }
   return rows;
 }
 
 nlohmann::ordered_json ParticleJson(const ParticleMeasurement& p) {
   const ParticleRegion& r = p.region;
-  const Statistics s = StatisticsOf(p.result);
+  const ParticleStatistics s = StatisticsOf(p.result);
   nlohmann::ordered_json json;
   json["particle"] = p.number;
   json["left"] = r.left;

@@ -9,11 +9,9 @@
 
 namespace kep::cli {
 
-// The particle table as comma-separated text, one line per particle: particle,
-// left, top, right, bottom, area, centroid_x, centroid_y, outline_points,
-// dimension, reason, r_squared, std_error, ci95_low, ci95_high, fit_points, the
-// cells of a particle without a dimension empty but for its reason's code. A
-// table of many files has the file's path as given in a first column.
+// The particle table as comma-separated text: a line of the column titles, then
+// one line per particle with its cells (see ParticleCells). A table of many
+// files has the file's path as given in a first column.
 std::string ParticleTableHeader(bool withFile);
 std::string ParticleTableRows(const std::vector<ParticleMeasurement>& particles,
                               const std::string* file = nullptr);

@@ -9,10 +9,6 @@ namespace kep {
 
 namespace {
 
-bool EntersFit(const SeriesPoint& point, const FitRange& range) {
-  return point.x > 0 && point.y > 0 && range.Contains(point.x);
-}
-
 // The running sums of a least-squares line through (ln x, ln y), each rounded to
 // double after every point.
 struct LogSums {
@@ -115,6 +111,10 @@ Outcome<LogLogFit> FitLogLog(const PointSeries& series, const FitRange& range) {
   fit.stdError = std::sqrt(d.residual / (sums.n - 2.0) / d.spreadX);
   fit.halfWidth95 = TQuantile975(usable - 2) * fit.stdError;
   return fit;
+}
+
+bool EntersFit(const SeriesPoint& point, const FitRange& range) {
+  return point.x > 0 && point.y > 0 && range.Contains(point.x);
 }
 
 std::vector<double> LocalSlopes(const PointSeries& series, const FitRange& range) {

@@ -36,9 +36,12 @@ struct LogLogFit {
 
 inline constexpr std::int32_t kMinFitPoints = 4;
 
-// Fits natural logarithms through the points with x > 0 and y > 0 (the others
-// have no finite logarithm) whose x lies in the range, every one counting
-// equally, with the sums rounded to double after each point. Fails with
+// Whether the point enters a fit over the range: x and y above 0 (the others
+// have no finite logarithm), and x in the range.
+bool EntersFit(const SeriesPoint& point, const FitRange& range = {});
+
+// Fits natural logarithms through the points that enter the fit, every one
+// counting equally, with the sums rounded to double after each point. Fails with
 // too-few-points when fewer than kMinFitPoints such points remain, with
 // degenerate-fit when the line is not determined (every x the same), and with
 // no-scaling when every y is the same (the measure does not change with scale).

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 #include <wx/string.h>
 
@@ -96,7 +97,8 @@ class CInputForm final : public MethodForm {
   wxSizer* NewToolsGroup();
   wxSizer* NewParticleFields();
   bool BothImagesPresent() const;
-  bool GetEdges();
+  MeasureResult MeasureAnimated(const MeasureSettings& settings, MeasureOptions options);
+  std::string ImageName() const;
 
   // The engine and the working images of Get Edge and Calculate FD, kept from
   // command to command so that the copies of a large image find their memory

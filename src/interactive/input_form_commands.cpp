@@ -1,16 +1,24 @@
 // The input form's commands. Each takes the values from the controls first and
 // does nothing else when one is refused; then it works on the document's
 // images, sets what the right pane shows, and asks the other panes to redraw.
+// Get Edge and Calculate FD work on a thread of their own, and can be cancelled.
 
+#include <atomic>
+#include <memory>
+#include <new>
 #include <utility>
 
 #include "app/busy_scope.h"
 #include "app/canvas_pane.h"
 #include "app/dialog_service.h"
+#include "app/file_path.h"
 #include "app/four_pane_frame.h"
+#include "app/long_work.h"
 #include "app/pane_view.h"
+#include "app/table_window.h"
 #include "interactive/input_form.h"
 #include "interactive/kep_doc.h"
+#include "interactive/result_tables.h"
 #include "preprocess/preprocess_sequence.h"
 #include "preprocess/remove_regions.h"
 #include "preprocess/threshold.h"
@@ -76,26 +84,30 @@ void CInputForm::OnFillHoles() {
   NotifyOtherPanes();
 }
 
-void CInputForm::OnGetEdge() {
-  if (!TakeParticleValues()) return;
-  GetDocument()->m_rightPaneMode = kRightPaneImage;
-  BusyScope busy;
-  const bool done = GetEdges();
-  if (!done) Dialogs().ShowMessage(this, kNoEdgesMessage);
-  NotifyOtherPanes();
-}
-
 // The whole preparation for measuring, as the batch and the command line make
 // it: threshold, a background frame, small particles removed, small holes
 // filled; then the engine's outline image.
-bool CInputForm::GetEdges() {
-  if (!BothImagesPresent()) return false;
+void CInputForm::OnGetEdge() {
+  if (!TakeParticleValues()) return;
   CKEPDoc* document = GetDocument();
-  if (PrepareOutlines(m_workspace, document->m_leftImage, m_particleBrightness, Preprocessing())) {
-    return false;
+  std::optional<Failure> failure = Failure(FailureCode::kNoImage, "no image");
+  if (BothImagesPresent()) {
+    const std::int32_t particle = m_particleBrightness;
+    const PreprocessSettings preprocess = Preprocessing();
+    RunLongWork(this, "Get Edge", {"Getting the edges of " + ImageName()},
+                [&](const std::atomic<bool>& stop, ProgressReport&) {
+                  failure = PrepareOutlines(m_workspace, document->m_leftImage, particle,
+                                            preprocess, &stop);
+                });
+    if (Cancelled(failure)) return;
   }
-  document->m_rightImage.CopyFrom(m_workspace.engine.outlineImage);
-  return true;
+  document->m_rightPaneMode = kRightPaneImage;
+  if (failure) {
+    Dialogs().ShowMessage(this, kNoEdgesMessage);
+  } else {
+    document->m_rightImage.CopyFrom(m_workspace.engine.outlineImage);
+  }
+  NotifyOtherPanes();
 }
 
 // The two images have the same size, so exchanging them exchanges their pixels.
@@ -110,44 +122,67 @@ void CInputForm::OnSwap() {
   NotifyOtherPanes();
 }
 
-// The left image is measured as it is. The result shown before goes first, so
-// that nothing of it stands beside the steps of an animation; with "Animate" the
-// method draws its steps into the right pane. A failed calculation leaves no
-// result.
+// The left image is measured as it is, on a thread of its own, and the document
+// takes the result once the measurement has ended; a measurement that was
+// cancelled leaves the document as it was. While a particle table is open, the
+// particles are measured with it.
 void CInputForm::OnCalculateFD() {
   if (!TakeParticleValues()) return;
   CKEPDoc* document = GetDocument();
-  document->ClearResult();
-  NotifyOtherPanes();
   const MeasureSettings settings{
       .method = static_cast<std::uint32_t>(document->m_method),
       .params = {document->m_param1, document->m_param2, document->m_param3},
       .particle = m_particleBrightness};
-  auto* frame = dynamic_cast<FourPaneFrame*>(GetView()->GetFrame());
-  CanvasPane* animationPane =
-      m_animate && frame ? dynamic_cast<CanvasPane*>(frame->Pane(FourPaneFrame::kLowerRight))
-                         : nullptr;
+  const bool withParticles = TableWindow::IsOpen(*document, kParticlesTable);
+  MeasureOptions options{.keepOutline = true, .eachParticle = withParticles};
   MeasureResult result;
-  {
-    BusyScope busy(animationPane ? BusyScope::Painting::kKept : BusyScope::Painting::kBlocked);
-    DrawContext* animation = animationPane ? &animationPane->BeginLiveDrawing() : nullptr;
-    result = MeasureImage(m_workspace, document->m_leftImage, settings,
-                          {.keepOutline = true, .animation = animation});
-  }
-  if (result.HasDimension()) {
-    document->m_fractalDimension = result.dimension;
-    document->m_resultSeries = std::move(result.points);
-    document->m_resultSource = {document->m_loadedFile, document->m_method, settings.params,
-                                m_particleBrightness};
-    document->m_rightImage.CopyFrom(*result.outline);
+  if (m_animate) {
+    result = MeasureAnimated(settings, options);
   } else {
-    if (!result.failure->message.empty()) {
-      Dialogs().ShowMessage(this, wxString::FromUTF8(result.failure->message));
-    }
+    const std::string step =
+        "Measuring " + ImageName() + " with " + kMethods[settings.method].listText;
+    RunLongWork(this, "Calculate FD", {step}, [&](const std::atomic<bool>& stop, ProgressReport&) {
+      options.stop = &stop;
+      result = MeasureImage(m_workspace, document->m_leftImage, settings, options);
+    });
+    if (Cancelled(result.failure)) return;
+  }
+
+  auto measured = std::make_shared<ImageBuffer>();
+  if (!measured->CopyFrom(document->m_leftImage)) throw std::bad_alloc();
+  const std::string message = result.failure ? result.failure->message : std::string();
+  const bool found = result.HasDimension();
+  document->TakeCalculation(std::move(result),
+                            {document->m_loadedFile, document->m_method, settings.params,
+                             m_particleBrightness, std::move(measured)},
+                            withParticles);
+  if (!found) {
+    if (!message.empty()) Dialogs().ShowMessage(this, wxString::FromUTF8(message));
     Dialogs().ShowMessage(this, kNoDimensionMessage);
   }
   document->m_rightPaneMode = kRightPanePlot;
   NotifyOtherPanes();
+}
+
+// With "Animate" the method draws its steps into the right pane, on this thread.
+// The result shown before goes first, so that nothing of it stands beside the
+// steps.
+MeasureResult CInputForm::MeasureAnimated(const MeasureSettings& settings, MeasureOptions options) {
+  CKEPDoc* document = GetDocument();
+  document->ClearResult();
+  NotifyOtherPanes();
+  auto* frame = dynamic_cast<FourPaneFrame*>(GetView()->GetFrame());
+  auto* pane = frame ? dynamic_cast<CanvasPane*>(frame->Pane(FourPaneFrame::kLowerRight)) : nullptr;
+  BusyScope busy(pane ? BusyScope::Painting::kKept : BusyScope::Painting::kBlocked);
+  options.animation = pane ? &pane->BeginLiveDrawing() : nullptr;
+  return MeasureImage(m_workspace, document->m_leftImage, settings, options);
+}
+
+// The name of the file the images come from, or the window's when none has
+// loaded.
+std::string CInputForm::ImageName() const {
+  const wxString& file = GetDocument()->m_loadedFile;
+  return FileNameOf(PathBytes(file.empty() ? GetDocument()->GetUserReadableName() : file));
 }
 
 }  // namespace kep

@@ -12,6 +12,11 @@ enum CommandId : int {
   kIdWindowNew,
   kIdNextPane,
   kIdPreviousPane,
+  // Tables of a document in windows of their own, enabled where the document
+  // has them.
+  kIdSkippedFiles,
+  kIdParticles,
+  kIdLocalDimensions,
 };
 
 }  // namespace kep

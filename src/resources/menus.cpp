@@ -55,6 +55,8 @@ wxMenu* NewViewMenu() {
   auto* view = new wxMenu;
   view->AppendCheckItem(kIdViewToolBar, "&Toolbar");
   view->AppendCheckItem(kIdViewStatusBar, "&Status Bar");
+  view->AppendSeparator();
+  view->Append(kIdSkippedFiles, "S&kipped Files");
   return view;
 }
 
@@ -64,6 +66,9 @@ wxMenu* NewWindowMenu() {
   window->Append(wxID_MDI_WINDOW_CASCADE, "&Cascade");
   window->Append(wxID_MDI_WINDOW_TILE_HORZ, "&Tile");
   window->Append(wxID_MDI_WINDOW_ARRANGE_ICONS, "&Arrange Icons");
+  window->AppendSeparator();
+  window->Append(kIdParticles, "&Particles");
+  window->Append(kIdLocalDimensions, "&Local Dimensions");
   return window;
 }
 

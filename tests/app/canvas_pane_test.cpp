@@ -96,13 +96,6 @@ TEST_F(CanvasPaneTest, ImagesAreStretchedOverTheWholePane) {
   EXPECT_EQ(r.PixelAt(0, r.Height() / 2 + 1), kBlack);
 }
 
-TEST_F(CanvasPaneTest, RightPaneShowsItsImageOnlyInImageMode) {
-  SetGrey(m_document->m_rightImage, 1, 1, {0});
-  m_document->m_rightPaneMode = kRightPaneHistogram + 7;
-  auto right = PaneAt(FourPaneFrame::kLowerRight).RenderPicture();
-  EXPECT_TRUE(AllPixels(right->Raster(), [](Rgb pixel) { return pixel == WindowColour(); }));
-}
-
 TEST_F(CanvasPaneTest, LiveDrawingIsShownAtOnceAndStaysUntilTheNextUpdate) {
   CanvasPane& pane = PaneAt(FourPaneFrame::kLowerRight);
   int paints = 0;

@@ -16,21 +16,6 @@ std::uintmax_t SizeOf(const wxString& path) {
   return std::filesystem::file_size(path.utf8_string());
 }
 
-TEST_F(DocumentsTest, NewInteractiveDocumentStartsWithoutImageOrResult) {
-  auto* document = dynamic_cast<CKEPDoc*>(NewDocument(0));
-  ASSERT_TRUE(document != nullptr);
-  EXPECT_FALSE(document->m_loadedImage.IsLoaded());
-  EXPECT_FALSE(document->m_leftImage.IsLoaded());
-  EXPECT_FALSE(document->m_rightImage.IsLoaded());
-  EXPECT_EQ(document->m_rightPaneMode, kRightPaneImage);
-  EXPECT_EQ(document->m_method, 0);
-  EXPECT_EQ(document->m_fractalDimension, -1.0);
-  EXPECT_EQ(document->m_resultSeries.Count(), 0);
-  EXPECT_EQ(document->m_theoryValueText, " ");
-  EXPECT_EQ(document->m_errorLabelText, " ");
-  EXPECT_FALSE(document->IsModified());
-}
-
 TEST_F(DocumentsTest, UntitledDocumentsAreNumberedPerType) {
   const wxString first = NewDocument(0)->GetTitle();
   const wxString project = NewDocument(1)->GetTitle();
@@ -41,28 +26,6 @@ TEST_F(DocumentsTest, UntitledDocumentsAreNumberedPerType) {
   EXPECT_EQ(second, wxString::Format("KEP%ld", number + 1));
   EXPECT_TRUE(project.StartsWith("PROJECT"));
   EXPECT_EQ(FrameOf(App().DocManager().GetCurrentDocument())->GetTitle(), second);
-}
-
-TEST_F(DocumentsTest, ResetForgetsImagesAndResult) {
-  auto* document = dynamic_cast<CKEPDoc*>(NewDocument(0));
-  document->m_leftImage.Create(4, 3, 1);
-  document->m_rightImage.Create(4, 3, 1);
-  document->m_loadedImage.Create(4, 3, 1);
-  document->m_rightPaneMode = kRightPanePlot;
-  document->m_fractalDimension = 1.25;
-  document->m_resultSeries.Append(2, 40);
-  document->m_errorValueText = "3 %";
-
-  document->Reset();
-
-  EXPECT_EQ(document->m_leftImage.ByteCount(), 0u);
-  EXPECT_EQ(document->m_rightImage.ByteCount(), 0u);
-  EXPECT_EQ(document->m_loadedImage.ByteCount(), 0u);
-  EXPECT_EQ(document->m_rightPaneMode, kRightPaneImage);
-  EXPECT_EQ(document->m_fractalDimension, -1.0);
-  EXPECT_EQ(document->m_resultSeries.Count(), 0);
-  EXPECT_EQ(document->m_resultSeries.Capacity(), 0);
-  EXPECT_EQ(document->m_errorValueText, " ");
 }
 
 TEST_F(DocumentsTest, SaveWritesAnEmptyFileOverWhateverWasThere) {

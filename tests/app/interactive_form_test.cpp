@@ -17,11 +17,6 @@ namespace {
 
 using InteractiveFormTest = InteractiveWindowTest;
 
-wxString AccessibleName(wxWindow& control) {
-  return wxString::FromUTF8(
-      atk_object_get_name(gtk_widget_get_accessible(control.GetConnectWidget())));
-}
-
 // Every shown control lies inside the pane and shows its whole text.
 void ExpectNothingClipped(wxWindow& pane) {
   const int right = pane.GetScreenRect().GetRight();

@@ -1,5 +1,7 @@
 #include "interactive_window.h"
 
+#include <random>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -7,6 +9,7 @@
 #include <wx/textctrl.h>
 
 #include "app/four_pane_frame.h"
+#include "support/image_file_bytes.h"
 
 namespace kep::test {
 
@@ -64,6 +67,14 @@ wxArrayString InteractiveWindowTest::Rows() const { return Output().m_dataList->
 
 std::string SamplePath(const std::string& name) {
   return std::string(KEP_SAMPLES_DIR) + "/" + name;
+}
+
+std::string WriteLargeNoise(const TempDir& dir, const std::string& name) {
+  constexpr std::int32_t kSide = 2500;
+  Bytes rows(static_cast<std::size_t>(kSide) * kSide);
+  std::mt19937 random(7);
+  for (std::uint8_t& pixel : rows) pixel = random() % 3 == 0 ? 255 : 0;
+  return dir.Write(name, BmpBuilder(kSide, kSide).Palette(GreyPalette()).Rows(rows).Build());
 }
 
 }  // namespace kep::test

@@ -7,6 +7,7 @@
 #include "interactive/input_form.h"
 #include "interactive/kep_doc.h"
 #include "plot/ui/output_form.h"
+#include "support/temp_dir.h"
 #include "test_app.h"
 
 class wxListBox;
@@ -39,5 +40,8 @@ class InteractiveWindowTest : public AppTest {
 
 // A sample picture of the project by its file name.
 std::string SamplePath(const std::string& name);
+// A noisy picture large enough that measuring it takes seconds, written into the
+// directory under that name.
+std::string WriteLargeNoise(const TempDir& dir, const std::string& name);
 
 }  // namespace kep::test

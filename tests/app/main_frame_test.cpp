@@ -1,4 +1,3 @@
-#include <wx/accel.h>
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/menu.h>
@@ -64,67 +63,25 @@ TEST_F(MainFrameTest, DocumentMenusHaveTheirTextsAndShortcuts) {
   EXPECT_EQ(Labels(*bar.GetMenu(1)),
             (std::vector<wxString>{"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
                                    "&Paste\tCtrl+V"}));
-  EXPECT_EQ(Labels(*bar.GetMenu(2)), (std::vector<wxString>{"&Toolbar", "&Status Bar"}));
+  EXPECT_EQ(Labels(*bar.GetMenu(2)),
+            (std::vector<wxString>{"&Toolbar", "&Status Bar", "-", "S&kipped Files"}));
   EXPECT_EQ(Labels(*bar.GetMenu(3)),
-            (std::vector<wxString>{"&New Window", "&Cascade", "&Tile", "&Arrange Icons"}));
+            (std::vector<wxString>{"&New Window", "&Cascade", "&Tile", "&Arrange Icons", "-",
+                                   "&Particles", "&Local Dimensions"}));
   EXPECT_EQ(Labels(*bar.GetMenu(4)), (std::vector<wxString>{"&About KEP..."}));
 }
 
 TEST_F(MainFrameTest, EditCommandsAndWindowArrangementStayDisabled) {
   wxMenuBar& bar = *FrameOf(NewDocument(0))->GetMenuBar();
-  // Copy and the exports wait for a result.
+  // Copy, the exports and the tables wait for a result, or a project's run.
   for (int id : {int{wxID_UNDO}, int{wxID_CUT}, int{wxID_COPY}, int{wxID_PASTE},
-                 int{kIdExportPlot}, int{kIdExportPoints}, int{wxID_MDI_WINDOW_CASCADE},
+                 int{kIdExportPlot}, int{kIdExportPoints}, int{kIdParticles},
+                 int{kIdLocalDimensions}, int{kIdSkippedFiles}, int{wxID_MDI_WINDOW_CASCADE},
                  int{wxID_MDI_WINDOW_TILE_HORZ}, int{wxID_MDI_WINDOW_ARRANGE_ICONS}}) {
     EXPECT_FALSE(IsEnabledAfterUpdate(bar, id)) << id;
   }
   for (int id : {int{wxID_SAVE}, int{wxID_SAVEAS}, int{wxID_CLOSE}, int{kIdWindowNew}}) {
     EXPECT_TRUE(IsEnabledAfterUpdate(bar, id)) << id;
-  }
-}
-
-TEST_F(MainFrameTest, AcceleratorTableHasEveryShortcut) {
-  const wxAcceleratorTable* table = App().MainFrame().GetAcceleratorTable();
-  struct Key {
-    bool control, shift, alt;
-    int code;
-    int command;
-  };
-  const Key keys[] = {
-      {true, false, false, 'N', wxID_NEW},     {true, false, false, 'O', wxID_OPEN},
-      {true, false, false, 'S', wxID_SAVE},    {true, false, false, 'P', wxID_PRINT},
-      {true, false, false, 'Z', wxID_UNDO},    {false, false, true, WXK_BACK, wxID_UNDO},
-      {true, false, false, 'X', wxID_CUT},     {false, true, false, WXK_DELETE, wxID_CUT},
-      {true, false, false, 'C', wxID_COPY},    {true, false, false, WXK_INSERT, wxID_COPY},
-      {true, false, false, 'V', wxID_PASTE},   {false, true, false, WXK_INSERT, wxID_PASTE},
-      {false, false, false, WXK_F6, kIdNextPane}, {false, true, false, WXK_F6, kIdPreviousPane},
-  };
-  for (const Key& key : keys) {
-    wxKeyEvent event(wxEVT_KEY_DOWN);
-    event.m_keyCode = key.code;
-    event.SetControlDown(key.control);
-    event.SetShiftDown(key.shift);
-    event.SetAltDown(key.alt);
-    EXPECT_EQ(table->GetCommand(event), key.command) << key.code;
-  }
-}
-
-TEST_F(MainFrameTest, ToolBarHasItsToolsInOrder) {
-  wxToolBar& toolBar = *App().MainFrame().GetToolBar();
-  const int expected[] = {wxID_NEW, wxID_OPEN, wxID_SAVE, wxID_SEPARATOR, wxID_CUT,
-                          wxID_COPY, wxID_PASTE, wxID_SEPARATOR, wxID_PRINT, wxID_SEPARATOR,
-                          wxID_ABOUT};
-  ASSERT_EQ(toolBar.GetToolsCount(), std::size(expected));
-  for (size_t i = 0; i < std::size(expected); ++i) {
-    const wxToolBarToolBase* tool = toolBar.GetToolByPos(static_cast<int>(i));
-    if (expected[i] == wxID_SEPARATOR) {
-      EXPECT_TRUE(tool->IsSeparator()) << i;
-      continue;
-    }
-    EXPECT_EQ(tool->GetId(), expected[i]);
-    EXPECT_TRUE(tool->GetNormalBitmap().IsOk()) << i;
-    EXPECT_FALSE(tool->GetShortHelp().empty()) << i;
-    EXPECT_FALSE(tool->GetLongHelp().empty()) << i;
   }
 }
 

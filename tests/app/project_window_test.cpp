@@ -7,6 +7,7 @@
 #include <wx/choice.h>
 #include <wx/clipbrd.h>
 #include <wx/combobox.h>
+#include <wx/listctrl.h>
 #include <wx/textctrl.h>
 
 #include "app/app_settings.h"
@@ -15,12 +16,16 @@
 #include "app/export_commands.h"
 #include "app/file_path.h"
 #include "app/four_pane_frame.h"
+#include "app/progress_window.h"
+#include "app/table_pane.h"
+#include "app/table_window.h"
 #include "app/update_hint.h"
 #include "interactive_window.h"
 #include "project/ui/kep_project_doc.h"
 #include "project/ui/multi_select_list_box.h"
 #include "project/ui/project_input_form.h"
 #include "project/ui/project_view.h"
+#include "resources/command_ids.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 
@@ -101,6 +106,18 @@ class ProjectWindowTest : public AppTest {
   wxArrayString ListingEntries() const { return Listing().GetStrings(); }
 
   std::string HomeFile(const std::string& name) const { return (m_home.Path() / name).string(); }
+
+  wxString StatusText() const {
+    PumpEvents();
+    return App().MainFrame().GetStatusBar()->GetStatusText(0);
+  }
+
+  TableWindow* SkippedFiles() const {
+    for (wxWindow* child : FrameOf(m_document)->GetChildren()) {
+      if (auto* table = dynamic_cast<TableWindow*>(child)) return table;
+    }
+    return nullptr;
+  }
 
   TempDir m_home;
   CKepProjectDoc* m_document = nullptr;
@@ -248,18 +265,11 @@ TEST_F(ProjectWindowTest, TheBatchRunWritesTheReportOfTheCommandLineAndShowsTheR
   EXPECT_EQ(TakeMessages(), std::vector<wxString>{"Please enter an integer between 1 and 10000."});
   dynamic_cast<wxTextCtrl*>(Form().FindWindow(kIdProjectParam1))->ChangeValue("8");
 
-  // A request to close the window, made while the run lasts, is refused.
-  FourPaneFrame* frame = FrameOf(m_document);
-  auto* close = new wxCloseEvent(wxEVT_CLOSE_WINDOW, frame->GetId());
-  close->SetCanVeto(true);
-  frame->GetEventHandler()->QueueEvent(close);
   const std::string report = HomeFile("report.txt");
   RunTo(report);
 
-  EXPECT_EQ(TakeMessages(),
-            (std::vector<wxString>{kBusyCloseMessage, "Please Select Bitmap or TIFF",
-                                   "Please Select Bitmap or TIFF"}));
-  ASSERT_EQ(FrameOf(m_document), frame);
+  EXPECT_EQ(TakeMessages(), (std::vector<wxString>{"Please Select Bitmap or TIFF",
+                                                   "Please Select Bitmap or TIFF"}));
   std::vector<std::string> args = {
       "batch", "--report", HomeFile("cli.txt"), "--method", "2", "--params", "8", "25",
       "1",     "--plot",   HomeFile("cli.png")};
@@ -270,6 +280,16 @@ TEST_F(ProjectWindowTest, TheBatchRunWritesTheReportOfTheCommandLineAndShowsTheR
   EXPECT_EQ(Files().SelectedIndices(), std::vector<int>{2}) << "the last measured file";
   EXPECT_EQ(Form().m_param2, 25) << "the parameters stay as typed";
   EXPECT_FALSE(m_document->IsModified());
+  EXPECT_EQ(StatusText(),
+            "Files: 2 measured, 0 gave no dimension, 3 skipped (View > Skipped Files)");
+  Command(kIdSkippedFiles);
+  ASSERT_TRUE(SkippedFiles() != nullptr);
+  EXPECT_EQ(AccessibleName(SkippedFiles()->Pane().List()), "Skipped Files");
+  EXPECT_EQ(SkippedFiles()->Pane().Table().rows,
+            (std::vector<std::vector<wxString>>{
+                {PathText(HomeFile("second.Bmp")), "Please Select Bitmap or TIFF"},
+                {PathText(HomeFile("broken.bmp")), "the bitmap headers are cut short"},
+                {PathText(HomeFile("x.tif/img")), "Please Select Bitmap or TIFF"}}));
 
   // The single-image plot shows the caret entry's own result: none for entry
   // 1, and still the third file's after the first leaves the list.
@@ -326,6 +346,45 @@ TEST_F(ProjectWindowTest, TheBatchRunWritesTheReportOfTheCommandLineAndShowsTheR
                         "image is useless)\r\n")
                 .size());
   EXPECT_TRUE(m_document->m_dimensions.empty());
+}
+
+// Cancelled from its progress window, a run leaves the results of the run
+// before and writes no report; meanwhile the window stays open.
+TEST_F(ProjectWindowTest, ACancelledRunKeepsThePreviousResultsAndWritesNoReport) {
+  CopySample("koch-island-8bit.bmp", HomeFile("koch.bmp"));
+  SetFiles({HomeFile("koch.bmp")});
+  Choose(kIdProjectMethod, 0);
+  RunTo(HomeFile("first.txt"));
+  const std::vector<double> dimensions = m_document->m_dimensions;
+  const wxString status = StatusText();
+  ASSERT_EQ(dimensions.size(), 1u);
+
+  // Noise measured without pre-processing takes seconds.
+  for (const auto& [id, value] : {std::pair{kIdProjectBrightPercent, "100"},
+                                  {kIdProjectMinParticleSize, "0"},
+                                  {kIdProjectMinHoleSize, "0"}}) {
+    dynamic_cast<wxTextCtrl*>(Form().FindWindow(id))->ChangeValue(value);
+  }
+  TempDir big;
+  m_document->m_files.insert(m_document->m_files.begin(),
+                             {WriteLargeNoise(big, "one.bmp"), WriteLargeNoise(big, "two.bmp")});
+  NotifyPanes(*m_document, Change::kFileList);
+  // A request to close the window while the run lasts is refused; Esc cancels.
+  FourPaneFrame* frame = FrameOf(m_document);
+  Dialogs().whileInProgress = [frame](ProgressWindow& progress) {
+    wxCloseEvent close(wxEVT_CLOSE_WINDOW, frame->GetId());
+    close.SetCanVeto(true);
+    frame->ProcessWindowEvent(close);
+    PressEscape(progress);
+  };
+  RunTo(HomeFile("second.txt"));
+  EXPECT_EQ(TakeMessages(), std::vector<wxString>{kBusyCloseMessage});
+  ASSERT_EQ(FrameOf(m_document), frame);
+  EXPECT_EQ(Dialogs().progressSteps, std::vector<wxString>{"file 1 of 3: one.bmp"});
+  EXPECT_FALSE(fs::exists(HomeFile("second.txt")));
+  EXPECT_EQ(m_document->m_dimensions, dimensions);
+  EXPECT_EQ(StatusText(), status);
+  EXPECT_TRUE(Form().IsEnabled());
 }
 
 TEST_F(ProjectWindowTest, TheImagePaneKeepsTheAspectRatioAndShowsTheFirstFileWithoutASelection) {

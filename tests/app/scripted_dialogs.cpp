@@ -1,6 +1,9 @@
 #include "scripted_dialogs.h"
 
 #include <gtest/gtest.h>
+#include <wx/window.h>
+
+#include "app/progress_window.h"
 
 namespace kep::test {
 
@@ -35,6 +38,19 @@ wxString ScriptedDialogs::AskSavePath(wxWindow*, const wxString&, const wxString
   return Next(savePaths, "save-file", wxString());
 }
 
+void ScriptedDialogs::ShowProgress(ProgressWindow& window) {
+  window.Show();
+  progressSteps.push_back(window.StepText());
+  if (whileInProgress) window.CallAfter([this, &window] { whileInProgress(window); });
+}
+
 void ScriptedDialogs::Clear() { *this = ScriptedDialogs(); }
+
+void PressEscape(wxWindow& window) {
+  wxKeyEvent esc(wxEVT_CHAR_HOOK);
+  esc.m_keyCode = WXK_ESCAPE;
+  esc.SetEventObject(&window);
+  window.GetEventHandler()->ProcessEvent(esc);
+}
 
 }  // namespace kep::test

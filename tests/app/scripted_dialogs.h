@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "app/dialog_service.h"
@@ -16,8 +17,12 @@ class ScriptedDialogs final : public DialogService {
   wxString AskOpenPath(wxWindow* parent, const wxString& filter) override;
   wxString AskSavePath(wxWindow* parent, const wxString& defaultName,
                        const wxString& filter) override;
+  // Shows the window, notes its step and, once it is on the screen, does what
+  // the script says while the work goes on.
+  void ShowProgress(ProgressWindow& window) override;
 
   std::deque<int> choices;
+  std::function<void(ProgressWindow&)> whileInProgress;
   std::deque<wxString> openPaths;
   std::deque<wxString> savePaths;
 
@@ -25,9 +30,14 @@ class ScriptedDialogs final : public DialogService {
   std::vector<wxString> messages;
   std::vector<wxString> choiceTitles;
   std::vector<wxArrayString> choicesOffered;
+  // The first step each progress window showed.
+  std::vector<wxString> progressSteps;
 
   // Forgets the script and the record.
   void Clear();
 };
+
+// Presses Esc in the window, as its own key handling receives the key.
+void PressEscape(wxWindow& window);
 
 }  // namespace kep::test

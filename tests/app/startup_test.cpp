@@ -23,20 +23,6 @@ TEST_F(StartupTest, WithoutArgumentsAsksWhichTypeToCreateAndCreatesIt) {
   EXPECT_TRUE(Startup().mainFrameShown);
 }
 
-TEST_F(StartupTest, TypesAreRegisteredInteractiveFirst) {
-  const wxDocTemplateVector types = App().DocManager().GetTemplatesVector();
-  ASSERT_EQ(types.size(), 2u);
-  const auto* interactive = dynamic_cast<KepDocTemplate*>(types[0]);
-  const auto* project = dynamic_cast<KepDocTemplate*>(types[1]);
-  ASSERT_TRUE(interactive && project);
-  EXPECT_EQ(interactive->GetDescription(), "KEP");
-  EXPECT_EQ(interactive->Strings().typeId, "KEP.Document");
-  EXPECT_EQ(interactive->Strings().typeName, "KEP Document");
-  EXPECT_EQ(project->GetDescription(), "PROJECT");
-  EXPECT_EQ(project->Strings().typeId, "PROJECT.Document");
-  EXPECT_TRUE(project->Strings().filterExtension.empty());
-}
-
 TEST_F(StartupTest, FileNameOnTheCommandLineOpensAnEmptyInteractiveDocument) {
   const wxString path = PathInHome("sample.prj");
   std::ofstream(path.ToStdString()) << "whatever it holds";

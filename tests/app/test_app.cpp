@@ -2,6 +2,7 @@
 
 #include <thread>
 
+#include <gtk/gtk.h>
 #include <wx/app.h>
 #include <wx/docview.h>
 
@@ -12,6 +13,11 @@
 #include "app/pane_view.h"
 
 namespace kep::test {
+
+wxString AccessibleName(wxWindow& control) {
+  return wxString::FromUTF8(
+      atk_object_get_name(gtk_widget_get_accessible(control.GetConnectWidget())));
+}
 
 void PumpEvents() {
   for (int round = 0; round < 3; ++round) {

@@ -14,6 +14,7 @@
 #include "scripted_dialogs.h"
 
 class wxDocument;
+class wxWindow;
 
 // Lets failing expectations show the texts they compared.
 inline void PrintTo(const wxString& text, std::ostream* out) {
@@ -43,6 +44,9 @@ struct StartupRecord {
   bool mainFrameShown = false;
 };
 const StartupRecord& Startup();
+
+// The name assistive technology reads for the control.
+wxString AccessibleName(wxWindow& control);
 
 // Lets the toolkit process what is pending: window sizes, repaints, idle work
 // and deferred deletions.

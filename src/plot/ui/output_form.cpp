@@ -33,6 +33,14 @@ wxString COutputForm::DataRow(std::int32_t x, std::int32_t y) {
   return wxString::Format("%s%-20d%s%-10d", kBeforeX, x, kBeforeY, y);
 }
 
+// The bounds by the dimension's own three-decimal rule, so that the dimension
+// shown always lies between the bounds shown.
+wxString COutputForm::IntervalText(const std::optional<DimensionInterval>& interval) {
+  if (!interval) return {};
+  return wxString::Format("95 %% interval: %s to %s (n = %d)", ThreeDecimal(interval->low),
+                          ThreeDecimal(interval->high), interval->points);
+}
+
 bool COutputForm::Create(wxWindow* parent, wxDocument& document, wxWindow& frame) {
   if (!FormPane::Create(parent, document, frame)) return false;
   BuildControls();
@@ -60,6 +68,8 @@ void COutputForm::BuildControls() {
   for (wxStaticText* text : {theoryLabel, theoryValue, errorLabel, errorValue}) {
     results->Add(text, 0, wxALIGN_CENTRE_VERTICAL | wxRIGHT, kGap);
   }
+  // Under the dimension, how far it is known.
+  auto* intervalText = new wxStaticText(this, wxID_ANY, wxString());
 
   // The box's controls are the form's: a box that holds its controls itself asks
   // for the room they had at their widest, so the pane could never narrow it.
@@ -80,6 +90,7 @@ void COutputForm::BuildControls() {
 
   auto* form = new wxBoxSizer(wxVERTICAL);
   form->Add(results, 0, wxLEFT | wxRIGHT | wxTOP, kGap);
+  form->Add(intervalText, 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, kGap);
   form->Add(data, 1, wxEXPAND | wxALL, kGap);
   SetSizer(form);
   AlignHeadings();
@@ -89,6 +100,7 @@ void COutputForm::BuildControls() {
   m_fields.AddText(*theoryValue, m_theoryValueText);
   m_fields.AddText(*theoryLabel, m_theoryLabelText);
   m_fields.AddText(*fdText, m_fdText);
+  m_fields.AddText(*intervalText, m_intervalText);
   m_fields.AddText(*m_xHeadingLabel, m_xHeading);
   m_fields.AddText(*m_yHeadingLabel, m_yHeading);
 }
@@ -128,6 +140,7 @@ void COutputForm::OnUpdate(DocumentPane*, wxObject*) {
   if (m_dataList->GetStrings() != rows) m_dataList->Set(rows);
   const double dimension = document->ResultDimension();
   m_fdText = dimension >= 0.0 ? wxString(ThreeDecimal(dimension)) : wxString(kNoDimensionText);
+  m_intervalText = IntervalText(document->ResultInterval());
   m_errorValueText = document->ErrorValueText();
   m_errorLabelText = document->ErrorLabelText();
   m_theoryValueText = document->TheoryValueText();

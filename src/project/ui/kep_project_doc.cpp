@@ -4,9 +4,12 @@
 
 #include "app/export_commands.h"
 #include "app/file_path.h"
+#include "app/table_window.h"
 #include "plot/dimension_plot.h"
 #include "project/report_format.h"
 #include "project/ui/directory_listing.h"
+#include "project/ui/skipped_file_table.h"
+#include "resources/command_ids.h"
 
 namespace kep {
 
@@ -15,6 +18,10 @@ CKepProjectDoc::CKepProjectDoc() {
   Bind(wxEVT_UPDATE_UI, &CKepProjectDoc::OnUpdateCopy, this, wxID_COPY);
   Bind(wxEVT_MENU, &CKepProjectDoc::OnExportPlot, this, kIdExportPlot);
   Bind(wxEVT_UPDATE_UI, &CKepProjectDoc::OnUpdateExportPlot, this, kIdExportPlot);
+  Bind(wxEVT_MENU, &CKepProjectDoc::OnSkippedFiles, this, kIdSkippedFiles);
+  Bind(
+      wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(m_runSummary.has_value()); },
+      kIdSkippedFiles);
 }
 
 void CKepProjectDoc::InsertFiles(const std::vector<std::string>& paths) {
@@ -71,12 +78,24 @@ std::optional<std::size_t> CKepProjectDoc::CaretResult() const {
   return ResultOf(m_files[static_cast<std::size_t>(m_caretFile)]);
 }
 
-void CKepProjectDoc::TakeResults(BatchResults results, const std::vector<std::string>& files) {
+void CKepProjectDoc::TakeResults(BatchResults results, const std::vector<std::string>& files,
+                                 const BatchSummary& summary, std::vector<SkippedFile> skipped) {
   static_cast<BatchResults&>(*this) = std::move(results);
   m_resultFiles.clear();
   for (double imageNumber : m_imageNumbers) {
     m_resultFiles.push_back(files[static_cast<std::size_t>(imageNumber) - 1]);
   }
+  m_runSummary = summary;
+  m_skippedFiles = std::move(skipped);
+}
+
+wxString CKepProjectDoc::StatusText() const {
+  if (!m_runSummary) return {};
+  const BatchSummary& run = *m_runSummary;
+  wxString text = wxString::Format("Files: %d measured, %d gave no dimension, %d skipped",
+                                   static_cast<int>(run.measured), static_cast<int>(run.failed),
+                                   static_cast<int>(run.skipped));
+  return run.skipped > 0 ? text + " (View > Skipped Files)" : text;
 }
 
 // Each file of the list with the dimension of the last run, as the report
@@ -98,5 +117,11 @@ void CKepProjectDoc::OnExportPlot(wxCommandEvent&) {
 }
 
 void CKepProjectDoc::OnUpdateExportPlot(wxUpdateUIEvent& event) { event.Enable(Count() > 0); }
+
+void CKepProjectDoc::OnSkippedFiles(wxCommandEvent&) {
+  TableWindow::Show(*GetDocumentWindow(), *this, "Skipped Files", [](const wxDocument& document) {
+    return SkippedFileTable(dynamic_cast<const CKepProjectDoc&>(document));
+  });
+}
 
 }  // namespace kep

@@ -8,14 +8,23 @@
 #include "app/method_form.h"
 #include "image/image_buffer.h"
 #include "project/batch_results.h"
+#include "project/batch_run.h"
 
 namespace kep {
 
+// A file of a run that got no line in the report, and why.
+struct SkippedFile {
+  std::string path;
+  std::string reason;
+};
+
 // The project document: its image files with the entries selected in their list,
 // the run settings that the project form edits, and the results of the last
-// batch run, one entry per measured image in file-list order. It has no file of
-// its own and never counts as modified. Edit > Copy copies the file list with
-// the dimensions, File > Export Plot writes the dimension plot.
+// batch run, one entry per measured image in file-list order, with how many
+// files it measured and which it skipped. It has no file of its own and never
+// counts as modified. Edit > Copy copies the file list with the dimensions, File
+// > Export Plot writes the dimension plot, View > Skipped Files lists the files
+// the last run skipped with their reasons.
 class CKepProjectDoc final : public KepDocument, public BatchResults, public MethodChoice {
  public:
   CKepProjectDoc();
@@ -43,8 +52,11 @@ class CKepProjectDoc final : public KepDocument, public BatchResults, public Met
   std::optional<std::size_t> ResultOf(const std::string& file) const;
   std::optional<std::size_t> CaretResult() const;
 
-  // Takes the results of a run over `files`.
-  void TakeResults(BatchResults results, const std::vector<std::string>& files);
+  // Takes the results of a run over `files` that ran to its end.
+  void TakeResults(BatchResults results, const std::vector<std::string>& files,
+                   const BatchSummary& summary, std::vector<SkippedFile> skipped);
+  // How the last run went: "Files: 10 measured, 2 gave no dimension, 3 skipped".
+  wxString StatusText() const override;
 
   // The project's image files, in report order: paths as the file system's bytes.
   std::vector<std::string> m_files;
@@ -54,6 +66,9 @@ class CKepProjectDoc final : public KepDocument, public BatchResults, public Met
   int m_caretFile = -1;
   // The file of each entry of the results.
   std::vector<std::string> m_resultFiles;
+  // The counts of the last run, and the files it skipped; none before a run.
+  std::optional<BatchSummary> m_runSummary;
+  std::vector<SkippedFile> m_skippedFiles;
 
   // The image the image pane shows.
   ImageBuffer m_image;
@@ -63,6 +78,7 @@ class CKepProjectDoc final : public KepDocument, public BatchResults, public Met
   void OnUpdateCopy(wxUpdateUIEvent& event);
   void OnExportPlot(wxCommandEvent& event);
   void OnUpdateExportPlot(wxUpdateUIEvent& event);
+  void OnSkippedFiles(wxCommandEvent& event);
 };
 
 }  // namespace kep
