@@ -75,27 +75,8 @@ def seconds(work):
     return time.perf_counter() - start
 
 
-# A script that starts each long call and says when a KeyboardInterrupt ends it.
-INTERRUPTED = """
-import sys, numpy as np, kep
-cells = np.random.default_rng(1).random((512, 512)) > 0.5
-image = np.kron(cells, np.ones((16, 16), bool))
-image[::16, :] = image[:, ::16] = False
-calls = {
-    "measure": lambda: kep.measure(image, params=(1, 200, 1)),
-    "particles": lambda: kep.particles(image),
-    "prep": lambda: kep.prep(image, min_hole=1000000),
-    "outline": lambda: kep.outline(image, prep=True),
-    "batch": lambda: kep.batch([sys.argv[1]] * 5000, sys.argv[2], jobs=2),
-}
-for name, call in calls.items():
-    print(name, flush=True)
-    try:
-        call()
-        print("not interrupted", flush=True)
-    except KeyboardInterrupt:
-        print("interrupted", flush=True)
-"""
+# The script that starts each long call and says when a KeyboardInterrupt ends it.
+INTERRUPTED = str(pathlib.Path(__file__).parent.parent / "tests" / "python" / "interrupted_calls.py")
 
 
 def interrupt_milliseconds(picture, report, rounds=3):
@@ -103,14 +84,16 @@ def interrupt_milliseconds(picture, report, rounds=3):
     line the script prints on its KeyboardInterrupt."""
     slowest = {}
     for _ in range(rounds):
-        child = subprocess.Popen([sys.executable, "-c", INTERRUPTED, picture, report],
+        child = subprocess.Popen([sys.executable, INTERRUPTED, picture, report, "5000", "2"],
                                  stdout=subprocess.PIPE, text=True)
         for line in child.stdout:
-            name = line.strip()
+            if not line.startswith("start "):
+                break  # the measurement after the calls
+            name = line.split()[1]
             time.sleep(0.3)
             sent = time.perf_counter()
             child.send_signal(signal.SIGINT)
-            if child.stdout.readline() != "interrupted\n":
+            if child.stdout.readline() != f"interrupted {name}\n":
                 raise RuntimeError(f"{name} ended before the signal")
             slowest[name] = max(slowest.get(name, 0.0), (time.perf_counter() - sent) * 1000)
         child.wait()

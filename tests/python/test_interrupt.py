@@ -11,34 +11,16 @@ import time
 import kep
 from conftest import sample
 
-# Each call takes seconds; the parent interrupts it shortly after it starts.
-SCRIPT = """
-import sys, numpy as np, kep
-cells = np.random.default_rng(1).random((512, 512)) > 0.5
-image = np.kron(cells, np.ones((16, 16), bool))
-image[::16, :] = image[:, ::16] = False
-calls = {
-    "measure": lambda: kep.measure(image, params=(1, 200, 1)),
-    "particles": lambda: kep.particles(image),
-    "prep": lambda: kep.prep(image, min_hole=1000000),
-    "outline": lambda: kep.outline(image, prep=True),
-    "batch": lambda: kep.batch([sys.argv[1]] * 20000, sys.argv[2], jobs=1),
-}
-for name, call in calls.items():
-    print("start", name, flush=True)
-    try:
-        call()
-        print("finished", name, flush=True)
-    except KeyboardInterrupt:
-        print("interrupted", name, flush=True)
-print(kep.measure(kep.load(sys.argv[1])).dimension, flush=True)
-"""
+# The calls, each of which takes seconds; the parent interrupts each shortly
+# after it starts.
+SCRIPT = str(pathlib.Path(__file__).with_name("interrupted_calls.py"))
 
 
 def test_ctrl_c_interrupts_every_long_call_at_once(tmp_path):
     report = tmp_path / "report.txt"
-    child = subprocess.Popen([sys.executable, "-c", SCRIPT, sample("disc-8bit.bmp"), str(report)],
-                             stdout=subprocess.PIPE, text=True, env=os.environ)
+    child = subprocess.Popen(
+        [sys.executable, SCRIPT, sample("disc-8bit.bmp"), str(report), "20000", "1"],
+        stdout=subprocess.PIPE, text=True, env=os.environ)
     try:
         for name in ["measure", "particles", "prep", "outline", "batch"]:
             assert child.stdout.readline() == f"start {name}\n"
