@@ -24,10 +24,12 @@ pixels=$((4096 * 4096))
 # Peak memory allowed for measuring one image: 8 bytes per pixel and 64 MiB, in KiB.
 budget_kib=$(((8 * pixels + 64 * 1024 * 1024) / 1024))
 
-# Prints "seconds peak-KiB" of one command (its output discarded).
+# Prints "seconds peak-KiB" of one command (its output discarded). A command that
+# exits non-zero (a measurement without a dimension) makes time write a line
+# about it first.
 timed() {
   /usr/bin/time -f '%e %M' -o "$work/time" "$@" > /dev/null 2>&1 || true
-  cat "$work/time"
+  tail -n 1 "$work/time"
 }
 
 {
