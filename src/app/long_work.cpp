@@ -2,10 +2,12 @@
 
 #include <chrono>
 #include <exception>
+#include <future>
 #include <thread>
 
 #include <wx/evtloop.h>
 #include <wx/timer.h>
+#include <wx/utils.h>
 
 #include "app/busy_scope.h"
 #include "app/dialog_service.h"
@@ -16,8 +18,15 @@ namespace {
 
 // Work that ends sooner shows no progress window.
 constexpr auto kProgressDelay = std::chrono::milliseconds(500);
+// How often the window's thread looks whether the work has ended. (An event sent
+// by the work at its end would wait for the toolkit's next idle time, which a
+// busy window may put off by a tenth of a second.)
+constexpr int kPollIntervalMs = 5;
 // How often the progress window shows the step the work has reached.
-constexpr int kProgressIntervalMs = 100;
+constexpr auto kStepInterval = std::chrono::milliseconds(100);
+// Work that ends within this wait keeps the windows as they are: too short for
+// anyone to see them unpainted.
+constexpr auto kUnpaintedWait = std::chrono::milliseconds(50);
 
 }  // namespace
 
@@ -31,16 +40,15 @@ ProgressStep ProgressReport::Current() const {
   return m_step;
 }
 
-// The window's thread waits in an event loop of its own, which it leaves once
-// the work has ended; a timer shows the progress window when it is due, and the
-// step. The loop is left only while it is the innermost one: the work may end
-// while a message box runs a loop of its own inside it.
-void RunLongWork(wxWindow* parent, const wxString& title, const ProgressStep& first,
-                 const LongWork& work) {
+namespace {
+
+// Waits for the work in an event loop of its own, which it leaves once the work
+// has ended; a timer shows the progress window when it is due, and the step. The
+// loop is left only while it is the innermost one: the work may end while a
+// message box runs a loop of its own inside it.
+void WaitPainted(wxWindow* parent, const wxString& title, std::atomic<bool>& stop,
+                 const std::atomic<bool>& ended, const ProgressReport& progress) {
   BusyScope busy(BusyScope::Painting::kKept);
-  std::atomic<bool> stop{false};
-  std::atomic<bool> ended{false};
-  ProgressReport progress(first);
   wxGUIEventLoop loop;
   const auto leaveWhenEnded = [&] {
     if (ended && wxEventLoopBase::GetActive() == &loop) loop.Exit();
@@ -48,21 +56,39 @@ void RunLongWork(wxWindow* parent, const wxString& title, const ProgressStep& fi
 
   ProgressWindow* window = nullptr;
   const auto start = std::chrono::steady_clock::now();
+  auto stepShown = start;
   wxTimer timer;
   timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
     leaveWhenEnded();
-    if (!window && std::chrono::steady_clock::now() - start >= kProgressDelay) {
+    const auto now = std::chrono::steady_clock::now();
+    if (!window && now - start >= kProgressDelay) {
       window = new ProgressWindow(parent, title, [&stop] { stop = true; });
       window->ShowStep(progress.Current());
       Dialogs().ShowProgress(*window);
-    } else if (window) {
+      stepShown = now;
+    } else if (window && now - stepShown >= kStepInterval) {
       window->ShowStep(progress.Current());
+      stepShown = now;
     }
   });
-  timer.Start(kProgressIntervalMs);
-  wxEvtHandler endings;
-  endings.Bind(wxEVT_THREAD, [&](wxThreadEvent&) { leaveWhenEnded(); });
+  timer.Start(kPollIntervalMs);
+  loop.Run();
+  timer.Stop();
+  if (window) window->Destroy();
+}
 
+}  // namespace
+
+// Work that ends within a moment is waited for without the event loop and
+// without disabling every control, which would cost more than the work.
+void RunLongWork(wxWindow* parent, const wxString& title, const ProgressStep& first,
+                 const LongWork& work) {
+  const wxBusyCursor waiting;
+  std::atomic<bool> stop{false};
+  std::atomic<bool> ended{false};
+  ProgressReport progress(first);
+  std::promise<void> done;
+  const std::future<void> finished = done.get_future();
   std::exception_ptr failure;
   {
     std::jthread worker([&] {
@@ -72,12 +98,12 @@ void RunLongWork(wxWindow* parent, const wxString& title, const ProgressStep& fi
         failure = std::current_exception();
       }
       ended = true;
-      endings.QueueEvent(new wxThreadEvent);
+      done.set_value();
     });
-    loop.Run();
+    if (finished.wait_for(kUnpaintedWait) != std::future_status::ready) {
+      WaitPainted(parent, title, stop, ended, progress);
+    }
   }
-  timer.Stop();
-  if (window) window->Destroy();
   if (failure) std::rethrow_exception(failure);
 }
 
