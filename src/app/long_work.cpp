@@ -47,10 +47,11 @@ namespace {
 // loop is left only while it is the innermost one: the work may end while a
 // message box runs a loop of its own inside it.
 void WaitPainted(wxWindow* parent, const wxString& title, std::atomic<bool>& stop,
-                 const std::atomic<bool>& ended, const ProgressReport& progress) {
+                 const std::future<void>& finished, const ProgressReport& progress) {
   BusyScope busy(BusyScope::Painting::kKept);
   wxGUIEventLoop loop;
   const auto leaveWhenEnded = [&] {
+    const bool ended = finished.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
     if (ended && wxEventLoopBase::GetActive() == &loop) loop.Exit();
   };
 
@@ -85,7 +86,6 @@ void RunLongWork(wxWindow* parent, const wxString& title, const ProgressStep& fi
                  const LongWork& work) {
   const wxBusyCursor waiting;
   std::atomic<bool> stop{false};
-  std::atomic<bool> ended{false};
   ProgressReport progress(first);
   std::promise<void> done;
   const std::future<void> finished = done.get_future();
@@ -97,11 +97,10 @@ void RunLongWork(wxWindow* parent, const wxString& title, const ProgressStep& fi
       } catch (...) {
         failure = std::current_exception();
       }
-      ended = true;
       done.set_value();
     });
     if (finished.wait_for(kUnpaintedWait) != std::future_status::ready) {
-      WaitPainted(parent, title, stop, ended, progress);
+      WaitPainted(parent, title, stop, finished, progress);
     }
   }
   if (failure) std::rethrow_exception(failure);

@@ -9,7 +9,6 @@
 
 #include "cli/command_action.h"
 #include "cli/commands.h"
-#include "cli/image_input.h"
 #include "cli/interruption.h"
 #include "cli/measured_image.h"
 #include "cli/method_options.h"
@@ -61,20 +60,16 @@ void PrintMeasureJson(const MeasureOptions& options, const MeasureResult& result
 }
 
 int RunMeasure(const MeasureOptions& options) {
-  ImageBuffer image;
-  if (!LoadImageForCommand(options.input.image, image)) return kExitUsage;
-  MeasureWorkspace workspace;
-  const MeasureResult result =
-      MeasureImage(workspace, image, MeasureSettingsOf(options.input, options.method),
-                   {.stop = &InterruptRequested()});
-  if (Cancelled(result.failure)) return kExitInterrupted;
+  const std::optional<MeasureResult> result = MeasureCommandImage(options.input, options.method);
+  if (!result) return kExitUsage;
+  if (Cancelled(result->failure)) return kExitInterrupted;
   if (options.json) {
-    PrintMeasureJson(options, result);
+    PrintMeasureJson(options, *result);
   } else {
-    PrintText(result);
+    PrintText(*result);
   }
-  if (result.HasDimension()) return kExitSuccess;
-  PrintNoDimension(options.input.image, *result.failure);
+  if (result->HasDimension()) return kExitSuccess;
+  PrintNoDimension(options.input.image, *result->failure);
   return kExitFailure;
 }
 

@@ -1,5 +1,7 @@
 #include "cli/measured_image.h"
 
+#include "cli/image_input.h"
+#include "cli/interruption.h"
 #include "cli/preprocess_options.h"
 
 namespace kep::cli {
@@ -19,6 +21,15 @@ MeasureSettings MeasureSettingsOf(const MeasuredImageOptions& input, const Metho
           input.Preprocess(),
           method.Range(),
           method.gridOffsets};
+}
+
+std::optional<MeasureResult> MeasureCommandImage(const MeasuredImageOptions& input,
+                                                 const MethodOptions& method) {
+  ImageBuffer image;
+  if (!LoadImageForCommand(input.image, image)) return std::nullopt;
+  MeasureWorkspace workspace;
+  return MeasureImage(workspace, image, MeasureSettingsOf(input, method),
+                      {.stop = &InterruptRequested()});
 }
 
 }  // namespace kep::cli

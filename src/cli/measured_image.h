@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include <CLI/CLI.hpp>
@@ -30,5 +31,10 @@ void AddMeasuredImageOptions(CLI::App& command, MeasuredImageOptions& options);
 
 // What the pipeline measures with for these options.
 MeasureSettings MeasureSettingsOf(const MeasuredImageOptions& input, const MethodOptions& method);
+
+// Loads the image (naming a file that cannot be read, then nothing) and measures
+// it as the options say, until Ctrl-C.
+std::optional<MeasureResult> MeasureCommandImage(const MeasuredImageOptions& input,
+                                                 const MethodOptions& method);
 
 }  // namespace kep::cli

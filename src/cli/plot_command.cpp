@@ -86,20 +86,16 @@ int RunHistogramPlot(const PlotOptions& options, const PictureSize& size) {
 // The picture is written also when the engine gives no dimension: the pane shows
 // the points it has, and the caption says -1.000.
 int RunSeriesPlot(const PlotOptions& options, const PictureSize& size) {
-  ImageBuffer image;
-  if (!LoadImageForCommand(options.input.image, image)) return kExitUsage;
-  MeasureWorkspace workspace;
-  const MeasureResult result =
-      MeasureImage(workspace, image, MeasureSettingsOf(options.input, options.method),
-                   {.stop = &InterruptRequested()});
-  if (Cancelled(result.failure)) return kExitInterrupted;
+  const std::optional<MeasureResult> result = MeasureCommandImage(options.input, options.method);
+  if (!result) return kExitUsage;
+  if (Cancelled(result->failure)) return kExitInterrupted;
 
   CairoFileCanvas canvas(size.width, size.height);
-  if (DrawSeriesPlot(canvas, result.points)) DrawDimensionCaption(canvas, result.dimension);
+  if (DrawSeriesPlot(canvas, result->points)) DrawDimensionCaption(canvas, result->dimension);
   if (!SavePicture(canvas, options.output)) return kExitFailure;
-  if (result.HasDimension()) return kExitSuccess;
+  if (result->HasDimension()) return kExitSuccess;
   std::fprintf(stderr, "%s\n", kNoDimensionMessage);
-  PrintNoDimension(options.input.image, *result.failure);
+  PrintNoDimension(options.input.image, *result->failure);
   return kExitFailure;
 }
 
